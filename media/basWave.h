@@ -1,0 +1,33 @@
+#pragma once
+// Sound: plays a "WAVE" resource from its RIFF image, to its end.
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// Playback flags as the sound routine has always taken them.
+namespace SoundFlags {
+inline constexpr quint32 Async = 0x0001;      // never honoured: playing is always synchronous
+inline constexpr quint32 NoDefault = 0x0002;  // no substitute sound when a sound cannot be played
+inline constexpr quint32 Memory = 0x0004;     // the sound is an image in memory
+}  // namespace SoundFlags
+
+// Loads the "WAVE" resource strName and plays it; returns when it has been
+// played to its end. A missing resource is reported with the error report;
+// a sound the machine cannot play (no device, bad data) is skipped silently.
+// Callers test gblnPlaySound before calling.
+void PlayWaveResource(const QString& strName, std::optional<quint32> flags = std::nullopt) noexcept;
+
+// Plays sounds for the rule book and the windows; tests substitute a recorder.
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    virtual void PlayWaveResource(const QString& name) = 0;
+};
+
+// The real player: PlayWaveResource above.
+class WaveSoundPlayer final : public ISoundPlayer {
+public:
+    void PlayWaveResource(const QString& name) override { ::PlayWaveResource(name); }
+};

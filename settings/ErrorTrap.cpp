@@ -1,0 +1,31 @@
+#include "ErrorTrap.h"
+
+#include <cstdio>
+
+namespace {
+ErrorSink& Sink() {
+    static ErrorSink sink;
+    return sink;
+}
+}  // namespace
+
+QString ErrorReportText(int number, const QString& description) {
+    return QStringLiteral("Error #: ") + QString::number(number) + QChar(13) + description;
+}
+
+void ShowErrorMessage(int number, const QString& description) noexcept {
+    try {
+        if (Sink()) {
+            Sink()(number, description);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(ErrorReportText(number, description)));
+        }
+    } catch (...) {
+        // A report that cannot be shown is dropped; the game goes on.
+    }
+}
+
+ErrorSink SetErrorSink(ErrorSink sink) {
+    std::swap(Sink(), sink);
+    return sink;
+}

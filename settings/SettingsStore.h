@@ -1,0 +1,23 @@
+#pragma once
+// The per-user settings store: text values addressed by application name,
+// section and key. Kept in an INI file through QSettings (user scope,
+// organization and application "Pexora").
+
+#include <QString>
+
+// The stored text, or defaultText when the section or key is absent.
+// Throws RuntimeError when the store cannot be read.
+QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                   const QString& defaultText = QString());
+
+// Creates the section and key as needed and replaces any earlier value.
+// Throws RuntimeError (PathFileAccess) when the store cannot be written.
+void SaveSetting(const QString& appName, const QString& section, const QString& key,
+                 const QString& value);
+
+// Removes a whole section. Throws RuntimeError (InvalidProcedureCall, 5)
+// when the section does not exist, PathFileAccess when it cannot be written.
+void DeleteSetting(const QString& appName, const QString& section);
+
+// Path of the INI file that holds appName's settings.
+QString SettingsFilePath(const QString& appName);
