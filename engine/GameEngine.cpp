@@ -1,0 +1,374 @@
+#include "GameEngine.h"
+
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "ScoreTables.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+#include <utility>
+
+namespace {
+
+constexpr qint32 ClockLimit = 99999;
+
+// Cells in play: the board size, kept inside the sixty cells that exist.
+int BoardSize() { return std::clamp<int>(GameSettings.TileCount, 0, BoardCells); }
+
+// Int(u * n + 1) for a draw u in [0, 1): a partner from 1..n.
+int Partner(float u, int n) {
+    const float x = u * static_cast<float>(n) + 1.0f;
+    return std::clamp(static_cast<int>(std::floor(x)), 1, n);
+}
+
+}  // namespace
+
+GameEngine::GameEngine(IBoardView& view, IGameClock& clock, IPauseClock& pause, ISoundPlayer& sound,
+                       IRandomSource& random)
+    : m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
+
+const BoardCell& GameEngine::Cell(int k) const { return const_cast<GameEngine*>(this)->CellRef(k); }
+
+BoardCell& GameEngine::CellRef(int k) {
+    if (k < 1 || k > BoardCells) throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+    return m_cells[static_cast<std::size_t>(k - 1)];
+}
+
+int GameEngine::SetsInPlay() const {
+    return GameSettings.Level > 0 ? BoardSize() / GameSettings.Level : 0;
+}
+
+void GameEngine::ShowTile(int k, TilePicture picture) {
+    CellRef(k).TilePic = picture;
+    m_view.SetTilePicture(k, picture);
+    m_view.RedrawTile(k);
+}
+
+void GameEngine::StartNewGame() noexcept {
+    Trap([&] {
+        for (int p = 1; p <= MaxPlayers; ++p) {
+            gudtPlayers(p).intMatches = 0;
+            gudtPlayers(p).lngSetsFlipped = 0;
+        }
+        mintTile1 = mintTile2 = mintTile3 = 0;
+        mintTilesUp = 0;
+        mlngSeconds = 0;
+        mintMatches = 0;
+        mintPlayer = 1;
+        m_clock.SetEnabled(false);
+        UpdateStatusBar();
+        m_view.LoadFlipFrames();
+        m_view.LoadShrinkFrames();
+        ResetTiles();
+        DealTiles();
+    });
+}
+
+void GameEngine::ResetTiles() noexcept {
+    Trap([&] {
+        const int n = BoardSize();
+        for (int i = 1; i <= n; ++i) {
+            BoardCell& cell = CellRef(i);
+            cell.TilePic = TilePicture::Flip1;
+            m_view.SetTilePicture(i, TilePicture::Flip1);
+            cell.TileEnabled = true;
+            m_view.SetTileEnabled(i, true);
+            cell.TileVisible = true;
+            m_view.SetTileVisible(i, true);
+        }
+        if (n == 30) {
+            for (int i = 31; i <= BoardCells; ++i) {
+                BoardCell& cell = CellRef(i);
+                cell.TileEnabled = false;
+                m_view.SetTileEnabled(i, false);
+                cell.TileVisible = false;
+                m_view.SetTileVisible(i, false);
+            }
+        }
+    });
+}
+
+void GameEngine::DealTiles() noexcept {
+    Trap([&] {
+        const int n = BoardSize();
+        const int level = GameSettings.Level;
+        if (level < 2) throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QStringLiteral("Invalid level"));
+        const int m = n / level;
+        auto tag = [&](int i) -> QString& { return CellRef(i).Tag; };
+        // Only cells 1..30 are seeded: every category has thirty pictures.
+        for (int i = 1; i <= 30; ++i) tag(i) = QString::number(i);
+        m_random.Reseed();
+        // First shuffle: over the thirty seeded cells.
+        for (int i = 1; i <= 30; ++i) std::swap(tag(i), tag(Partner(m_random.Next(), 30)));
+        // The first M tags are the pictures in play; L - 1 further copies follow.
+        int next = m + 1;
+        for (int copy = 1; copy < level; ++copy) {
+            for (int j = 1; j <= m; ++j) tag(next++) = tag(j);
+        }
+        // Second shuffle: over the whole board, but the partner always comes
+        // from the first block, so each later cell is exchanged exactly once.
+        for (int i = 1; i <= n; ++i) std::swap(tag(i), tag(Partner(m_random.Next(), m)));
+        for (int i = 1; i <= n; ++i) {
+            BoardCell& cell = CellRef(i);
+            cell.FaceVisible = false;
+            m_view.SetFaceVisible(i, false);
+            cell.TileEnabled = true;
+            m_view.SetTileEnabled(i, true);
+            cell.FaceEnabled = true;
+            m_view.SetFaceEnabled(i, true);
+            m_view.LoadFacePicture(i, GameSettings.Images + cell.Tag);
+        }
+        if (n == 30) {
+            for (int i = 31; i <= BoardCells; ++i) {
+                BoardCell& cell = CellRef(i);
+                cell.FaceEnabled = false;
+                m_view.SetFaceEnabled(i, false);
+                cell.FaceVisible = false;
+                m_view.SetFaceVisible(i, false);
+            }
+        }
+    });
+}
+
+void GameEngine::TileClicked(qint16 Index) noexcept {
+    Trap([&] {
+        // Cells out of play take no clicks: removed ones, and those beyond the board.
+        if (Index < 1 || Index > BoardSize() || !Cell(Index).TileEnabled) return;
+        if (GameSettings.PlayerCount == 1 && mlngSeconds == 0) m_clock.SetEnabled(true);
+        const int level = GameSettings.Level;
+        switch (mintTilesUp) {
+        case 0:
+            FlipTiles(Index, 0, 0, 0);
+            mintTile1 = Index;
+            mintTilesUp = 1;
+            break;
+        case 1:
+            if (Index == mintTile1) return;
+            FlipTiles(Index, 0, 0, 0);
+            mintTile2 = Index;
+            mintTilesUp = 2;
+            if (level == 2) ++gudtPlayers(mintPlayer).lngSetsFlipped;
+            UpdateStatusBar();
+            if (level == 2) EvaluateSet();
+            break;
+        case 2:
+            if (level == 2) {
+                // An unmatched pair is showing; this click starts the next set.
+                if (Index != mintTile1 && Index != mintTile2) {
+                    FlipTiles(Index, mintTile1, mintTile2, 0);
+                    mintTile1 = Index;
+                } else if (Index == mintTile1) {
+                    FlipTiles(0, mintTile2, 0, 0);
+                } else {
+                    FlipTiles(0, mintTile1, 0, 0);
+                    mintTile1 = Index;
+                }
+                mintTile2 = 0;
+                mintTilesUp = 1;
+            } else {
+                if (Index == mintTile1 || Index == mintTile2) return;
+                FlipTiles(Index, 0, 0, 0);
+                mintTile3 = Index;
+                mintTilesUp = 3;
+                ++gudtPlayers(mintPlayer).lngSetsFlipped;
+                UpdateStatusBar();
+                EvaluateSet();
+            }
+            break;
+        case 3:
+            // An unmatched triple is showing; this click starts the next set.
+            if (Index != mintTile1 && Index != mintTile2 && Index != mintTile3) {
+                FlipTiles(Index, mintTile1, mintTile2, mintTile3);
+            } else if (Index == mintTile1) {
+                FlipTiles(0, mintTile2, mintTile3, 0);
+            } else if (Index == mintTile2) {
+                FlipTiles(0, mintTile1, mintTile3, 0);
+            } else {
+                FlipTiles(0, mintTile1, mintTile2, 0);
+            }
+            mintTile1 = Index;
+            mintTile2 = mintTile3 = 0;
+            mintTilesUp = 1;
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void GameEngine::EvaluateSet() noexcept {
+    Trap([&] {
+        const QString& first = Cell(mintTile1).Tag;
+        bool match = first == Cell(mintTile2).Tag;
+        if (GameSettings.Level == 3) match = match && Cell(mintTile2).Tag == Cell(mintTile3).Tag;
+        if (!match) {
+            NextPlayer();
+            return;
+        }
+        ++gudtPlayers(mintPlayer).intMatches;
+        ++mintMatches;
+        UpdateStatusBar();
+        if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("ZAP"));
+        RemoveSet();
+        mintTile1 = mintTile2 = mintTile3 = 0;
+        mintTilesUp = 0;
+        CheckGameOver();
+    });
+}
+
+void GameEngine::NextPlayer() noexcept {
+    Trap([&] {
+        if (GameSettings.PlayerCount == 1) return;
+        mintPlayer = mintPlayer == 1 ? 2 : 1;
+        UpdateStatusBar();
+    });
+}
+
+void GameEngine::CheckGameOver() noexcept {
+    Trap([&] {
+        if (GameSettings.Level <= 0 ||
+            mintMatches < static_cast<double>(GameSettings.TileCount) / GameSettings.Level) {
+            return;
+        }
+        if (GameSettings.PlayerCount == 1) {
+            m_clock.SetEnabled(false);
+            bool show = false;
+            const QString& name = gudtPlayers(1).strName;
+            if (SaveScore(ScoreTables::SetsSection(GameSettings.TileCount), ScoreTables::SetsKey, name,
+                          gudtPlayers(1).lngSetsFlipped)) {
+                show = true;
+            }
+            if (SaveScore(ScoreTables::TimesSection(GameSettings.TileCount), ScoreTables::TimeKey, name,
+                          mlngSeconds)) {
+                show = true;
+            }
+            if (show) m_view.ShowNewHighScore();
+            return;
+        }
+        const QString text = QString::number(gudtPlayers(1).intMatches) + QStringLiteral(" matches for ") +
+                             gudtPlayers(1).strName + QChar(13) + QString::number(gudtPlayers(2).intMatches) +
+                             QStringLiteral(" matches for ") + gudtPlayers(2).strName;
+        m_view.ShowGameOverMessage(text);
+    });
+}
+
+void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) noexcept {
+    Trap([&] {
+        const std::array<qint16, 3> downs{Down1, Down2, Down3};
+        for (qint16 d : downs) {
+            if (d == 0) continue;
+            CellRef(d).FaceVisible = false;
+            m_view.SetFaceVisible(d, false);
+        }
+        for (int f = 2; f <= 6; ++f) {
+            if (Up != 0) ShowTile(Up, FlipFrame(f));
+            for (qint16 d : downs) {
+                if (d != 0) ShowTile(d, FlipFrame(7 - f));
+            }
+            m_pause.Pause(0.01);
+        }
+        if (Up != 0) {
+            CellRef(Up).FaceVisible = true;
+            m_view.SetFaceVisible(Up, true);
+            m_view.RedrawFace(Up);
+        }
+        if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("FLIP"));
+    });
+}
+
+void GameEngine::RemoveSet() noexcept {
+    Trap([&] {
+        std::array<qint16, 3> set{mintTile1, mintTile2, GameSettings.Level == 3 ? mintTile3 : qint16(0)};
+        const int count = GameSettings.Level == 3 ? 3 : 2;
+        auto each = [&](auto&& action) {
+            for (int s = 0; s < count; ++s) action(set[static_cast<std::size_t>(s)]);
+        };
+        each([&](int c) {
+            CellRef(c).TileEnabled = false;
+            m_view.SetTileEnabled(c, false);
+        });
+        each([&](int c) {
+            CellRef(c).FaceEnabled = false;
+            m_view.SetFaceEnabled(c, false);
+        });
+        m_pause.Pause(0.05);
+        each([&](int c) {
+            CellRef(c).FaceVisible = false;
+            m_view.SetFaceVisible(c, false);
+        });
+        for (int f = 1; f <= 5; ++f) {
+            each([&](int c) { ShowTile(c, ShrinkFrame(f)); });
+            m_pause.Pause(0.01);
+        }
+        each([&](int c) {
+            CellRef(c).TilePic = TilePicture::Empty;
+            m_view.SetTilePicture(c, TilePicture::Empty);
+        });
+    });
+}
+
+void GameEngine::ChangeTileColor() noexcept {
+    Trap([&] {
+        m_view.LoadFlipFrames();
+        m_view.LoadShrinkFrames();
+        const int n = BoardSize();
+        for (int k = 1; k <= n; ++k) {
+            BoardCell& cell = CellRef(k);
+            if (!cell.TileEnabled && cell.TilePic == TilePicture::Empty) continue;  // removed
+            const TilePicture picture = cell.FaceVisible ? TilePicture::Flip6 : TilePicture::Flip1;
+            cell.TilePic = picture;
+            m_view.SetTilePicture(k, picture);
+        }
+    });
+}
+
+void GameEngine::UpdateStatusBar() noexcept {
+    Trap([&] {
+        const PlayerInfo& player = gudtPlayers(mintPlayer);
+        m_view.SetStatusPanel(1, player.strName);
+        if (GameSettings.PlayerCount == 1) {
+            m_view.SetStatusPanel(2, QStringLiteral("Sets Flipped: ") + QString::number(player.lngSetsFlipped));
+            m_view.SetStatusPanel(3, QStringLiteral("Time: ") + QString::number(mlngSeconds));
+        } else {
+            m_view.SetStatusPanel(2, QStringLiteral("Matches: ") + QString::number(player.intMatches));
+            m_view.SetStatusPanel(3, QString());
+        }
+    });
+}
+
+void GameEngine::GameClockTick() noexcept {
+    Trap([&] {
+        if (mlngSeconds < ClockLimit) {
+            ++mlngSeconds;
+            if (GameSettings.PlayerCount == 1) {
+                m_view.SetStatusPanel(3, QStringLiteral("Time: ") + QString::number(mlngSeconds));
+            }
+        } else {
+            m_clock.SetEnabled(false);
+        }
+    });
+}
+
+ClockSeededRandom::ClockSeededRandom() { Reseed(); }
+
+void ClockSeededRandom::Reseed() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count() ^
+                     std::chrono::steady_clock::now().time_since_epoch().count();
+    m_generator.seed(static_cast<std::mt19937::result_type>(now ^ (now >> 32)));
+}
+
+float ClockSeededRandom::Next() {
+    // 24 random bits scaled into [0, 1): exact in a float, and never 1.
+    return static_cast<float>(m_generator() >> 8) * (1.0f / 16777216.0f);
+}
+
+void SteadyPauseClock::Pause(double seconds) {
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::duration_cast<clock::duration>(
+                                             std::chrono::duration<double>(seconds));
+    while (clock::now() < deadline) std::this_thread::sleep_until(deadline);
+}

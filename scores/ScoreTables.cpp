@@ -1,0 +1,151 @@
+#include "ScoreTables.h"
+
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "OptionCatalogue.h"
+#include "SettingsStore.h"
+#include "basWave.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+QString AppName() { return QString::fromLatin1(Options::ApplicationName.data(), Options::ApplicationName.size()); }
+
+QString NameKey(int rank) { return QStringLiteral("Name ") + QString::number(rank); }
+QString ScoreKey(const QString& word, int rank) { return word + QLatin1Char(' ') + QString::number(rank); }
+
+// A stored score as a 32-bit number: digits with an optional sign and
+// surrounding blanks, or a plain decimal number that rounds into range.
+qint32 ToScore(const QString& text) {
+    bool ok = false;
+    const qlonglong whole = text.trimmed().toLongLong(&ok, 10);
+    if (ok) {
+        if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max()) {
+            throw RuntimeError(ErrorNumbers::Overflow, QStringLiteral("Overflow"));
+        }
+        return static_cast<qint32>(whole);
+    }
+    const double real = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(real)) throw RuntimeError(ErrorNumbers::TypeMismatch, QStringLiteral("Type mismatch"));
+    const double rounded = std::nearbyint(real);
+    if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max()) {
+        throw RuntimeError(ErrorNumbers::Overflow, QStringLiteral("Overflow"));
+    }
+    return static_cast<qint32>(rounded);
+}
+
+// Two games ending at the same moment must not interleave their
+// read-rank-write of one table.
+class ScoreLock {
+public:
+    ScoreLock() : m_lock(LockPath()) {
+        m_lock.setStaleLockTime(10000);
+        m_locked = m_lock.tryLock(5000);
+    }
+    ~ScoreLock() {
+        if (m_locked) m_lock.unlock();
+    }
+
+private:
+    static QString LockPath() {
+        const QString ini = SettingsFilePath(AppName());
+        QDir().mkpath(QFileInfo(ini).absolutePath());
+        return ini + QStringLiteral(".scores.lock");
+    }
+    QLockFile m_lock;
+    bool m_locked = false;
+};
+
+}  // namespace
+
+namespace ScoreTables {
+QString SetsSection(int tileCount) { return tileCount == 60 ? LargeBoardSets : SmallBoardSets; }
+QString TimesSection(int tileCount) { return tileCount == 60 ? LargeBoardTimes : SmallBoardTimes; }
+}  // namespace ScoreTables
+
+bool SaveScore(const QString& strSection, const QString& strKey, const QString& strName,
+               qint32 lngScore) noexcept {
+    bool entered = false;
+    Trap([&] {
+        struct Entry {
+            QString name;
+            qint32 score = ScoreTables::EmptyScore;
+        };
+        ScoreLock lock;
+        const QString app = AppName();
+        // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
+        std::array<Entry, 7> list;
+        for (int r = 1; r <= ScoreTables::Places; ++r) {
+            list[r].name = GetSetting(app, strSection, NameKey(r), QString());
+            list[r].score = ToScore(GetSetting(app, strSection, ScoreKey(strKey, r),
+                                               QString::number(ScoreTables::EmptyScore)));
+        }
+        // A nameless result would be skipped by the writes below while the
+        // entries it passed moved down, leaving one of them twice.
+        list[6].name = strName.isEmpty() ? QStringLiteral("Player 1") : strName;
+        list[6].score = lngScore;
+        bool changed = false;
+        for (int r = 6; r >= 2; --r) {
+            if (list[r].score < list[r - 1].score) {
+                std::swap(list[r], list[r - 1]);
+                changed = true;
+            }
+        }
+        if (!changed) return;
+        for (int r = 1; r <= ScoreTables::Places; ++r) {
+            if (list[r].name.isEmpty()) continue;
+            SaveSetting(app, strSection, NameKey(r), list[r].name);
+            SaveSetting(app, strSection, ScoreKey(strKey, r), QString::number(list[r].score));
+        }
+        entered = true;
+    });
+    return entered;
+}
+
+ScoreRow ReadScoreRow(const QString& strSection, const QString& strKey, int rank) {
+    ScoreRow row;
+    const QString app = AppName();
+    row.Name = GetSetting(app, strSection, NameKey(rank), QString());
+    if (!row.Name.isEmpty()) row.Score = GetSetting(app, strSection, ScoreKey(strKey, rank), QString());
+    return row;
+}
+
+void DeleteScoreTable(const QString& appName, const QString& strSection) noexcept {
+    Trap([&] {
+        try {
+            DeleteSetting(appName, strSection);
+        } catch (const RuntimeError& e) {
+            // The store's answer for a section that is not there: nothing to reset.
+            if (e.Number != ErrorNumbers::InvalidProcedureCall) throw;
+        }
+    });
+}
+
+void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound) noexcept {
+    Trap([&] {
+        const bool small = tileCount != 60;
+        const QString text = small ? QStringLiteral("Are you sure you want to reset all Small Board scores?")
+                                   : QStringLiteral("Are you sure you want to reset all Large Board scores?");
+        if (!ui.ConfirmReset(QStringLiteral("Reset Scores"), text)) return;
+        if (gblnPlaySound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
+        const QString app = AppName();
+        if (small) {
+            ui.ClearScoreList(ScoreTables::SmallBoardSets);
+            ui.ClearScoreList(ScoreTables::SmallBoardTimes);
+            DeleteScoreTable(app, ScoreTables::SmallBoardSets);
+            DeleteScoreTable(app, ScoreTables::SmallBoardTimes);
+        } else {
+            ui.ClearScoreList(ScoreTables::LargeBoardTimes);
+            ui.ClearScoreList(ScoreTables::LargeBoardSets);
+            DeleteScoreTable(app, ScoreTables::LargeBoardSets);
+            DeleteScoreTable(app, ScoreTables::LargeBoardTimes);
+        }
+    });
+}

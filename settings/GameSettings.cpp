@@ -1,0 +1,105 @@
+#include "GameSettings.h"
+
+#include "ErrorTrap.h"
+#include "OptionCatalogue.h"
+#include "SettingsStore.h"
+
+#include <algorithm>
+
+GameSettingsRecord GameSettings;
+bool gblnPlaySound = false;
+PlayerTable gudtPlayers;
+
+PlayerInfo& PlayerTable::operator()(int player) {
+    if (player < 1 || player > MaxPlayers) {
+        throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+    }
+    return m_players[static_cast<std::size_t>(player - 1)];
+}
+
+const PlayerInfo& PlayerTable::operator()(int player) const {
+    return const_cast<PlayerTable&>(*this)(player);
+}
+
+namespace {
+
+QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+QString PlayerKey(int n) { return Text(Options::KeyPlayerPrefix) + QString::number(n); }
+
+template <std::size_t N>
+bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices) {
+    return std::any_of(choices.begin(), choices.end(),
+                       [&](const Options::Choice& c) { return text == Text(c.stored); });
+}
+
+// Reads one key; keeps the text only when accepted, else the default.
+template <class Accept>
+QString ReadAccepted(std::string_view key, const QString& defaultText, Accept accept) {
+    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection),
+                                     Text(key), defaultText);
+    return accept(text) ? text : defaultText;
+}
+
+bool IsAcceptedName(const QString& name) {
+    return name.size() >= 1 && name.size() <= Options::MaxNameLength;
+}
+
+void SetDefaults() {
+    GameSettings.Images = Text(Options::DefaultImages);
+    GameSettings.Level = static_cast<qint16>(Text(Options::DefaultLevel).toShort());
+    GameSettings.PlayerCount = static_cast<qint16>(Text(Options::DefaultPlayerCount).toShort());
+    for (int n = 1; n <= MaxPlayers; ++n) gudtPlayers(n).strName = PlayerKey(n);
+    gblnPlaySound = Text(Options::DefaultSounds) == QLatin1String("True");
+    GameSettings.TileColor = Text(Options::DefaultTileColor);
+    GameSettings.TileCount = static_cast<qint16>(Text(Options::DefaultTileCount).toShort());
+}
+
+}  // namespace
+
+void LoadSettings() noexcept {
+    // Every option starts at its default, so a store that fails part-way
+    // still leaves a playable set of options behind the error report.
+    Trap(SetDefaults);
+    Trap([] {
+        GameSettings.Images = ReadAccepted(Options::KeyImages, Text(Options::DefaultImages),
+                                           [](const QString& t) { return IsOneOf(t, Options::ImageCategories); });
+        GameSettings.Level = static_cast<qint16>(
+            ReadAccepted(Options::KeyLevel, Text(Options::DefaultLevel),
+                         [](const QString& t) { return IsOneOf(t, Options::Levels); })
+                .toShort());
+        GameSettings.PlayerCount = static_cast<qint16>(
+            ReadAccepted(Options::KeyPlayerCount, Text(Options::DefaultPlayerCount),
+                         [](const QString& t) { return IsOneOf(t, Options::Players); })
+                .toShort());
+        for (int n = 1; n <= MaxPlayers; ++n) {
+            const QString key = PlayerKey(n);
+            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, key);
+            gudtPlayers(n).strName = IsAcceptedName(name) ? name : key;
+        }
+        gblnPlaySound = ReadAccepted(Options::KeySounds, Text(Options::DefaultSounds),
+                                     [](const QString& t) { return IsOneOf(t, Options::Sounds); }) ==
+                        QLatin1String("True");
+        GameSettings.TileColor = ReadAccepted(Options::KeyTileColor, Text(Options::DefaultTileColor),
+                                              [](const QString& t) { return IsOneOf(t, Options::TileColors); });
+        GameSettings.TileCount = static_cast<qint16>(
+            ReadAccepted(Options::KeyTileCount, Text(Options::DefaultTileCount),
+                         [](const QString& t) { return IsOneOf(t, Options::Boards); })
+                .toShort());
+    });
+}
+
+void SaveSettings() noexcept {
+    Trap([] {
+        const QString app = Text(Options::ApplicationName);
+        const QString section = Text(Options::SettingsSection);
+        SaveSetting(app, section, Text(Options::KeyImages), GameSettings.Images);
+        SaveSetting(app, section, Text(Options::KeyLevel), QString::number(GameSettings.Level));
+        SaveSetting(app, section, Text(Options::KeyPlayerCount), QString::number(GameSettings.PlayerCount));
+        for (int n = 1; n <= MaxPlayers; ++n) SaveSetting(app, section, PlayerKey(n), gudtPlayers(n).strName);
+        SaveSetting(app, section, Text(Options::KeySounds),
+                    gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False"));
+        SaveSetting(app, section, Text(Options::KeyTileColor), GameSettings.TileColor);
+        SaveSetting(app, section, Text(Options::KeyTileCount), QString::number(GameSettings.TileCount));
+    });
+}
