@@ -3,11 +3,46 @@
 
 #include <QDialog>
 
+#include <array>
+#include <vector>
+
 class IOptionsHost;
+class QButtonGroup;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// A control array indexed from 1, the way the dialog's option buttons and
+// name boxes are numbered: optBoards(1) is "Small", txtPlayer(2) player 2.
+template <class Control>
+class ControlArray {
+public:
+    Control* operator()(int index) const { return m_controls.at(static_cast<size_t>(index - 1)); }
+    int Count() const { return static_cast<int>(m_controls.size()); }
+    void Add(Control* control) { m_controls.push_back(control); }
+
+private:
+    std::vector<Control*> m_controls;
+};
+
+// One exclusive group of option buttons.
+class OptionButtons : public ControlArray<QRadioButton> {
+public:
+    QButtonGroup* Group = nullptr;
+    // Index (1..Count) of the selected button, 0 when none is selected.
+    int Selected() const;
+    // Selects button index without counting as a click.
+    void Select(int index) const;
+};
 
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
+    // Tab indexes of tabOptions.
+    enum Tab { TabBoards = 0, TabColors, TabImages, TabLevels, TabPlayers, TabSounds, TabCount };
+
     frmOptions(IOptionsHost& host, QWidget* owner);
     ~frmOptions() override;
 
@@ -15,4 +50,56 @@ public:
     // selects tab (0..5) and shows it modally over owner; the dialog is
     // destroyed when it closes.
     static void ShowOptions(IOptionsHost& host, QWidget* owner, int tab);
+
+    // Controls, public so the main window's tests and our own can drive them.
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdDefault = nullptr;
+    QPushButton* cmdApply = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QTabWidget* tabOptions = nullptr;
+    // Indexed by frame number; the Levels tab holds frame 5, Players 3, Sounds 4.
+    std::array<QFrame*, 6> fraOptions{};
+    OptionButtons optBoards;
+    OptionButtons optColors;
+    OptionButtons optImages;
+    OptionButtons optLevels;
+    OptionButtons optPlayers;
+    OptionButtons optSounds;
+    ControlArray<QLineEdit> txtPlayer;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void PlaceFramesOnTabs();
+
+    void LoadBoards();
+    void LoadColors();
+    void LoadImages();
+    void LoadLevels();
+    void LoadPlayers();
+    void LoadSounds();
+
+    void ApplyBoards();
+    void ApplyColors();
+    void ApplyImages();
+    void ApplyLevels();
+    void ApplyPlayers();
+    void ApplySounds();
+    void ApplyTab(int tab);
+
+    void SetNameBoxEnabled(int player, bool enabled);
+
+    void optOptions_Click(const OptionButtons& group);
+    void txtPlayer_Change();
+    void optPlayers_Click();
+    void tabOptions_Click(int newTab);
+    void cmdApply_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void cmdDefault_Click();
+
+    IOptionsHost& m_host;
+    int m_intPreviousTab = 0;
 };

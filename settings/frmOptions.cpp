@@ -1,0 +1,424 @@
+#include "frmOptions.h"
+
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "OptionCatalogue.h"
+#include "OptionsHost.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QColor>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QValidator>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// Positions and sizes are laid out in twips, 15 to the pixel.
+int Twips(int twips) { return qRound(twips / 15.0); }
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// 1-based index of the stored value in a catalogue, 0 when it is not there.
+template <class Choices>
+int IndexOfStored(const Choices& choices, const QString& stored) {
+    const auto it = std::find_if(choices.begin(), choices.end(),
+                                 [&](const Options::Choice& c) { return Text(c.stored) == stored; });
+    return it == choices.end() ? 0 : static_cast<int>(it - choices.begin()) + 1;
+}
+
+template <class Choices>
+QString StoredAt(const Choices& choices, int index) {
+    return Text(choices.at(static_cast<size_t>(index - 1)).stored);
+}
+
+QString DefaultPlayerName(int player) { return Text(Options::KeyPlayerPrefix) + QString::number(player); }
+
+const QColor EnabledNameBoxColor(255, 255, 255);
+const QColor DisabledNameBoxColor(192, 192, 192);
+
+// Shows the hourglass for as long as it lives, whichever way the scope is left.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+// The length limit cuts pasted or typed text at a fixed count of UTF-16
+// units, which can split a character outside the basic plane in two. A
+// name must never keep half a character, so a dangling surrogate is dropped.
+class WholeCharacterValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            const bool pairedHigh = c.isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
+            if (pairedHigh) {
+                ++i;
+            } else if (c.isSurrogate()) {
+                input.remove(i, 1);
+                if (pos > i) --pos;
+                --i;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+// Tab index -> frame index, and each frame's size in twips.
+constexpr std::array<int, frmOptions::TabCount> FrameOfTab{0, 1, 2, 5, 3, 4};
+constexpr std::array<std::pair<int, int>, 6> FrameSize{{
+    {960, 855}, {1185, 1905}, {4710, 2280}, {3855, 930}, {1110, 855}, {1635, 855}}};
+constexpr int FrameLeft = 75;
+constexpr int FrameTop = 375;
+
+}  // namespace
+
+int OptionButtons::Selected() const {
+    for (int i = 1; i <= Count(); ++i)
+        if ((*this)(i)->isChecked()) return i;
+    return 0;
+}
+
+void OptionButtons::Select(int index) const {
+    if (index >= 1 && index <= Count()) (*this)(index)->setChecked(true);
+}
+
+frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_host(host) {
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(Twips(5310), Twips(3405));
+    BuildControls();
+
+    // Loading: every tab from the settings in memory. Whatever the change
+    // tracking noticed meanwhile is not a change.
+    Trap([&] {
+        LoadBoards();
+        LoadColors();
+        LoadImages();
+        LoadLevels();
+        LoadPlayers();
+        LoadSounds();
+    });
+    cmdApply->setEnabled(false);
+    m_intPreviousTab = tabOptions->currentIndex();
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::ShowOptions(IOptionsHost& host, QWidget* owner, int tab) {
+    Trap([&] {
+        frmOptions dialog(host, owner);
+        dialog.tabOptions->setCurrentIndex(std::clamp(tab, 0, TabCount - 1));
+        dialog.exec();
+    });
+}
+
+void frmOptions::BuildControls() {
+    // Created in keyboard order: OK, Default, Apply, Cancel, the tabs.
+    auto makeButton = [this](const char* caption, QRect rect) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setGeometry(rect);
+        return button;
+    };
+    cmdOk = makeButton("OK", TwipsRect(473, 2925, 975, 375));
+    cmdDefault = makeButton("Default", TwipsRect(1613, 2925, 975, 375));
+    cmdApply = makeButton("Apply", TwipsRect(2738, 2925, 975, 375));
+    cmdCancel = makeButton("Cancel", TwipsRect(3863, 2925, 975, 375));
+    cmdOk->setDefault(true);
+
+    tabOptions = new QTabWidget(this);
+    tabOptions->setGeometry(TwipsRect(150, 150, 4995, 2700));
+    tabOptions->tabBar()->setUsesScrollButtons(false);
+    tabOptions->tabBar()->setExpanding(false);
+
+    static constexpr std::array<const char*, TabCount> captions{"&Boards", "&Colors", "&Images",
+                                                                "&Levels", "&Players", "&Sounds"};
+    for (int tab = 0; tab < TabCount; ++tab) {
+        auto* page = new QWidget;
+        const int frame = FrameOfTab.at(static_cast<size_t>(tab));
+        auto* fra = new QFrame(page);
+        fra->setFrameShape(QFrame::NoFrame);
+        fra->setObjectName(QStringLiteral("fraOptions%1").arg(frame));
+        fra->resize(Twips(FrameSize.at(static_cast<size_t>(frame)).first),
+                    Twips(FrameSize.at(static_cast<size_t>(frame)).second));
+        fraOptions.at(static_cast<size_t>(frame)) = fra;
+        tabOptions->addTab(page, QString::fromLatin1(captions.at(static_cast<size_t>(tab))));
+    }
+    PlaceFramesOnTabs();
+
+    auto makeGroup = [this](OptionButtons& group, QFrame* frame, const auto& choices, auto&& rectOf) {
+        group.Group = new QButtonGroup(this);
+        group.Group->setExclusive(true);
+        int index = 1;
+        for (const Options::Choice& choice : choices) {
+            auto* button = new QRadioButton(Text(choice.caption), frame);
+            button->setGeometry(rectOf(index));
+            group.Group->addButton(button, index);
+            group.Add(button);
+            ++index;
+        }
+    };
+    auto twoRows = [](int width) {
+        return [width](int index) { return TwipsRect(120, index == 1 ? 120 : 480, width, 255); };
+    };
+
+    makeGroup(optBoards, fraOptions[0], Options::Boards, twoRows(855));
+    makeGroup(optColors, fraOptions[1], Options::TileColors,
+              [](int index) { return TwipsRect(120, 120 + 360 * (index - 1), 1095, 255); });
+    static constexpr std::array<std::pair<int, int>, 17> imagePlaces{{
+        {120, 120}, {120, 450}, {120, 810}, {120, 1170}, {120, 1530}, {120, 1890},
+        {1725, 150}, {1725, 480}, {1725, 840}, {1725, 1200}, {1725, 1560}, {1725, 1890},
+        {3300, 180}, {3300, 540}, {3300, 900}, {3300, 1260}, {3300, 1650}}};
+    makeGroup(optImages, fraOptions[2], Options::ImageCategories, [](int index) {
+        const auto& place = imagePlaces.at(static_cast<size_t>(index - 1));
+        return TwipsRect(place.first, place.second, 1455, 255);
+    });
+    makeGroup(optLevels, fraOptions[5], Options::Levels, twoRows(1320));
+    makeGroup(optPlayers, fraOptions[3], Options::Players, twoRows(615));
+    for (int player = 1; player <= MaxPlayers; ++player) {
+        auto* box = new QLineEdit(fraOptions[3]);
+        box->setGeometry(TwipsRect(840, player == 1 ? 120 : 480, 2895, 300));
+        box->setMaxLength(Options::MaxNameLength);
+        box->setValidator(new WholeCharacterValidator(box));
+        txtPlayer.Add(box);
+    }
+    makeGroup(optSounds, fraOptions[4], Options::Sounds, twoRows(855));
+
+    setTabOrder(cmdOk, cmdDefault);
+    setTabOrder(cmdDefault, cmdApply);
+    setTabOrder(cmdApply, cmdCancel);
+    setTabOrder(cmdCancel, tabOptions);
+
+    for (OptionButtons* group : {&optBoards, &optColors, &optImages, &optLevels, &optPlayers, &optSounds})
+        connect(group->Group, &QButtonGroup::idClicked, this, [this, group](int) { optOptions_Click(*group); });
+    for (int player = 1; player <= MaxPlayers; ++player)
+        connect(txtPlayer(player), &QLineEdit::textChanged, this, [this] { txtPlayer_Change(); });
+    connect(tabOptions, &QTabWidget::currentChanged, this, [this](int tab) { tabOptions_Click(tab); });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
+    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+}
+
+// The frames sit at a fixed place measured from the tab control's corner;
+// the pages start below the tab row, so the place is mapped onto each page
+// once the tab control has laid its pages out.
+void frmOptions::PlaceFramesOnTabs() {
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QWidget* page = tabOptions->widget(tab);
+        QFrame* frame = fraOptions.at(static_cast<size_t>(FrameOfTab.at(static_cast<size_t>(tab))));
+        const QPoint pageOrigin = page->mapTo(tabOptions, QPoint(0, 0));
+        const QPoint place(Twips(FrameLeft) - pageOrigin.x(), Twips(FrameTop) - pageOrigin.y());
+        frame->move(std::max(0, place.x()), std::max(0, place.y()));
+    }
+}
+
+void frmOptions::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlaceFramesOnTabs();
+}
+
+// ---- Loading --------------------------------------------------------------
+
+void frmOptions::LoadBoards() {
+    Trap([&] { optBoards.Select(IndexOfStored(Options::Boards, QString::number(GameSettings.TileCount))); });
+}
+
+void frmOptions::LoadColors() {
+    Trap([&] { optColors.Select(IndexOfStored(Options::TileColors, GameSettings.TileColor)); });
+}
+
+void frmOptions::LoadImages() {
+    Trap([&] { optImages.Select(IndexOfStored(Options::ImageCategories, GameSettings.Images)); });
+}
+
+void frmOptions::LoadLevels() {
+    Trap([&] { optLevels.Select(IndexOfStored(Options::Levels, QString::number(GameSettings.Level))); });
+}
+
+void frmOptions::LoadPlayers() {
+    Trap([&] {
+        for (int player = 1; player <= MaxPlayers; ++player) {
+            if (GameSettings.PlayerCount == player) optPlayers.Select(player);
+            txtPlayer(player)->setText(gudtPlayers(player).strName);
+            SetNameBoxEnabled(player, GameSettings.PlayerCount >= player);
+        }
+    });
+}
+
+void frmOptions::LoadSounds() {
+    Trap([&] { optSounds.Select(gblnPlaySound ? 1 : 2); });
+}
+
+void frmOptions::SetNameBoxEnabled(int player, bool enabled) {
+    QLineEdit* box = txtPlayer(player);
+    box->setEnabled(enabled);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, enabled ? EnabledNameBoxColor : DisabledNameBoxColor);
+    box->setPalette(palette);
+}
+
+// ---- Applying -------------------------------------------------------------
+// A group with no button selected keeps its setting; the follow-up still runs,
+// also when the value is the one already in use.
+
+void frmOptions::ApplyBoards() {
+    Trap([&] {
+        const BusyPointer busy;
+        if (const int i = optBoards.Selected()) GameSettings.TileCount = StoredAt(Options::Boards, i).toShort();
+        m_host.StartNewGame();
+        m_host.SetBoardSize();
+    });
+}
+
+void frmOptions::ApplyColors() {
+    Trap([&] {
+        if (const int i = optColors.Selected()) GameSettings.TileColor = StoredAt(Options::TileColors, i);
+        m_host.ChangeTileColor();
+    });
+}
+
+void frmOptions::ApplyImages() {
+    Trap([&] {
+        if (const int i = optImages.Selected()) GameSettings.Images = StoredAt(Options::ImageCategories, i);
+        m_host.StartNewGame();
+    });
+}
+
+void frmOptions::ApplyLevels() {
+    Trap([&] {
+        if (const int i = optLevels.Selected()) GameSettings.Level = StoredAt(Options::Levels, i).toShort();
+        m_host.StartNewGame();
+    });
+}
+
+void frmOptions::ApplyPlayers() {
+    Trap([&] {
+        if (const int i = optPlayers.Selected()) GameSettings.PlayerCount = StoredAt(Options::Players, i).toShort();
+        // Disabled and empty boxes give their text all the same.
+        for (int player = 1; player <= MaxPlayers; ++player) gudtPlayers(player).strName = txtPlayer(player)->text();
+        m_host.StartNewGame();
+    });
+}
+
+void frmOptions::ApplySounds() {
+    Trap([&] {
+        if (const int i = optSounds.Selected()) gblnPlaySound = (i == 1);
+        m_host.SetSoundsButtonPressed(gblnPlaySound);
+    });
+}
+
+void frmOptions::ApplyTab(int tab) {
+    switch (tab) {
+    case TabBoards: ApplyBoards(); break;
+    case TabColors: ApplyColors(); break;
+    case TabImages: ApplyImages(); break;
+    case TabLevels: ApplyLevels(); break;
+    case TabPlayers: ApplyPlayers(); break;
+    case TabSounds: ApplySounds(); break;
+    default: break;
+    }
+}
+
+// ---- Handlers -------------------------------------------------------------
+
+void frmOptions::optOptions_Click(const OptionButtons& group) {
+    Trap([&] {
+        cmdApply->setEnabled(true);
+        if (&group == &optPlayers) optPlayers_Click();
+    });
+}
+
+void frmOptions::optPlayers_Click() {
+    Trap([&] { SetNameBoxEnabled(2, optPlayers.Selected() == 2); });
+}
+
+void frmOptions::txtPlayer_Change() {
+    Trap([&] { cmdApply->setEnabled(true); });
+}
+
+void frmOptions::tabOptions_Click(int newTab) {
+    Trap([&] {
+        const int previousTab = std::exchange(m_intPreviousTab, newTab);
+        if (cmdApply->isEnabled()) {
+            ApplyTab(previousTab);
+            cmdApply->setEnabled(false);
+        }
+    });
+}
+
+void frmOptions::cmdApply_Click() {
+    Trap([&] {
+        ApplyTab(tabOptions->currentIndex());
+        cmdApply->setEnabled(false);
+    });
+}
+
+void frmOptions::cmdOk_Click() {
+    Trap([&] {
+        if (cmdApply->isEnabled()) cmdApply_Click();
+        accept();
+    });
+}
+
+void frmOptions::cmdCancel_Click() {
+    Trap([&] { reject(); });
+}
+
+void frmOptions::cmdDefault_Click() {
+    Trap([&] {
+        switch (tabOptions->currentIndex()) {
+        case TabBoards:
+            optBoards.Select(IndexOfStored(Options::Boards, Text(Options::DefaultTileCount)));
+            ApplyBoards();
+            break;
+        case TabColors:
+            optColors.Select(IndexOfStored(Options::TileColors, Text(Options::DefaultTileColor)));
+            ApplyColors();
+            break;
+        case TabImages:
+            optImages.Select(IndexOfStored(Options::ImageCategories, Text(Options::DefaultImages)));
+            ApplyImages();
+            break;
+        case TabLevels:
+            optLevels.Select(IndexOfStored(Options::Levels, Text(Options::DefaultLevel)));
+            ApplyLevels();
+            break;
+        case TabPlayers: {
+            const int players = IndexOfStored(Options::Players, Text(Options::DefaultPlayerCount));
+            optPlayers.Select(players);
+            for (int player = 1; player <= MaxPlayers; ++player) {
+                txtPlayer(player)->setText(DefaultPlayerName(player));
+                SetNameBoxEnabled(player, player <= players);
+            }
+            ApplyPlayers();
+            break;
+        }
+        case TabSounds:
+            optSounds.Select(IndexOfStored(Options::Sounds, Text(Options::DefaultSounds)));
+            ApplySounds();
+            break;
+        default: break;
+        }
+        cmdApply->setEnabled(false);
+    });
+}
