@@ -1,0 +1,287 @@
+#include "ChmFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cctype>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <chm_lib.h>
+
+namespace {
+
+// Nothing in a help file of ours comes near this; a corrupt directory entry
+// that claims more is refused rather than allocated.
+constexpr quint64 MaxObjectSize = 64ull * 1024 * 1024;
+
+// windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString FromCp1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(b >= 0x80 && b < 0xA0 ? QChar(Cp1252High[b - 0x80]) : QChar(b));
+    }
+    return text;
+}
+
+// The charset a page declares in its first lines ("charset=utf-8"), lower case.
+QByteArray DeclaredCharset(const QByteArray& bytes) {
+    const QByteArray head = bytes.left(4096).toLower();
+    const qsizetype at = head.indexOf("charset=");
+    if (at < 0) return {};
+    qsizetype i = at + 8;
+    while (i < head.size() && (head[i] == '"' || head[i] == '\'' || head[i] == ' ')) ++i;
+    QByteArray name;
+    while (i < head.size()) {
+        const char c = head[i];
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || c == ':' || c == '.')) break;
+        name.append(c);
+        ++i;
+    }
+    return name;
+}
+
+QString DecodeEntities(QString text) {
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|amp|lt|gt|quot|apos|nbsp);"));
+    QString out;
+    qsizetype last = 0;
+    auto it = entity.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        out += QStringView(text).mid(last, m.capturedStart() - last);
+        const QString name = m.captured(1);
+        char32_t code = 0;
+        if (name.startsWith(QLatin1String("#x"))) code = name.mid(2).toUInt(nullptr, 16);
+        else if (name.startsWith(QLatin1Char('#'))) code = name.mid(1).toUInt();
+        else if (name == QLatin1String("amp")) code = '&';
+        else if (name == QLatin1String("lt")) code = '<';
+        else if (name == QLatin1String("gt")) code = '>';
+        else if (name == QLatin1String("quot")) code = '"';
+        else if (name == QLatin1String("apos")) code = '\'';
+        else code = 0xA0;
+        if (code == 0 || code > 0x10FFFF) code = 0xFFFD;
+        out += QString::fromUcs4(&code, 1);
+        last = m.capturedEnd();
+    }
+    out += QStringView(text).mid(last);
+    return out;
+}
+
+// The attributes of one tag's text, names in lower case.
+QList<QPair<QString, QString>> Attributes(const QString& tag) {
+    static const QRegularExpression attribute(
+        QStringLiteral("([A-Za-z_:][-A-Za-z0-9_:.]*)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"));
+    QList<QPair<QString, QString>> result;
+    auto it = attribute.globalMatch(tag);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        QString value = m.captured(2);
+        if (value.isNull()) value = m.captured(3);
+        if (value.isNull()) value = m.captured(4);
+        result.append({m.captured(1).toLower(), DecodeEntities(value)});
+    }
+    return result;
+}
+
+QString AttributeValue(const QList<QPair<QString, QString>>& attributes, const QString& name) {
+    for (const auto& [key, value] : attributes)
+        if (key == name) return value;
+    return {};
+}
+
+quint32 Dword(const QByteArray& data, qsizetype offset) {
+    if (offset < 0 || offset + 4 > data.size()) return 0;
+    return qFromLittleEndian<quint32>(data.constData() + offset);
+}
+
+// The directory name chmcmd wrote, with its backslashes turned round.
+QString FileName(const QString& stored) {
+    QString name = stored;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return name.trimmed();
+}
+
+}  // namespace
+
+ChmFile::ChmFile() = default;
+
+ChmFile::~ChmFile() {
+    if (m_handle) chm_close(m_handle);
+}
+
+bool ChmFile::Open(const QString& path) {
+    if (m_handle) {
+        chm_close(m_handle);
+        m_handle = nullptr;
+    }
+    m_path = path;
+    m_title.clear();
+    m_contentsFile.clear();
+    m_indexFile.clear();
+    m_defaultTopic.clear();
+    m_defaultWindow.clear();
+    m_windows.clear();
+    // chmlib would happily open a directory or a device; we only want files.
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+    m_handle = chm_open(QFile::encodeName(path).constData());
+    if (!m_handle) return false;
+    ReadSystem();
+    ReadWindows();
+    return true;
+}
+
+QString ChmFile::NormalizedName(const QString& name) {
+    QString path = FileName(name);
+    const qsizetype hash = path.indexOf(QLatin1Char('#'));
+    if (hash >= 0) path.truncate(hash);
+    return QDir::cleanPath(QLatin1Char('/') + path);
+}
+
+std::optional<QByteArray> ChmFile::Read(const QString& name) const {
+    if (!m_handle) return std::nullopt;
+    const QByteArray encoded = NormalizedName(name).toUtf8();
+    if (encoded.size() > CHM_MAX_PATHLEN) return std::nullopt;
+    chmUnitInfo info{};
+    if (chm_resolve_object(m_handle, encoded.constData(), &info) != CHM_RESOLVE_SUCCESS) return std::nullopt;
+    if (info.length > MaxObjectSize) return std::nullopt;
+    QByteArray data(static_cast<qsizetype>(info.length), Qt::Uninitialized);
+    if (info.length == 0) return data;
+    const LONGINT64 got = chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char*>(data.data()), 0,
+                                              static_cast<LONGINT64>(info.length));
+    if (got <= 0) return std::nullopt;
+    data.truncate(static_cast<qsizetype>(got));
+    return data;
+}
+
+bool ChmFile::Contains(const QString& name) const {
+    if (!m_handle) return false;
+    const QByteArray encoded = NormalizedName(name).toUtf8();
+    if (encoded.size() > CHM_MAX_PATHLEN) return false;
+    chmUnitInfo info{};
+    return chm_resolve_object(m_handle, encoded.constData(), &info) == CHM_RESOLVE_SUCCESS;
+}
+
+void ChmFile::ReadSystem() {
+    // A version number, then records of (code, length, data).
+    const auto system = Read(QStringLiteral("/#SYSTEM"));
+    if (!system) return;
+    const QByteArray& data = *system;
+    qsizetype at = 4;
+    while (at + 4 <= data.size()) {
+        const quint16 code = qFromLittleEndian<quint16>(data.constData() + at);
+        const quint16 length = qFromLittleEndian<quint16>(data.constData() + at + 2);
+        at += 4;
+        if (at + length > data.size()) break;
+        const QByteArray value = data.mid(at, length);
+        const QString text = FromCp1252(value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0')));
+        switch (code) {
+        case 0: m_contentsFile = FileName(text); break;
+        case 1: m_indexFile = FileName(text); break;
+        case 2: m_defaultTopic = FileName(text); break;
+        case 3: m_title = text; break;
+        case 5: m_defaultWindow = text; break;
+        default: break;
+        }
+        at += length;
+    }
+}
+
+QString ChmFile::StringAt(const QByteArray& strings, quint32 offset) const {
+    if (offset == 0 || offset >= static_cast<quint32>(strings.size())) return {};
+    const qsizetype end = strings.indexOf('\0', offset);
+    return FromCp1252(strings.mid(offset, (end < 0 ? strings.size() : end) - offset));
+}
+
+void ChmFile::ReadWindows() {
+    // A count and an entry size, then fixed-size entries whose texts are
+    // offsets into the string table.
+    const auto windows = Read(QStringLiteral("/#WINDOWS"));
+    if (!windows || windows->size() < 8) return;
+    const QByteArray strings = Read(QStringLiteral("/#STRINGS")).value_or(QByteArray());
+    const quint32 count = Dword(*windows, 0);
+    const quint32 entrySize = Dword(*windows, 4);
+    if (entrySize < 0x70 || count > 256) return;
+    for (quint32 i = 0; i < count; ++i) {
+        const qsizetype entry = 8 + qsizetype(i) * entrySize;
+        if (entry + qsizetype(entrySize) > windows->size()) break;
+        HelpWindowType type;
+        type.Name = StringAt(strings, Dword(*windows, entry + 0x08));
+        type.Title = StringAt(strings, Dword(*windows, entry + 0x14));
+        type.ContentsFile = FileName(StringAt(strings, Dword(*windows, entry + 0x60)));
+        type.IndexFile = FileName(StringAt(strings, Dword(*windows, entry + 0x64)));
+        type.DefaultTopic = FileName(StringAt(strings, Dword(*windows, entry + 0x68)));
+        if (!type.Name.isEmpty()) m_windows.append(type);
+    }
+}
+
+std::optional<HelpWindowType> ChmFile::WindowType(const QString& name) const {
+    for (const auto& type : m_windows)
+        if (type.Name.compare(name, Qt::CaseInsensitive) == 0) return type;
+    return std::nullopt;
+}
+
+QList<HelpEntry> ChmFile::ReadSitemap(const QString& name) const {
+    if (name.isEmpty()) return {};
+    const auto data = Read(name);
+    if (!data) return {};
+    return ParseSitemap(DecodeText(*data));
+}
+
+QList<HelpEntry> ChmFile::ParseSitemap(const QString& text) {
+    // The sitemap is loose HTML: lists (<UL>) nest the entries, each an
+    // <OBJECT type="text/sitemap"> with <param name=... value=...> inside.
+    static const QRegularExpression tagPattern(QStringLiteral("<\\s*(/?)\\s*([A-Za-z]+)([^>]*)>"));
+    QList<HelpEntry> entries;
+    int depth = 0;
+    bool inEntry = false;
+    HelpEntry current;
+    auto it = tagPattern.globalMatch(text);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const bool closing = !m.captured(1).isEmpty();
+        const QString tag = m.captured(2).toLower();
+        if (tag == QLatin1String("ul")) {
+            depth = closing ? qMax(0, depth - 1) : depth + 1;
+        } else if (tag == QLatin1String("object")) {
+            if (!closing) {
+                const auto attributes = Attributes(m.captured(3));
+                inEntry = AttributeValue(attributes, QStringLiteral("type")).compare(
+                              QLatin1String("text/sitemap"), Qt::CaseInsensitive) == 0;
+                current = HelpEntry{};
+                current.Depth = qMax(0, depth - 1);
+            } else if (inEntry) {
+                if (!current.Name.isEmpty()) entries.append(current);
+                inEntry = false;
+            }
+        } else if (tag == QLatin1String("param") && inEntry && !closing) {
+            const auto attributes = Attributes(m.captured(3));
+            const QString key = AttributeValue(attributes, QStringLiteral("name")).toLower();
+            const QString value = AttributeValue(attributes, QStringLiteral("value"));
+            if (key == QLatin1String("name") && current.Name.isEmpty()) current.Name = value.trimmed();
+            else if (key == QLatin1String("local") && current.Local.isEmpty()) current.Local = FileName(value);
+        }
+    }
+    return entries;
+}
+
+QString ChmFile::DecodeText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    const QByteArray charset = DeclaredCharset(bytes);
+    if (charset == "utf-8" || charset == "utf8") return QString::fromUtf8(bytes);
+    if (!charset.isEmpty() && charset != "windows-1252" && charset != "iso-8859-1" && charset != "latin1" &&
+        charset != "us-ascii" && charset != "cp1252") {
+        QStringDecoder decoder(charset.constData());
+        if (decoder.isValid()) return decoder.decode(bytes);
+    }
+    return FromCp1252(bytes);
+}

@@ -1,0 +1,357 @@
+#include "HelpViewer.h"
+
+#include "ErrorTrap.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TopicRole = Qt::UserRole;
+constexpr int KeyRole = Qt::UserRole + 1;
+const QString Scheme = QStringLiteral("chm");
+
+// A topic as written in a sitemap may name its own file ("ms-its:x.chm::/a.htm").
+QString StripFilePart(const QString& local) {
+    const qsizetype sep = local.indexOf(QLatin1String("::"));
+    return sep >= 0 ? local.mid(sep + 2) : local;
+}
+
+QString TopicKey(const QString& topic) {
+    return ChmFile::NormalizedName(StripFilePart(topic)).toLower();
+}
+
+}  // namespace
+
+ParsedHelpRequest ParseHelpRequest(const QString& request) {
+    ParsedHelpRequest parsed;
+    QString rest = request;
+    const qsizetype gt = rest.lastIndexOf(QLatin1Char('>'));
+    if (gt >= 0 && !rest.mid(gt + 1).contains(QLatin1Char('/')) && !rest.mid(gt + 1).contains(QLatin1Char('\\'))) {
+        parsed.Window = rest.mid(gt + 1);
+        rest.truncate(gt);
+    }
+    const qsizetype sep = rest.indexOf(QLatin1String("::"));
+    if (sep >= 0) {
+        QString topic = rest.mid(sep + 2);
+        rest.truncate(sep);
+        topic.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (!topic.isEmpty() && !topic.startsWith(QLatin1Char('/'))) topic.prepend(QLatin1Char('/'));
+        parsed.Topic = topic;
+    }
+    parsed.File = rest;
+    return parsed;
+}
+
+// ---------------------------------------------------------------- ChmBrowser
+
+ChmBrowser::ChmBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+}
+
+QUrl ChmBrowser::TopicUrl(const QString& topic) {
+    QString path = StripFilePart(topic);
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString fragment;
+    const qsizetype hash = path.indexOf(QLatin1Char('#'));
+    if (hash >= 0) {
+        fragment = path.mid(hash + 1);
+        path.truncate(hash);
+    }
+    QUrl url;
+    url.setScheme(Scheme);
+    url.setPath(ChmFile::NormalizedName(path));
+    if (!fragment.isEmpty()) url.setFragment(fragment);
+    return url;
+}
+
+QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
+    if (!m_file || name.scheme() != Scheme) return {};
+    const auto data = m_file->Read(name.path());
+    if (!data) return {};
+    switch (type) {
+    case QTextDocument::HtmlResource:
+    case QTextDocument::StyleSheetResource:
+        return ChmFile::DecodeText(*data);
+    default:
+        return *data;
+    }
+}
+
+// ---------------------------------------------------------------- HelpViewer
+
+HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Pexora Help"));
+    if (owner) setWindowIcon(owner->window()->windowIcon());
+
+    auto* toolbar = new QToolBar(this);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
+    m_forward = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
+    auto* home = toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Home"));
+    m_back->setShortcut(QKeySequence::Back);
+    m_forward->setShortcut(QKeySequence::Forward);
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+
+    m_contents = new QTreeWidget;
+    m_contents->setHeaderHidden(true);
+    m_contents->setRootIsDecorated(true);
+
+    m_filter = new QLineEdit;
+    m_filter->setPlaceholderText(tr("Type a word to find"));
+    m_filter->setClearButtonEnabled(true);
+    m_index = new QListWidget;
+    auto* indexPage = new QWidget;
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->setContentsMargins(4, 4, 4, 4);
+    indexLayout->addWidget(m_filter);
+    indexLayout->addWidget(m_index);
+
+    m_panes = new QTabWidget;
+    m_panes->addTab(m_contents, tr("Contents"));
+    m_panes->addTab(indexPage, tr("Index"));
+
+    m_browser = new ChmBrowser;
+    m_browser->SetFile(&m_file);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(m_panes);
+    splitter->addWidget(m_browser);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 560});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar);
+    layout->addWidget(splitter, 1);
+
+    connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, this, [this] { ShowDefaultTopic(); });
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OpenLink(url); });
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) { SelectContentsFor(url); });
+    connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { OpenContentsItem(item); });
+    connect(m_contents, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { OpenContentsItem(item); });
+    connect(m_index, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { OpenIndexItem(item); });
+    connect(m_index, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { OpenIndexItem(item); });
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString& text) { FilterIndex(text); });
+    connect(m_filter, &QLineEdit::returnPressed, this, [this] { OpenIndexItem(m_index->currentItem()); });
+
+    resize(800, 560);
+    if (owner) {
+        // A little down and to the right of the window that asked.
+        const QRect frame = owner->window()->frameGeometry();
+        QPoint at = frame.topLeft() + QPoint(40, 40);
+        if (const QScreen* screen = owner->window()->screen()) {
+            const QRect area = screen->availableGeometry();
+            at.setX(qBound(area.left(), at.x(), qMax(area.left(), area.right() - width())));
+            at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() - height())));
+        }
+        move(at);
+    }
+}
+
+HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::ShowMessage(const QString& text) {
+    m_message = text;
+    m_browser->setPlainText(text);
+}
+
+bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
+    m_path = path;
+    m_message.clear();
+    m_contents->clear();
+    m_index->clear();
+    m_browser->clearHistory();
+    m_browser->clear();
+    if (!m_file.Open(path)) {
+        m_panes->setEnabled(false);
+        const QString shown = path.isEmpty() ? tr("(no file name)") : QDir::toNativeSeparators(path);
+        ShowMessage(QFileInfo::exists(path)
+                        ? tr("The help file cannot be read:\n%1\n\nIt may be damaged. Pexora goes on without help; "
+                             "installing the game again restores the file.").arg(shown)
+                        : tr("The help file was not found:\n%1\n\nPexora goes on without help; installing the game "
+                             "again restores the file.").arg(shown));
+        return false;
+    }
+    m_panes->setEnabled(true);
+
+    QString title = m_file.Title();
+    QString contentsFile = m_file.ContentsFile();
+    QString indexFile = m_file.IndexFile();
+    m_defaultTopic = m_file.DefaultTopic();
+    const auto type = m_file.WindowType(windowType.isEmpty() ? m_file.DefaultWindow() : windowType);
+    if (type) {
+        if (!type->Title.isEmpty()) title = type->Title;
+        if (!type->ContentsFile.isEmpty()) contentsFile = type->ContentsFile;
+        if (!type->IndexFile.isEmpty()) indexFile = type->IndexFile;
+        if (!type->DefaultTopic.isEmpty()) m_defaultTopic = type->DefaultTopic;
+    }
+    setWindowTitle(title.isEmpty() ? tr("Pexora Help") : title);
+    FillContents(m_file.ReadSitemap(contentsFile));
+    FillIndex(m_file.ReadSitemap(indexFile));
+    if (m_defaultTopic.isEmpty() && m_contents->topLevelItemCount() > 0)
+        m_defaultTopic = m_contents->topLevelItem(0)->data(0, TopicRole).toString();
+    return true;
+}
+
+void HelpViewer::FillContents(const QList<HelpEntry>& entries) {
+    QList<QTreeWidgetItem*> parents;
+    for (const auto& entry : entries) {
+        const int depth = qMin(entry.Depth, static_cast<int>(parents.size()));
+        parents.resize(depth);
+        auto* item = parents.isEmpty() ? new QTreeWidgetItem(m_contents) : new QTreeWidgetItem(parents.last());
+        item->setText(0, entry.Name);
+        item->setData(0, TopicRole, entry.Local);
+        item->setData(0, KeyRole, entry.Local.isEmpty() ? QString() : TopicKey(entry.Local));
+        parents.append(item);
+    }
+    m_contents->expandToDepth(0);
+}
+
+void HelpViewer::FillIndex(const QList<HelpEntry>& entries) {
+    QString parent;
+    for (const auto& entry : entries) {
+        if (entry.Depth == 0) parent = entry.Name;
+        auto* item = new QListWidgetItem(entry.Depth == 0 ? entry.Name : QStringLiteral("    ") + entry.Name, m_index);
+        item->setData(TopicRole, entry.Local);
+        // A sub-entry is found by its own words and by those of its keyword.
+        item->setData(KeyRole, entry.Depth == 0 ? entry.Name : parent + QLatin1Char(' ') + entry.Name);
+    }
+}
+
+void HelpViewer::FilterIndex(const QString& text) {
+    const QString wanted = text.trimmed();
+    QListWidgetItem* first = nullptr;
+    for (int i = 0; i < m_index->count(); ++i) {
+        QListWidgetItem* item = m_index->item(i);
+        const QString key = item->data(KeyRole).toString();
+        const bool shown = wanted.isEmpty() || key.contains(wanted, Qt::CaseInsensitive);
+        item->setHidden(!shown);
+        if (shown && !first && (wanted.isEmpty() || key.startsWith(wanted, Qt::CaseInsensitive))) first = item;
+    }
+    if (!first) {
+        for (int i = 0; i < m_index->count() && !first; ++i)
+            if (!m_index->item(i)->isHidden()) first = m_index->item(i);
+    }
+    m_index->setCurrentItem(first);
+    if (first) m_index->scrollToItem(first);
+}
+
+void HelpViewer::OpenIndexItem(QListWidgetItem* item) {
+    if (item && !item->data(TopicRole).toString().isEmpty()) ShowTopic(item->data(TopicRole).toString());
+}
+
+void HelpViewer::OpenContentsItem(QTreeWidgetItem* item) {
+    if (item && !item->data(0, TopicRole).toString().isEmpty()) ShowTopic(item->data(0, TopicRole).toString());
+}
+
+void HelpViewer::OpenLink(const QUrl& url) {
+    const QUrl target = m_browser->source().resolved(url);
+    if (target.scheme() == Scheme) {
+        if (target.path() == m_browser->source().path() && target.hasFragment()) {
+            m_browser->setSource(target);
+            return;
+        }
+        ShowTopic(target.path() + (target.hasFragment() ? QLatin1Char('#') + target.fragment() : QString()));
+    } else if (target.scheme() == QLatin1String("http") || target.scheme() == QLatin1String("https") ||
+               target.scheme() == QLatin1String("mailto")) {
+        QDesktopServices::openUrl(target);
+    }
+}
+
+void HelpViewer::ShowContents() { m_panes->setCurrentIndex(0); }
+
+void HelpViewer::ShowIndex() {
+    m_panes->setCurrentIndex(1);
+    m_filter->setFocus();
+}
+
+bool HelpViewer::ShowTopic(const QString& topic) {
+    if (!m_file.IsOpen()) return false;
+    const QUrl url = ChmBrowser::TopicUrl(topic);
+    if (!m_file.Contains(url.path())) {
+        ShowMessage(tr("This help file has no topic \"%1\".").arg(StripFilePart(topic)));
+        return false;
+    }
+    m_message.clear();
+    m_browser->setSource(url, QTextDocument::HtmlResource);
+    return true;
+}
+
+void HelpViewer::ShowDefaultTopic() {
+    if (!m_defaultTopic.isEmpty()) ShowTopic(m_defaultTopic);
+}
+
+QString HelpViewer::CurrentTopic() const {
+    if (!m_message.isEmpty() || m_browser->source().isEmpty()) return {};
+    return TopicKey(m_browser->source().path());
+}
+
+void HelpViewer::SelectContentsFor(const QUrl& source) {
+    const QString key = TopicKey(source.path());
+    QTreeWidgetItemIterator it(m_contents);
+    while (*it) {
+        if ((*it)->data(0, KeyRole).toString() == key) {
+            const QSignalBlocker blocker(m_contents);
+            m_contents->setCurrentItem(*it);
+            m_contents->scrollToItem(*it);
+            return;
+        }
+        ++it;
+    }
+}
+
+// ---------------------------------------------------------------- HtmlHelp
+
+HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexcept {
+    static QPointer<HelpViewer> ownerless;
+    HelpViewer* viewer = nullptr;
+    Trap([&] {
+        const ParsedHelpRequest parsed = ParseHelpRequest(request);
+        if (owner) {
+            for (auto* candidate : owner->findChildren<HelpViewer*>(Qt::FindDirectChildrenOnly))
+                if (candidate->FilePath() == parsed.File) viewer = candidate;
+        } else if (ownerless && ownerless->FilePath() == parsed.File) {
+            viewer = ownerless;
+        }
+        if (!viewer) {
+            viewer = new HelpViewer(owner);
+            if (!owner) ownerless = viewer;
+        }
+        // A file that could not be opened is tried again at every request.
+        const bool ready = viewer->HasFile() || viewer->OpenFile(parsed.File, parsed.Window);
+        if (ready) {
+            if (command == HelpCommand::DisplayIndex) viewer->ShowIndex();
+            else viewer->ShowContents();
+            if (!parsed.Topic.isEmpty()) viewer->ShowTopic(parsed.Topic);
+            else if (viewer->CurrentTopic().isEmpty()) viewer->ShowDefaultTopic();
+        }
+        viewer->show();
+        viewer->raise();
+        viewer->activateWindow();
+    });
+    return viewer;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The help viewer: a window of its own, owned by the window that asked for
+// it, showing a compiled help file's contents, index and topics.
+
+#include "ChmFile.h"
+
+#include <QString>
+#include <QTextBrowser>
+#include <QWidget>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The command numbers of a help request.
+namespace HelpCommand {
+inline constexpr int DisplayTopic = 0;
+inline constexpr int DisplayContents = 1;
+inline constexpr int DisplayIndex = 2;
+}  // namespace HelpCommand
+
+// A request text taken apart: "file>Window" or "file::/topic>Window".
+struct ParsedHelpRequest {
+    QString File;
+    QString Topic;   // "/html/License.htm", or empty
+    QString Window;  // "Main", or empty
+};
+ParsedHelpRequest ParseHelpRequest(const QString& request);
+
+// Shows the pages of a help file; every name a page uses (links, pictures,
+// style sheets) is looked up inside the same file.
+class ChmBrowser : public QTextBrowser {
+    Q_OBJECT
+public:
+    explicit ChmBrowser(QWidget* parent = nullptr);
+    void SetFile(const ChmFile* file) { m_file = file; }
+    QVariant loadResource(int type, const QUrl& name) override;
+
+    static QUrl TopicUrl(const QString& topic);
+
+private:
+    const ChmFile* m_file = nullptr;
+};
+
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget* owner);
+    ~HelpViewer() override;
+
+    // Opens the help file (again) with the settings of the window type.
+    // On failure the viewer shows why in its own place and returns false.
+    bool OpenFile(const QString& path, const QString& windowType);
+    void ShowContents();
+    void ShowIndex();
+    // Shows a topic of the file ("html/License.htm", any letter case); false
+    // and a message in the page if the file has no such topic.
+    bool ShowTopic(const QString& topic);
+    void ShowDefaultTopic();
+
+    QString FilePath() const { return m_path; }
+    bool HasFile() const { return m_file.IsOpen(); }
+    // The message shown in place of a page, or empty.
+    QString Message() const { return m_message; }
+    // The topic on show, as a path inside the file ("/html/license.htm"), lower case.
+    QString CurrentTopic() const;
+
+    QTabWidget* Panes() const { return m_panes; }
+    QTreeWidget* ContentsTree() const { return m_contents; }
+    QListWidget* IndexList() const { return m_index; }
+    QLineEdit* IndexFilter() const { return m_filter; }
+    ChmBrowser* Browser() const { return m_browser; }
+
+private:
+    void ShowMessage(const QString& text);
+    void FillContents(const QList<HelpEntry>& entries);
+    void FillIndex(const QList<HelpEntry>& entries);
+    void FilterIndex(const QString& text);
+    void OpenIndexItem(QListWidgetItem* item);
+    void OpenContentsItem(QTreeWidgetItem* item);
+    void OpenLink(const QUrl& url);
+    void SelectContentsFor(const QUrl& source);
+
+    ChmFile m_file;
+    QString m_path;
+    QString m_defaultTopic;
+    QString m_message;
+    QTabWidget* m_panes = nullptr;
+    QTreeWidget* m_contents = nullptr;
+    QListWidget* m_index = nullptr;
+    QLineEdit* m_filter = nullptr;
+    ChmBrowser* m_browser = nullptr;
+    QAction* m_back = nullptr;
+    QAction* m_forward = nullptr;
+};
+
+// Our stand-in for the platform's help call: shows the viewer of owner for
+// the request's help file, at its contents (command 1), its index
+// (command 2) or a topic. Returns the viewer (reused per owner and file).
+HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexcept;

@@ -1,0 +1,48 @@
+#include "basHelp.h"
+
+#include "ErrorTrap.h"
+#include "HelpViewer.h"
+
+namespace {
+
+QString& HelpFilePath() {
+    static QString path;
+    return path;
+}
+
+basHelp::HelpRequest& LastRequest() {
+    static basHelp::HelpRequest request;
+    return request;
+}
+
+// Hands a request to the viewer; like the platform's help call, its answer
+// is not looked at.
+void HelpRequestCall(QWidget* owner, const QString& request, int command) {
+    LastRequest() = basHelp::HelpRequest{request, command};
+    HtmlHelp(owner, request, command);
+}
+
+const QString WindowType = QStringLiteral(">Main");
+
+}  // namespace
+
+namespace basHelp {
+void SetHelpFile(const QString& path) { HelpFilePath() = path; }
+QString HelpFile() { return HelpFilePath(); }
+HelpRequest LastHelpRequest() { return LastRequest(); }
+}  // namespace basHelp
+
+void ShowHelpContents(QWidget* owner, const QString& helpFile) noexcept {
+    Trap([&] { HelpRequestCall(owner, helpFile + WindowType, HelpCommand::DisplayContents); });
+}
+
+void ShowHelpIndex(QWidget* owner, const QString& helpFile) noexcept {
+    Trap([&] { HelpRequestCall(owner, helpFile + WindowType, HelpCommand::DisplayIndex); });
+}
+
+void ShowHelpTopic(QWidget* owner, const QString& helpFile, const QString& topic) noexcept {
+    Trap([&] {
+        HelpRequestCall(owner, helpFile + QStringLiteral("::/html/") + topic + WindowType,
+                        HelpCommand::DisplayContents);
+    });
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The About window: the program's title, the maker's lines, a small
+// animation and the way to the licence agreement.
+
+#include <QPointer>
+#include <QString>
+#include <QtGlobal>
+
+class QDialog;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+class frmAbout {
+public:
+    frmAbout();
+    ~frmAbout();
+    frmAbout(const frmAbout&) = delete;
+    frmAbout& operator=(const frmAbout&) = delete;
+
+    // Creates the window, shows it modally over owner and returns when it is
+    // closed. The animation goes on from the frame it had reached.
+    void Show(QWidget* owner);
+
+    // The frame of the animation, 1..5; 0 until the first tick of the run.
+    qint16 FrameNumber() const { return mintFrame; }
+    // The window while it is shown, otherwise null.
+    QDialog* Window() const { return m_window; }
+    // The name of the picture on show in imgAbout ("ABOUT3"), empty if none.
+    QString PictureName() const { return m_pictureName; }
+
+    // The handlers of the window's timer and buttons.
+    void tmrAbout_Timer() noexcept;
+    void cmdOk_Click() noexcept;
+    void cmdLicense_Click() noexcept;
+
+    // The six maker's lines, top to bottom.
+    static const QStringList& MakersLines();
+
+private:
+    void Form_Load(QWidget* owner);
+    void ShowPicture(const QString& name);
+
+    qint16 mintFrame = 0;
+    QString m_pictureName;
+    QPointer<QDialog> m_window;
+    QLabel* imgAbout = nullptr;
+    QLabel* lblTitle = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdLicense = nullptr;
+    QTimer* tmrAbout = nullptr;
+};
