@@ -2,30 +2,104 @@
 // The high-score dialog. The object lives for the run; its window is
 // created at each showing, so the lists show the tables as stored then.
 
+#include "ScoreTables.h"
+
+#include <QDialog>
 #include <QPointer>
 
+#include <array>
+#include <functional>
+#include <vector>
+
 class ISoundPlayer;
-class QDialog;
+class QLabel;
+class QMessageBox;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
+class frmScores;
+
+// The window of the high-score dialog, alive from loading to closing.
+class ScoresWindow final : public QDialog, public IScoreResetUi {
+    Q_OBJECT
+public:
+    ScoresWindow(frmScores& form, QWidget* owner);
+
+    QTabWidget* tabScores = nullptr;
+    std::array<QLabel*, 4> lblLabels{};
+    QTreeWidget* lvwSmallBoardTimes = nullptr;
+    QTreeWidget* lvwSmallBoardSets = nullptr;
+    QTreeWidget* lvwLargeBoardTimes = nullptr;
+    QTreeWidget* lvwLargeBoardSets = nullptr;
+    QPushButton* cmdReset = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QLabel* Image1 = nullptr;
+
+    // The list that shows a table's section, or null.
+    QTreeWidget* ListOf(const QString& strSection) const;
+
+    // IScoreResetUi
+    bool ConfirmReset(const QString& title, const QString& text) override;
+    void ClearScoreList(const QString& strSection) noexcept override;
+
+    // The "Reset Scores" question, built but not shown.
+    static QMessageBox* MakeResetQuestion(const QString& title, const QString& text, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void PlaceControlsOnTabs();
+    void Form_Load();
+    void FillScoreList(QTreeWidget* list, const QString& strSection, const QString& strKey) noexcept;
+    static QTreeWidgetItem* AddRankRow(QTreeWidget* list, int rank);
+    void cmdReset_Click();
+    void cmdOK_Click();
+
+    frmScores& m_form;
+    struct TabPlace {
+        QWidget* control;
+        QRect twips;  // measured from the tab control's corner
+    };
+    std::vector<TabPlace> m_tabPlaces;
+};
 
 class frmScores {
 public:
     explicit frmScores(ISoundPlayer& sound);
     ~frmScores();
+    frmScores(const frmScores&) = delete;
+    frmScores& operator=(const frmScores&) = delete;
 
     // Set by the game end before it shows the dialog after a new high score;
     // cleared by the activation that played the chime.
     bool blnNewHighScore = false;
 
+    // Asks the "Reset Scores" question; when empty, a message box asks it.
+    // Tests put their answer here.
+    std::function<bool(const QString& title, const QString& text)> ConfirmResetOverride;
+
     // Creates the window, loads it, and shows it modally over owner;
     // returns when it is closed.
     void Show(QWidget* owner);
+    // Creates and loads the window without showing it, unless it is loaded.
+    ScoresWindow* Load(QWidget* owner);
     // Closes the window if it is loaded.
     void Unload();
     // The window while it is loaded, else null.
     QDialog* Window() const;
 
+    // Runs each time the window becomes active: greets a new high score with
+    // "CHIMES" once, after the window has painted, when sounds are on.
+    void Form_Activate();
+
 private:
+    friend class ScoresWindow;
     ISoundPlayer& m_sound;
-    QPointer<QDialog> m_window;
+    QPointer<ScoresWindow> m_window;
+    bool m_blnActivating = false;
 };

@@ -1,0 +1,284 @@
+#include "frmScores.h"
+
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "Resources.h"
+#include "basWave.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// Positions and sizes are laid out in twips, 15 to the pixel.
+int Twips(int twips) { return qRound(twips / 15.0); }
+QRect TwipsRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+constexpr int ScoreColumn = 2;
+constexpr Qt::Alignment ScoreAlignment = Qt::AlignRight | Qt::AlignVCenter;
+
+QTreeWidget* MakeScoreList(QWidget* page, const QString& scoreHeading) {
+    auto* list = new QTreeWidget(page);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setColumnCount(3);
+    list->setHeaderLabels({QString(), QStringLiteral("Name"), scoreHeading});
+    list->headerItem()->setTextAlignment(ScoreColumn, ScoreAlignment);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    list->setColumnWidth(0, Twips(300));
+    list->setColumnWidth(1, Twips(2900));
+    list->setColumnWidth(2, Twips(1000));
+    // Five ranks and the headings fit without a scroll bar at the usual font.
+    list->setStyleSheet(QStringLiteral("QTreeView::item { padding: 0px; }"));
+    return list;
+}
+
+QLabel* MakeLabel(QWidget* page, const QString& text) {
+    auto* label = new QLabel(page);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+}  // namespace
+
+// ---- The window -------------------------------------------------------------
+
+ScoresWindow::ScoresWindow(frmScores& form, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_form(form) {
+    setWindowTitle(QStringLiteral("High Scores"));
+    setFixedSize(Twips(4905), Twips(5040));
+    BuildControls();
+    Form_Load();
+}
+
+void ScoresWindow::BuildControls() {
+    // Created in keyboard order: OK, Reset Scores, the tabs and their lists.
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(TwipsRect(3585, 4500, 1215, 375));
+    cmdOK->setDefault(true);
+    cmdReset = new QPushButton(QStringLiteral("Reset Scores"), this);
+    cmdReset->setGeometry(TwipsRect(2160, 4500, 1215, 375));
+
+    tabScores = new QTabWidget(this);
+    tabScores->setGeometry(TwipsRect(120, 120, 4695, 4185));
+    QFont bold = tabScores->tabBar()->font();
+    bold.setBold(true);
+    tabScores->tabBar()->setFont(bold);
+
+    auto* smallPage = new QWidget;
+    auto* largePage = new QWidget;
+    tabScores->addTab(smallPage, QStringLiteral("&Small Board"));
+    tabScores->addTab(largePage, QStringLiteral("&Large Board"));
+
+    const QString fastest = QStringLiteral("Fastest Times");
+    const QString fewest = QStringLiteral("Fewest Sets Flipped");
+    const QString seconds = QStringLiteral("Seconds");
+    const QString sets = QStringLiteral("Sets");
+    lblLabels[0] = MakeLabel(smallPage, fastest);
+    lvwSmallBoardTimes = MakeScoreList(smallPage, seconds);
+    lblLabels[1] = MakeLabel(smallPage, fewest);
+    lvwSmallBoardSets = MakeScoreList(smallPage, sets);
+    lblLabels[2] = MakeLabel(largePage, fastest);
+    lvwLargeBoardTimes = MakeScoreList(largePage, seconds);
+    lblLabels[3] = MakeLabel(largePage, fewest);
+    lvwLargeBoardSets = MakeScoreList(largePage, sets);
+
+    for (int page = 0; page < 2; ++page) {
+        QTreeWidget* times = page == 0 ? lvwSmallBoardTimes : lvwLargeBoardTimes;
+        QTreeWidget* setsList = page == 0 ? lvwSmallBoardSets : lvwLargeBoardSets;
+        m_tabPlaces.push_back({lblLabels[static_cast<size_t>(2 * page)], QRect(225, 450, 1140, 240)});
+        m_tabPlaces.push_back({times, QRect(240, 720, 4200, 1395)});
+        m_tabPlaces.push_back({lblLabels[static_cast<size_t>(2 * page + 1)], QRect(225, 2250, 1665, 240)});
+        m_tabPlaces.push_back({setsList, QRect(240, 2520, 4200, 1395)});
+    }
+    PlaceControlsOnTabs();
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(TwipsRect(225, 4425, 480, 480));
+    Image1->setAlignment(Qt::AlignCenter);
+    Trap([&] { Image1->setPixmap(TrophyPicture()); });
+
+    setTabOrder(cmdOK, cmdReset);
+    setTabOrder(cmdReset, tabScores);
+
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+}
+
+// The controls on the tabs are placed from the tab control's corner; the
+// pages start below the tab row, so the places are mapped onto the pages
+// once the tab control has laid them out.
+void ScoresWindow::PlaceControlsOnTabs() {
+    for (const TabPlace& place : m_tabPlaces) {
+        QWidget* page = place.control->parentWidget();
+        const QPoint origin = page->mapTo(tabScores, QPoint(0, 0));
+        const QRect rect = TwipsRect(place.twips.x(), place.twips.y(), place.twips.width(), place.twips.height());
+        place.control->setGeometry(std::max(0, rect.x() - origin.x()), std::max(0, rect.y() - origin.y()),
+                                   rect.width(), rect.height());
+    }
+}
+
+void ScoresWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlaceControlsOnTabs();
+}
+
+bool ScoresWindow::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) m_form.Form_Activate();
+    return handled;
+}
+
+void ScoresWindow::Form_Load() {
+    Trap([&] {
+        if (GameSettings.TileCount == 30) {
+            tabScores->setCurrentIndex(0);
+        } else if (GameSettings.TileCount == 60) {
+            tabScores->setCurrentIndex(1);
+        }
+        FillScoreList(lvwSmallBoardSets, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
+        FillScoreList(lvwSmallBoardTimes, ScoreTables::SmallBoardTimes, ScoreTables::TimeKey);
+        FillScoreList(lvwLargeBoardSets, ScoreTables::LargeBoardSets, ScoreTables::SetsKey);
+        FillScoreList(lvwLargeBoardTimes, ScoreTables::LargeBoardTimes, ScoreTables::TimeKey);
+    });
+}
+
+QTreeWidgetItem* ScoresWindow::AddRankRow(QTreeWidget* list, int rank) {
+    auto* row = new QTreeWidgetItem(list);
+    row->setText(0, QString::number(rank) + QLatin1Char('.'));
+    row->setTextAlignment(ScoreColumn, ScoreAlignment);
+    return row;
+}
+
+void ScoresWindow::FillScoreList(QTreeWidget* list, const QString& strSection, const QString& strKey) noexcept {
+    Trap([&] {
+        for (int rank = 1; rank <= ScoreTables::Places; ++rank) {
+            QTreeWidgetItem* row = AddRankRow(list, rank);
+            // Names and scores are shown as stored, as plain text.
+            const ScoreRow stored = ReadScoreRow(strSection, strKey, rank);
+            if (!stored.Name.isEmpty()) {
+                row->setText(1, stored.Name);
+                row->setText(ScoreColumn, stored.Score);
+            }
+        }
+    });
+}
+
+QTreeWidget* ScoresWindow::ListOf(const QString& strSection) const {
+    if (strSection == ScoreTables::SmallBoardSets) return lvwSmallBoardSets;
+    if (strSection == ScoreTables::SmallBoardTimes) return lvwSmallBoardTimes;
+    if (strSection == ScoreTables::LargeBoardSets) return lvwLargeBoardSets;
+    if (strSection == ScoreTables::LargeBoardTimes) return lvwLargeBoardTimes;
+    return nullptr;
+}
+
+void ScoresWindow::ClearScoreList(const QString& strSection) noexcept {
+    Trap([&] {
+        QTreeWidget* list = ListOf(strSection);
+        if (!list) return;
+        list->clear();
+        for (int rank = 1; rank <= ScoreTables::Places; ++rank) AddRankRow(list, rank);
+    });
+}
+
+QMessageBox* ScoresWindow::MakeResetQuestion(const QString& title, const QString& text, QWidget* parent) {
+    auto* box = new QMessageBox(QMessageBox::Question, title, QString(), QMessageBox::Yes | QMessageBox::No, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
+bool ScoresWindow::ConfirmReset(const QString& title, const QString& text) {
+    if (m_form.ConfirmResetOverride) return m_form.ConfirmResetOverride(title, text);
+    const std::unique_ptr<QMessageBox> box(MakeResetQuestion(title, text, this));
+    return box->exec() == QMessageBox::Yes;
+}
+
+void ScoresWindow::cmdReset_Click() {
+    Trap([&] {
+        // The tables of the board size whose tab is showing.
+        const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
+        ResetBoardScores(tileCount, *this, m_form.m_sound);
+    });
+}
+
+void ScoresWindow::cmdOK_Click() {
+    Trap([&] { accept(); });
+}
+
+// ---- The dialog object ------------------------------------------------------
+
+frmScores::frmScores(ISoundPlayer& sound) : m_sound(sound) {}
+
+frmScores::~frmScores() { delete m_window.data(); }
+
+ScoresWindow* frmScores::Load(QWidget* owner) {
+    if (!m_window) m_window = new ScoresWindow(*this, owner);
+    return m_window;
+}
+
+void frmScores::Show(QWidget* owner) {
+    Trap([&] {
+        const QPointer<ScoresWindow> window = Load(owner);
+        // Should the window manager never make the dialog active, the
+        // greeting still comes once it is up.
+        QTimer::singleShot(0, window, [this] { Form_Activate(); });
+        window->exec();
+        if (window) {
+            if (m_window == window) m_window = nullptr;
+            delete window.data();
+        }
+    });
+}
+
+void frmScores::Unload() {
+    if (!m_window) return;
+    ScoresWindow* window = m_window;
+    m_window = nullptr;
+    if (window->isVisible()) {
+        // Still inside its modal loop: end the loop, delete it afterwards.
+        window->done(QDialog::Rejected);
+        window->deleteLater();
+    } else {
+        delete window;
+    }
+}
+
+QDialog* frmScores::Window() const { return m_window; }
+
+void frmScores::Form_Activate() {
+    if (m_blnActivating) return;
+    Trap([&] {
+        if (!(gblnPlaySound && blnNewHighScore)) return;
+        m_blnActivating = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{m_blnActivating};
+        // Let the window paint before the chime holds the thread.
+        QCoreApplication::processEvents();
+        m_sound.PlayWaveResource(QStringLiteral("CHIMES"));
+        blnNewHighScore = false;
+    });
+}
