@@ -29,5 +29,5 @@ public:
 // The real player: PlayWaveResource above.
 class WaveSoundPlayer final : public ISoundPlayer {
 public:
-    void PlayWaveResource(const QString& name) override { ::PlayWaveResource(name); }
+    void PlayWaveResource(const QString& name) override;  // defined beside PlayWaveResource
 };

@@ -1,0 +1,186 @@
+#pragma once
+// Recording stand-ins for everything the rule book drives, so a whole game
+// runs and can be watched without a window.
+
+#include "GameEngine.h"
+#include "GameSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+// Writes every call into one shared log, in order: "tile 5 Flip2",
+// "redraw 5", "face 5 on", "pause 0.01", "sound FLIP", ...
+struct EventLog {
+    QStringList lines;
+    void add(const QString& s) { lines.append(s); }
+    void clear() { lines.clear(); }
+};
+
+inline QString PictureText(TilePicture p) {
+    const int v = static_cast<int>(p);
+    if (v == 0) return QStringLiteral("Empty");
+    if (v <= 6) return QStringLiteral("Flip") + QString::number(v);
+    return QStringLiteral("Shrink") + QString::number(v - 10);
+}
+
+class RecordingView : public IBoardView {
+public:
+    explicit RecordingView(EventLog& log) : m_log(log) {}
+
+    std::array<QString, 4> panels;  // 1..3
+    std::array<QString, 61> faces;  // resource name loaded per cell
+    int highScoreShown = 0;
+    QStringList gameOverTexts;
+    bool logDetail = true;  // frames, redraws and faces; off for long games
+    std::function<void()> onHighScore;
+
+    void LoadFlipFrames() noexcept override { m_log.add(QStringLiteral("load flip ") + GameSettings.TileColor); }
+    void LoadShrinkFrames() noexcept override { m_log.add(QStringLiteral("load shrink ") + GameSettings.TileColor); }
+    void SetTilePicture(int cell, TilePicture picture) override {
+        if (logDetail) m_log.add(QStringLiteral("tile %1 %2").arg(cell).arg(PictureText(picture)));
+    }
+    void SetTileEnabled(int cell, bool enabled) override {
+        if (logDetail) m_log.add(QStringLiteral("tile %1 %2").arg(cell).arg(enabled ? "enabled" : "disabled"));
+    }
+    void SetTileVisible(int, bool) override {}
+    void RedrawTile(int cell) override {
+        if (logDetail) m_log.add(QStringLiteral("redraw %1").arg(cell));
+    }
+    void LoadFacePicture(int cell, const QString& name) override { faces[static_cast<std::size_t>(cell)] = name; }
+    void SetFaceVisible(int cell, bool visible) override {
+        if (logDetail) m_log.add(QStringLiteral("face %1 %2").arg(cell).arg(visible ? "on" : "off"));
+    }
+    void SetFaceEnabled(int cell, bool enabled) override {
+        if (logDetail) m_log.add(QStringLiteral("face %1 %2").arg(cell).arg(enabled ? "enabled" : "disabled"));
+    }
+    void RedrawFace(int cell) override {
+        if (logDetail) m_log.add(QStringLiteral("redraw face %1").arg(cell));
+    }
+    void SetStatusPanel(int panel, const QString& text) override {
+        panels[static_cast<std::size_t>(panel)] = text;
+        m_log.add(QStringLiteral("panel %1 %2").arg(panel).arg(text));
+    }
+    void ShowNewHighScore() override {
+        ++highScoreShown;
+        m_log.add(QStringLiteral("high scores shown"));
+        if (onHighScore) onHighScore();
+    }
+    void ShowGameOverMessage(const QString& text) override {
+        gameOverTexts.append(text);
+        m_log.add(QStringLiteral("game over"));
+    }
+
+private:
+    EventLog& m_log;
+};
+
+class FakeGameClock : public IGameClock {
+public:
+    explicit FakeGameClock(EventLog& log) : m_log(log) {}
+    bool running = false;
+    int starts = 0;  // transitions from stopped to running
+    void SetEnabled(bool enabled) override {
+        if (enabled && !running) {
+            ++starts;
+            m_log.add(QStringLiteral("clock start"));
+        }
+        if (!enabled && running) m_log.add(QStringLiteral("clock stop"));
+        running = enabled;
+    }
+    bool IsEnabled() const override { return running; }
+
+private:
+    EventLog& m_log;
+};
+
+class RecordingPause : public IPauseClock {
+public:
+    explicit RecordingPause(EventLog& log) : m_log(log) {}
+    double total = 0;
+    void Pause(double seconds) override {
+        total += seconds;
+        m_log.add(QStringLiteral("pause ") + QString::number(seconds));
+    }
+
+private:
+    EventLog& m_log;
+};
+
+class RecordingSound : public ISoundPlayer {
+public:
+    explicit RecordingSound(EventLog& log) : m_log(log) {}
+    QStringList played;
+    void PlayWaveResource(const QString& name) override {
+        played.append(name);
+        m_log.add(QStringLiteral("sound ") + name);
+    }
+
+private:
+    EventLog& m_log;
+};
+
+// Always the same draw; reseeding changes nothing.
+class ConstantRandom : public IRandomSource {
+public:
+    explicit ConstantRandom(float value) : m_value(value) {}
+    int reseeds = 0;
+    void Reseed() override { ++reseeds; }
+    float Next() override { return m_value; }
+
+private:
+    float m_value;
+};
+
+// A seeded generator, for deals that differ but repeat.
+class SeededRandom : public IRandomSource {
+public:
+    explicit SeededRandom(unsigned seed) : m_generator(seed) {}
+    void Reseed() override {}
+    float Next() override { return static_cast<float>(m_generator() >> 8) * (1.0f / 16777216.0f); }
+
+private:
+    std::mt19937 m_generator;
+};
+
+// A rule book wired to recorders.
+struct EngineRig {
+    EventLog log;
+    RecordingView view{log};
+    FakeGameClock clock{log};
+    RecordingPause pause{log};
+    RecordingSound sound{log};
+    GameEngine engine;
+
+    explicit EngineRig(IRandomSource& random) : engine(view, clock, pause, sound, random) {}
+};
+
+// Sets the options a test plays with (names untouched).
+inline void UseOptions(int tileCount, int level, int players, bool sounds = true,
+                       const char* images = "ANIMAL", const char* color = "BLUE") {
+    GameSettings.TileCount = static_cast<qint16>(tileCount);
+    GameSettings.Level = static_cast<qint16>(level);
+    GameSettings.PlayerCount = static_cast<qint16>(players);
+    GameSettings.Images = QString::fromLatin1(images);
+    GameSettings.TileColor = QString::fromLatin1(color);
+    gblnPlaySound = sounds;
+}
+
+// The tags of cells 1..n as numbers.
+inline std::vector<int> Tags(const GameEngine& engine, int n) {
+    std::vector<int> tags;
+    for (int k = 1; k <= n; ++k) tags.push_back(engine.Cell(k).Tag.toInt());
+    return tags;
+}
+
+// The cells that carry picture tag, in cell order.
+inline std::vector<int> CellsWithTag(const GameEngine& engine, const QString& tag) {
+    std::vector<int> cells;
+    for (int k = 1; k <= GameSettings.TileCount; ++k) {
+        if (engine.Cell(k).Tag == tag) cells.push_back(k);
+    }
+    return cells;
+}
