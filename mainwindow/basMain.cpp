@@ -1,0 +1,45 @@
+#include "basMain.h"
+
+#include "ErrorTrap.h"
+#include "GameEngine.h"
+#include "basHelp.h"
+#include "basWave.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+// The common error report: exclamation icon, OK, titled "Error". The text
+// carries a carriage return between the number and the description, which
+// a message box would not break, so it becomes a line break.
+void ShowErrorBox(int number, const QString& description) {
+    QString text = ErrorReportText(number, description);
+    text.replace(QChar(13), QChar(10));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace
+
+int basMain::Main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pexora"));
+    SetErrorSink(&ShowErrorBox);
+
+    int result = 0;
+    WaveSoundPlayer sound;
+    SteadyPauseClock pause;
+    ClockSeededRandom random;
+    Trap([&] {
+        basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
+        frmMain form(sound, pause, random);
+        form.show();
+        result = QApplication::exec();
+    });
+    SetErrorSink({});
+    return result;
+}
