@@ -1,0 +1,155 @@
+// Ranking results into the five-place tables, and resetting a board size.
+#include "GameSettings.h"
+#include "ScoreTables.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+#include "basWave.h"
+
+#include <QtTest>
+
+namespace {
+const QString App = QStringLiteral("Pexora");
+const QString Sets = QStringLiteral("Small Board Sets");
+
+// The table as "name=score" rows for ranks 1..5, blank ranks as "".
+QStringList Table(const QString& section, const QString& word) {
+    QStringList rows;
+    for (int r = 1; r <= 5; ++r) {
+        const ScoreRow row = ReadScoreRow(section, word, r);
+        rows << (row.Name.isEmpty() ? QString() : row.Name + "=" + row.Score);
+    }
+    return rows;
+}
+
+void Fill(const QString& section, const QString& word, const QList<int>& scores) {
+    for (int r = 1; r <= scores.size(); ++r) {
+        SaveSetting(App, section, QStringLiteral("Name %1").arg(r), QStringLiteral("P%1").arg(r));
+        SaveSetting(App, section, QStringLiteral("%1 %2").arg(word).arg(r), QString::number(scores[r - 1]));
+    }
+}
+
+class RecordingResetUi : public IScoreResetUi {
+public:
+    bool answer = true;
+    QStringList calls;
+    bool ConfirmReset(const QString& title, const QString& text) override {
+        calls << "ask " + title + ": " + text;
+        return answer;
+    }
+    void ClearScoreList(const QString& section) noexcept override { calls << "clear " + section; }
+};
+
+class RecordingPlayer : public ISoundPlayer {
+public:
+    QStringList played;
+    void PlayWaveResource(const QString& name) override { played << name; }
+};
+}  // namespace
+
+class ScoreTablesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aFirstResultTakesRankOneAndWritesOnlyItsTwoKeys() {
+        ScopedStore store;
+        QVERIFY(SaveScore(Sets, "Sets", "Ann", 20));
+        QCOMPARE(Table(Sets, "Sets"), (QStringList{"Ann=20", "", "", "", ""}));
+        QSettings raw(store.iniPath(), QSettings::IniFormat);
+        raw.beginGroup(Sets);
+        QCOMPARE(raw.childKeys(), (QStringList{"Name 1", "Sets 1"}));
+    }
+
+    void aResultIsCarriedUpToItsPlaceAndTiesKeepTheEarlierEntryAbove_data() {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<bool>("entered");
+        QTest::addColumn<QStringList>("table");
+        QTest::newRow("between ranks 2 and 3") << 25 << true << QStringList{"P1=10", "P2=20", "New=25", "P3=30", "P4=40"};
+        QTest::newRow("equal to rank 2") << 20 << true << QStringList{"P1=10", "P2=20", "New=20", "P3=30", "P4=40"};
+        QTest::newRow("equal to rank 5") << 50 << false << QStringList{"P1=10", "P2=20", "P3=30", "P4=40", "P5=50"};
+        QTest::newRow("best of all") << 1 << true << QStringList{"New=1", "P1=10", "P2=20", "P3=30", "P4=40"};
+        QTest::newRow("negative scores compare signed") << -5 << true << QStringList{"New=-5", "P1=10", "P2=20", "P3=30", "P4=40"};
+    }
+    void aResultIsCarriedUpToItsPlaceAndTiesKeepTheEarlierEntryAbove() {
+        QFETCH(int, score);
+        QFETCH(bool, entered);
+        QFETCH(QStringList, table);
+        ScopedStore store;
+        Fill(Sets, "Sets", {10, 20, 30, 40, 50});
+        const QByteArray before = store.readRaw();
+        QCOMPARE(SaveScore(Sets, "Sets", "New", score), entered);
+        QCOMPARE(Table(Sets, "Sets"), table);
+        if (!entered) QCOMPARE(store.readRaw(), before);  // nothing written
+    }
+
+    void theClockCapNeverEntersEvenAnEmptyTable() {
+        ScopedStore store;
+        QVERIFY(!SaveScore("Small Board Times", "Time", "Ann", 99999));
+        QVERIFY(!QFile::exists(store.iniPath()));
+        QVERIFY(SaveScore("Small Board Times", "Time", "Ann", 99998));
+    }
+
+    void aStoredScoreThatIsNotANumberIsReportedAndEntersNothing() {
+        ScopedStore store;
+        Fill(Sets, "Sets", {10, 20});
+        SaveSetting(App, Sets, "Sets 2", "twenty");
+        ErrorRecorder errors;
+        QVERIFY(!SaveScore(Sets, "Sets", "Ann", 5));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.reports.first().first, ErrorNumbers::TypeMismatch);
+        QCOMPARE(GetSetting(App, Sets, "Name 1"), QStringLiteral("P1"));
+    }
+
+    void aNamelessResultStillLeavesDistinctOrderedEntries() {
+        ScopedStore store;
+        Fill(Sets, "Sets", {10, 20, 30});
+        QVERIFY(SaveScore(Sets, "Sets", "", 15));
+        QCOMPARE(Table(Sets, "Sets"), (QStringList{"P1=10", "Player 1=15", "P2=20", "P3=30", ""}));
+    }
+
+    void resettingTheSmallBoardAsksFlushesClearsAndDeletesOnlyItsTables() {
+        ScopedStore store;
+        Fill("Small Board Sets", "Sets", {10});
+        Fill("Small Board Times", "Time", {60});
+        Fill("Large Board Sets", "Sets", {30});
+        Fill("Large Board Times", "Time", {90});
+        gblnPlaySound = true;
+        RecordingResetUi ui;
+        RecordingPlayer sound;
+        ResetBoardScores(30, ui, sound);
+        QCOMPARE(ui.calls, (QStringList{"ask Reset Scores: Are you sure you want to reset all Small Board scores?",
+                                         "clear Small Board Sets", "clear Small Board Times"}));
+        QCOMPARE(sound.played, QStringList{"FLUSH"});
+        QCOMPARE(Table("Small Board Sets", "Sets"), QStringList(5, QString()));
+        QCOMPARE(Table("Small Board Times", "Time"), QStringList(5, QString()));
+        QCOMPARE(Table("Large Board Sets", "Sets").first(), QStringLiteral("P1=30"));
+        QCOMPARE(Table("Large Board Times", "Time").first(), QStringLiteral("P1=90"));
+    }
+
+    void resettingTheLargeBoardClearsTimesBeforeSets() {
+        ScopedStore store;
+        gblnPlaySound = false;
+        RecordingResetUi ui;
+        RecordingPlayer sound;
+        ErrorRecorder errors;
+        ResetBoardScores(60, ui, sound);  // tables never written: silent
+        QCOMPARE(ui.calls.mid(1), (QStringList{"clear Large Board Times", "clear Large Board Sets"}));
+        QVERIFY(sound.played.isEmpty());
+        QCOMPARE(errors.count(), 0);
+    }
+
+    void aResetAnsweredNoChangesNothing() {
+        ScopedStore store;
+        Fill("Large Board Sets", "Sets", {30});
+        gblnPlaySound = true;
+        RecordingResetUi ui;
+        ui.answer = false;
+        RecordingPlayer sound;
+        ResetBoardScores(60, ui, sound);
+        QCOMPARE(ui.calls.size(), 1);
+        QVERIFY(sound.played.isEmpty());
+        QCOMPARE(Table("Large Board Sets", "Sets").first(), QStringLiteral("P1=30"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ScoreTablesTest)
+#include "test_score_tables.moc"

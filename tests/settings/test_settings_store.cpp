@@ -1,0 +1,160 @@
+// Loading and saving "Game Settings": defaults, what is accepted, names
+// that come back as they went in, and a store that fails.
+#include "GameSettings.h"
+#include "OptionCatalogue.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+namespace {
+const QString App = QStringLiteral("Pexora");
+const QString Section = QStringLiteral("Game Settings");
+void Put(const QString& key, const QString& value) { SaveSetting(App, Section, key, value); }
+QString Get(const QString& key) { return GetSetting(App, Section, key, QStringLiteral("<missing>")); }
+}  // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        GameSettings = {};
+        gblnPlaySound = false;
+        gudtPlayers(1).strName.clear();
+        gudtPlayers(2).strName.clear();
+    }
+
+    void firstRunLoadsTheDefaultsAndTheFirstSaveWritesAllEightKeys() {
+        ScopedStore store;
+        LoadSettings();
+        QCOMPARE(GameSettings.Images, QStringLiteral("ANIMAL"));
+        QCOMPARE(GameSettings.Level, qint16(2));
+        QCOMPARE(GameSettings.PlayerCount, qint16(1));
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
+        QCOMPARE(gudtPlayers(2).strName, QStringLiteral("Player 2"));
+        QVERIFY(gblnPlaySound);
+        QCOMPARE(GameSettings.TileColor, QStringLiteral("BLUE"));
+        QCOMPARE(GameSettings.TileCount, qint16(30));
+        SaveSettings();
+        const QStringList expected{"ANIMAL", "2", "1", "Player 1", "Player 2", "True", "BLUE", "30"};
+        const QStringList keys{"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"};
+        for (int i = 0; i < keys.size(); ++i) QCOMPARE(Get(keys[i]), expected[i]);
+    }
+
+    void storedValuesAreAcceptedOnlyExactly_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("colour in lower case") << "Tile Color" << "red" << "BLUE";
+        QTest::newRow("colour") << "Tile Color" << "RED" << "RED";
+        QTest::newRow("category in lower case") << "Images" << "music" << "ANIMAL";
+        QTest::newRow("category") << "Images" << "TRANSPORT" << "TRANSPORT";
+        QTest::newRow("count with a leading zero") << "Tile Count" << "060" << "30";
+        QTest::newRow("count with a leading blank") << "Tile Count" << " 60" << "30";
+        QTest::newRow("count") << "Tile Count" << "60" << "60";
+        QTest::newRow("level 4") << "Level" << "4" << "2";
+        QTest::newRow("level 02") << "Level" << "02" << "2";
+        QTest::newRow("level 3") << "Level" << "3" << "3";
+        QTest::newRow("player count 3") << "Player Count" << "3" << "1";
+        QTest::newRow("player count 2") << "Player Count" << "2" << "2";
+        QTest::newRow("sounds in lower case") << "Sounds" << "false" << "True";
+        QTest::newRow("sounds -1") << "Sounds" << "-1" << "True";
+        QTest::newRow("sounds off") << "Sounds" << "False" << "False";
+        QTest::newRow("empty colour") << "Tile Color" << "" << "BLUE";
+        QTest::newRow("name of 25") << "Player 1" << QString(25, 'x') << QString(25, 'x');
+        QTest::newRow("name of 26") << "Player 1" << QString(26, 'x') << "Player 1";
+        QTest::newRow("empty name") << "Player 2" << "" << "Player 2";
+        QTest::newRow("single blank") << "Player 2" << " " << " ";
+        QTest::newRow("thirteen emoji count as 26") << "Player 1" << QString("😀").repeated(13) << "Player 1";
+    }
+    void storedValuesAreAcceptedOnlyExactly() {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, loaded);
+        ScopedStore store;
+        Put(key, stored);
+        LoadSettings();
+        SaveSettings();  // the normalised value reaches the store at the next save
+        QCOMPARE(Get(key), loaded);
+    }
+
+    void namesComeBackExactlyWhateverTheyHold_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("comma") << "Smith, Ann";
+        QTest::newRow("quotes") << "\"Ann\" 'B'";
+        QTest::newRow("backslashes") << "C:\\Ann\\";
+        QTest::newRow("ini punctuation") << "a=b;c#d[e]f";
+        QTest::newRow("at sign first") << "@Variant(x)";
+        QTest::newRow("percent") << "100% %20";
+        QTest::newRow("blanks around") << "  Ann  ";
+        QTest::newRow("accents") << "Zoë Ångström";
+        QTest::newRow("emoji") << "🦊 Fox";
+        QTest::newRow("markup") << "<img src=x>&lt;";
+        QTest::newRow("a single comma") << ",";
+    }
+    void namesComeBackExactlyWhateverTheyHold() {
+        QFETCH(QString, name);
+        ScopedStore store;
+        LoadSettings();
+        gudtPlayers(2).strName = name;
+        SaveSettings();
+        gudtPlayers(2).strName.clear();
+        LoadSettings();
+        QCOMPARE(gudtPlayers(2).strName, name);
+    }
+
+    void anEmptyNameIsSavedEmptyAndLoadsAsTheDefault() {
+        ScopedStore store;
+        LoadSettings();
+        gudtPlayers(1).strName.clear();
+        SaveSettings();
+        QCOMPARE(Get("Player 1"), QString());
+        LoadSettings();
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
+    }
+
+    void aStoreThatCannotBeReadIsReportedAndEveryOptionTakesItsDefault() {
+        ScopedStore store;
+        // A folder where the file should be: neither readable nor writable as a file.
+        QDir().mkpath(store.iniPath());
+        ErrorRecorder errors;
+        LoadSettings();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.reports.first().first, ErrorNumbers::PathFileAccess);
+        QCOMPARE(GameSettings.TileCount, qint16(30));
+        QCOMPARE(GameSettings.Level, qint16(2));
+        QCOMPARE(GameSettings.Images, QStringLiteral("ANIMAL"));
+        QCOMPARE(gudtPlayers(2).strName, QStringLiteral("Player 2"));
+        SaveSettings();  // reported too, and the game goes on
+        QCOMPARE(errors.count(), 2);
+    }
+
+    void aHandDamagedFileIsKeptBeforeTheFirstSaveRewritesIt() {
+        ScopedStore store;
+        const QByteArray damaged =
+            "[Game%20Settings]\nPlayer%201=\"Ann\nTile%20Count=60\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\njunk line\n";
+        store.writeRaw(damaged);
+        LoadSettings();
+        SaveSettings();
+        QFile backup(store.iniPath() + ".bak");
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), damaged);
+        QFile kept(store.iniPath() + ".damaged");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), damaged);
+    }
+
+    void deletingASectionThatIsNotThereIsErrorFive() {
+        ScopedStore store;
+        try {
+            DeleteSetting(App, QStringLiteral("Small Board Sets"));
+            QFAIL("no error");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.Number, 5);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "test_settings_store.moc"
