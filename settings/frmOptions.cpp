@@ -11,9 +11,12 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -81,6 +84,23 @@ public:
     }
 };
 
+// The six tabs share the width of the tab control in one row, each as wide
+// as the others, whatever the font makes of the captions.
+class EvenTabsStyle final : public QProxyStyle {
+public:
+    explicit EvenTabsStyle(int tabWidth)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), m_tabWidth(tabWidth) {}
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_TabBarTab) result.setWidth(m_tabWidth);
+        return result;
+    }
+
+private:
+    int m_tabWidth;
+};
+
 // Tab index -> frame index, and each frame's size in twips.
 constexpr std::array<int, frmOptions::TabCount> FrameOfTab{0, 1, 2, 5, 3, 4};
 constexpr std::array<std::pair<int, int>, 6> FrameSize{{
@@ -107,6 +127,7 @@ frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(Twips(5310), Twips(3405));
     BuildControls();
+    FitFontToCaptions();
 
     // Loading: every tab from the settings in memory. Whatever the change
     // tracking noticed meanwhile is not a change.
@@ -147,8 +168,12 @@ void frmOptions::BuildControls() {
 
     tabOptions = new QTabWidget(this);
     tabOptions->setGeometry(TwipsRect(150, 150, 4995, 2700));
-    tabOptions->tabBar()->setUsesScrollButtons(false);
-    tabOptions->tabBar()->setExpanding(false);
+    QTabBar* tabs = tabOptions->tabBar();
+    tabs->setUsesScrollButtons(false);
+    tabs->setExpanding(false);
+    auto* tabStyle = new EvenTabsStyle(tabOptions->width() / TabCount);
+    tabStyle->setParent(tabs);
+    tabs->setStyle(tabStyle);
 
     static constexpr std::array<const char*, TabCount> captions{"&Boards", "&Colors", "&Images",
                                                                 "&Levels", "&Players", "&Sounds"};
@@ -217,6 +242,34 @@ void frmOptions::BuildControls() {
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+}
+
+// The controls keep their laid-out sizes, so the dialog takes a compact
+// sans-serif face and, should the captions still not fit (a wide font on
+// this machine), steps its size down until every caption shows whole.
+void frmOptions::FitFontToCaptions() {
+    QFont face = QApplication::font();
+    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
+    face.setPointSizeF(8.25);
+    auto captionsFit = [this] {
+        for (QFrame* frame : fraOptions) {
+            for (QRadioButton* button : frame->findChildren<QRadioButton*>()) {
+                const int room = std::min(button->width(), frame->width() - button->x());
+                const int needed = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+                                   button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+                                   button->fontMetrics().horizontalAdvance(button->text()) + 1;
+                if (needed > room) return false;
+            }
+        }
+        return true;
+    };
+    constexpr qreal smallest = 6.5;
+    for (;;) {
+        setFont(face);
+        if (captionsFit() || face.pointSizeF() <= smallest) break;
+        face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
+    }
 }
 
 // The frames sit at a fixed place measured from the tab control's corner;

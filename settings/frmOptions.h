@@ -73,6 +73,7 @@ protected:
 private:
     void BuildControls();
     void PlaceFramesOnTabs();
+    void FitFontToCaptions();
 
     void LoadBoards();
     void LoadColors();
