@@ -141,10 +141,7 @@ bool ChmFile::Open(const QString& path) {
 }
 
 QString ChmFile::NormalizedName(const QString& name) {
-    QString path = FileName(name);
-    const qsizetype hash = path.indexOf(QLatin1Char('#'));
-    if (hash >= 0) path.truncate(hash);
-    return QDir::cleanPath(QLatin1Char('/') + path);
+    return QDir::cleanPath(QLatin1Char('/') + FileName(name));
 }
 
 std::optional<QByteArray> ChmFile::Read(const QString& name) const {

@@ -63,6 +63,7 @@ public:
     QList<HelpEntry> ReadSitemap(const QString& name) const;
 
     // "/html/a.htm" for "html\a.htm", "./html/a.htm" or "/html/a.htm".
+    // Names such as "/#SYSTEM" keep their "#": a topic's anchor is the caller's to remove.
     static QString NormalizedName(const QString& name);
     // Parses the text of a sitemap file (.hhc or .hhk).
     static QList<HelpEntry> ParseSitemap(const QString& text);

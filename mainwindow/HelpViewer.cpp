@@ -31,8 +31,13 @@ QString StripFilePart(const QString& local) {
     return sep >= 0 ? local.mid(sep + 2) : local;
 }
 
+// The topic's page without its anchor, in lower case: names in a help file
+// are not case-sensitive.
 QString TopicKey(const QString& topic) {
-    return ChmFile::NormalizedName(StripFilePart(topic)).toLower();
+    QString page = StripFilePart(topic);
+    const qsizetype hash = page.indexOf(QLatin1Char('#'));
+    if (hash >= 0) page.truncate(hash);
+    return ChmFile::NormalizedName(page).toLower();
 }
 
 }  // namespace
@@ -294,6 +299,10 @@ bool HelpViewer::ShowTopic(const QString& topic) {
     const QUrl url = ChmBrowser::TopicUrl(topic);
     if (!m_file.Contains(url.path())) {
         ShowMessage(tr("This help file has no topic \"%1\".").arg(StripFilePart(topic)));
+        return false;
+    }
+    if (!m_file.Read(url.path())) {
+        ShowMessage(tr("The topic \"%1\" cannot be read; the help file may be damaged.").arg(StripFilePart(topic)));
         return false;
     }
     m_message.clear();

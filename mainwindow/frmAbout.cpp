@@ -2,6 +2,7 @@
 
 #include "ErrorTrap.h"
 #include "Resources.h"
+#include "Twips.h"
 #include "basHelp.h"
 
 #include <QDialog>
@@ -16,8 +17,7 @@ namespace {
 
 const QString ProgramTitle = QStringLiteral("Pexora");
 
-// Positions are kept in twips, as the window was laid out: 15 to a pixel.
-int Px(int twips) { return (twips + 7) / 15; }
+int Px(int twips) { return TwipsToPixels(twips); }
 
 QRect TwipRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
