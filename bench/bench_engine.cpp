@@ -1,0 +1,103 @@
+// The rule book on its own: deals per second and whole games per second,
+// with a board that draws nothing and pauses that take no time.
+#include "GameEngine.h"
+#include "GameSettings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <set>
+
+namespace {
+
+class NullView final : public IBoardView {
+public:
+    void LoadFlipFrames() noexcept override {}
+    void LoadShrinkFrames() noexcept override {}
+    void SetTilePicture(int, TilePicture) override {}
+    void SetTileEnabled(int, bool) override {}
+    void SetTileVisible(int, bool) override {}
+    void RedrawTile(int) override {}
+    void LoadFacePicture(int, const QString&) override {}
+    void SetFaceVisible(int, bool) override {}
+    void SetFaceEnabled(int, bool) override {}
+    void RedrawFace(int) override {}
+    void SetStatusPanel(int, const QString&) override {}
+    void ShowNewHighScore() override {}
+    void ShowGameOverMessage(const QString&) override {}
+};
+
+class NullClock final : public IGameClock {
+public:
+    void SetEnabled(bool e) override { m_on = e; }
+    bool IsEnabled() const override { return m_on; }
+
+private:
+    bool m_on = false;
+};
+
+class NoPause final : public IPauseClock {
+public:
+    void Pause(double) override {}
+};
+
+class NoSound final : public ISoundPlayer {
+public:
+    void PlayWaveResource(const QString&) override {}
+};
+
+struct Rig {
+    NullView view;
+    NullClock clock;
+    NoPause pause;
+    NoSound sound;
+    ClockSeededRandom random;
+    GameEngine engine{view, clock, pause, sound, random};
+};
+
+void Options(int tileCount, int level, int players) {
+    GameSettings.TileCount = static_cast<qint16>(tileCount);
+    GameSettings.Level = static_cast<qint16>(level);
+    GameSettings.PlayerCount = static_cast<qint16>(players);
+    GameSettings.Images = QStringLiteral("ANIMAL");
+    GameSettings.TileColor = QStringLiteral("BLUE");
+    gblnPlaySound = true;
+    gudtPlayers(1).strName = QStringLiteral("Player 1");
+    gudtPlayers(2).strName = QStringLiteral("Player 2");
+}
+
+void BM_Deal(benchmark::State& state) {
+    Options(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 1);
+    Rig rig;
+    for (auto _ : state) {
+        rig.engine.StartNewGame();
+        benchmark::DoNotOptimize(rig.engine.Cell(1).Tag);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Deal)->Args({30, 2})->Args({60, 3})->Args({60, 2});
+
+// A two-player game (so no score table is written): every set found after
+// one miss, alternating turns.
+void BM_WholeGame(benchmark::State& state) {
+    Options(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 2);
+    Rig rig;
+    const int n = GameSettings.TileCount;
+    for (auto _ : state) {
+        rig.engine.StartNewGame();
+        std::set<QString> done;
+        for (int k = 1; k <= n; ++k) {
+            const QString tag = rig.engine.Cell(k).Tag;
+            if (!done.insert(tag).second) continue;
+            for (int j = 1; j <= n; ++j) {
+                if (rig.engine.Cell(j).Tag == tag) rig.engine.TileClicked(static_cast<qint16>(j));
+            }
+        }
+        benchmark::DoNotOptimize(rig.engine.mintMatches);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WholeGame)->Args({30, 2})->Args({60, 3})->Args({60, 2});
+
+}  // namespace
+
+BENCHMARK_MAIN();
