@@ -1,0 +1,105 @@
+#pragma once
+// Stand-ins for the main window's services, and small helpers shared by the
+// main-window tests.
+
+#include "BoardInterfaces.h"
+#include "ErrorTrap.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+#include "Twips.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Records every sound instead of playing it; onPlay sees each as it starts.
+class SoundRecorder final : public ISoundPlayer {
+public:
+    void PlayWaveResource(const QString& name) override {
+        played.append(name);
+        if (onPlay) onPlay(name);
+    }
+    QStringList played;
+    std::function<void(const QString&)> onPlay;
+};
+
+// Animations run without waiting.
+class NoPause final : public IPauseClock {
+public:
+    void Pause(double) override { ++pauses; }
+    int pauses = 0;
+};
+
+// Always draws the same value, so the deal is known in advance.
+class FixedRandom final : public IRandomSource {
+public:
+    explicit FixedRandom(float value = 0.0f) : m_value(value) {}
+    void Reseed() override {}
+    float Next() override { return m_value; }
+
+private:
+    float m_value;
+};
+
+inline void StoreOption(const char* key, const QString& value) {
+    SaveSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QLatin1String(key), value);
+}
+
+inline QString StoredOption(const char* key) {
+    return GetSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QLatin1String(key));
+}
+
+// A main window with recorded sound, no pauses and a fixed deal, over a
+// private settings store. Options are stored before the window is made.
+struct MainWindowHarness {
+    ScopedStore store;
+    ErrorRecorder errors;
+    SoundRecorder sound;
+    NoPause pause;
+    FixedRandom random;
+    std::unique_ptr<frmMain> window;
+
+    MainWindowHarness() {
+        StoreOption("Tile Color", QStringLiteral("BLUE"));
+        StoreOption("Images", QStringLiteral("ANIMAL"));
+    }
+    ~MainWindowHarness() {
+        // Close quietly: the close runs its steps; the sounds go to the recorder.
+        if (window) window->close();
+    }
+    frmMain& make() {
+        window = std::make_unique<frmMain>(sound, pause, random);
+        return *window;
+    }
+};
+
+// Acts on the next modal window that opens (a message box or a dialog), then
+// stops watching. Destroying the watcher stops it too.
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> act) : m_act(std::move(act)) {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || !modal->isVisible()) return;
+            m_timer.stop();
+            ++seen;
+            m_act(modal);
+        });
+        m_timer.start();
+    }
+    int seen = 0;
+
+private:
+    std::function<void(QWidget*)> m_act;
+    QTimer m_timer;
+};
+
+// A place given in twips, as it lies on screen.
+inline QPoint TwipsPx(int left, int top) { return {TwipsToPixels(left), TwipsToPixels(top)}; }
