@@ -5,6 +5,7 @@
 #include "Resources.h"
 #include "basWave.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -45,8 +46,10 @@ QTreeWidget* MakeScoreList(QWidget* page, const QString& scoreHeading) {
     list->setColumnWidth(0, Twips(300));
     list->setColumnWidth(1, Twips(2900));
     list->setColumnWidth(2, Twips(1000));
-    // Five ranks and the headings fit without a scroll bar at the usual font.
-    list->setStyleSheet(QStringLiteral("QTreeView::item { padding: 0px; }"));
+    // The name column gives up what the list's border takes, so the scores
+    // keep their column and nothing needs a sideways scroll.
+    list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
@@ -69,6 +72,35 @@ ScoresWindow::ScoresWindow(frmScores& form, QWidget* owner)
     setFixedSize(Twips(4905), Twips(5040));
     BuildControls();
     Form_Load();
+    FitFontToLists();
+}
+
+// The lists keep their laid-out heights, so the dialog takes a compact
+// sans-serif face and, should five ranks and the headings still not fit
+// (a tall font on this machine), steps its size down until they do.
+void ScoresWindow::FitFontToLists() {
+    QFont face = QApplication::font();
+    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
+    face.setPointSizeF(8.25);
+    auto ranksFit = [this] {
+        for (QTreeWidget* list : {lvwSmallBoardTimes, lvwSmallBoardSets, lvwLargeBoardTimes, lvwLargeBoardSets}) {
+            const int rows = std::max(list->sizeHintForRow(0), list->fontMetrics().height());
+            const int needed = list->header()->sizeHint().height() + ScoreTables::Places * rows + 2 * list->frameWidth();
+            if (needed > list->height()) return false;
+        }
+        return true;
+    };
+    constexpr qreal smallest = 6.5;
+    for (;;) {
+        setFont(face);
+        QFont bold = face;
+        bold.setBold(true);
+        tabScores->tabBar()->setFont(bold);
+        if (ranksFit() || face.pointSizeF() <= smallest) break;
+        face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
+    }
+    PlaceControlsOnTabs();
 }
 
 void ScoresWindow::BuildControls() {
@@ -81,9 +113,6 @@ void ScoresWindow::BuildControls() {
 
     tabScores = new QTabWidget(this);
     tabScores->setGeometry(TwipsRect(120, 120, 4695, 4185));
-    QFont bold = tabScores->tabBar()->font();
-    bold.setBold(true);
-    tabScores->tabBar()->setFont(bold);
 
     auto* smallPage = new QWidget;
     auto* largePage = new QWidget;
@@ -133,8 +162,12 @@ void ScoresWindow::PlaceControlsOnTabs() {
         QWidget* page = place.control->parentWidget();
         const QPoint origin = page->mapTo(tabScores, QPoint(0, 0));
         const QRect rect = TwipsRect(place.twips.x(), place.twips.y(), place.twips.width(), place.twips.height());
-        place.control->setGeometry(std::max(0, rect.x() - origin.x()), std::max(0, rect.y() - origin.y()),
-                                   rect.width(), rect.height());
+        // The headings above the lists may run on to the right.
+        int width = rect.width();
+        if (const auto* label = qobject_cast<const QLabel*>(place.control))
+            width = std::max(width, label->sizeHint().width());
+        place.control->setGeometry(std::max(0, rect.x() - origin.x()), std::max(0, rect.y() - origin.y()), width,
+                                   rect.height());
     }
 }
 

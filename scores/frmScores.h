@@ -54,6 +54,7 @@ protected:
 private:
     void BuildControls();
     void PlaceControlsOnTabs();
+    void FitFontToLists();
     void Form_Load();
     void FillScoreList(QTreeWidget* list, const QString& strSection, const QString& strKey) noexcept;
     static QTreeWidgetItem* AddRankRow(QTreeWidget* list, int rank);
