@@ -44,12 +44,12 @@ frmAbout::~frmAbout() {
 
 const QStringList& frmAbout::MakersLines() {
     static const QStringList lines = {
-        QStringLiteral("Copyright (C) 2026 the Pexora developers"),
-        QStringLiteral("A matching game for one or two players"),
-        QStringLiteral("Free software: GNU GPL 3 or later"),
-        QStringLiteral("This program comes with NO WARRANTY."),
-        QStringLiteral("Press License for the full terms."),
-        QStringLiteral("Find the project in Help > Contents."),
+        QStringLiteral("Copyright (C) 2026"),
+        QStringLiteral("the Pexora developers"),
+        QStringLiteral("A picture-matching memory game"),
+        QStringLiteral("Free software under the GNU GPL,"),
+        QStringLiteral("version 3 or later; NO WARRANTY."),
+        QStringLiteral("More in Help > Contents (F1)"),
     };
     return lines;
 }
