@@ -1,6 +1,7 @@
 #pragma once
 // Sound: plays a "WAVE" resource from its RIFF image, to its end.
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -18,6 +19,11 @@ inline constexpr quint32 Memory = 0x0004;     // the sound is an image in memory
 // a sound the machine cannot play (no device, bad data) is skipped silently.
 // Callers test gblnPlaySound before calling.
 void PlayWaveResource(const QString& strName, std::optional<quint32> flags = std::nullopt) noexcept;
+
+// Plays a RIFF WAVE image held in memory, to its end; what cannot be played
+// (no device, bad or empty data) is skipped silently. PlayWaveResource plays
+// its resource through this.
+void PlayWaveImage(const QByteArray& image) noexcept;
 
 // Plays sounds for the rule book and the windows; tests substitute a recorder.
 class ISoundPlayer {

@@ -175,9 +175,11 @@ void makePictures(const QString& dir, const QList<PictureEntry>& entries, bool v
         QList<IndexedPicture> images;
         QImage picture = FitPicture(big, 32, e.kind != QLatin1String("shape"));
         if (OutlineIfPale(picture) && verbose) std::printf("outlined %s%d %s\n", qPrintable(e.prefix), e.number, qPrintable(e.name));
-        images.append(QuantiseIcon(picture));
+        // Four shapes also carry a 16 x 16 image, stored first: the game
+        // must pick the 32 x 32 one by its size.
         if (e.prefix == QLatin1String("SHAPE") && (e.number == 7 || e.number == 8 || e.number == 14 || e.number == 24))
             images.append(QuantiseIcon(FitPicture(big, 16, false)));
+        images.append(QuantiseIcon(picture));
         write(dir + QStringLiteral("/icons/%1%2.ico").arg(e.prefix).arg(e.number), EncodeIco(images));
     }
 }
