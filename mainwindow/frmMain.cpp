@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -278,6 +279,16 @@ bool frmMain::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate) Form_Activate();
     return handled;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame the platform adds is known once the window exists: centre
+    // the whole window, frame included, before it first appears.
+    if (!m_shownOnce && !event->spontaneous()) {
+        m_shownOnce = true;
+        CenterWindow();
+    }
 }
 
 void frmMain::Form_Activate() noexcept {

@@ -104,6 +104,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
@@ -140,4 +141,5 @@ private:
     int m_rows = 5;
     bool m_activatedOnce = false;
     bool m_closing = false;
+    bool m_shownOnce = false;
 };

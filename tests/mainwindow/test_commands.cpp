@@ -9,6 +9,7 @@
 #include "frmOptions.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>

@@ -396,7 +396,7 @@ void TestMainWindow::clicksDuringAnAnimationAreTakenAfterItAgainstItsResult() {
             PostClick(w.imgPic(1));
         }
     };
-    ClickCell(w, 1);
+    w.Engine().TileClicked(1);  // as the click on tile 1 does, without running the queue after it
     // Nothing of the queued clicks has been handled inside the first one.
     QCOMPARE(w.Engine().mintTilesUp, qint16(1));
     QCOMPARE(w.Engine().mintMatches, qint16(0));
@@ -580,7 +580,7 @@ void TestMainWindow::ticksDueDuringAnAnimationAreTakenOnceAfterIt() {
     w.tmrGame->setInterval(200);  // so at least two ticks fall due during one flip
     ShowAndWait(w);
 
-    ClickCell(w, 1);  // starts the clock, then flips without handling events
+    w.Engine().TileClicked(1);  // starts the clock, then flips without handling events
     QVERIFY(w.IsEnabled());
     QCOMPARE(w.Engine().mlngSeconds, 0);
     QApplication::processEvents();
