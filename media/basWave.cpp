@@ -18,12 +18,14 @@ using Seconds = std::chrono::duration<double>;
 // ALSA reports a missing device or sound server with lines on stderr; the
 // game says nothing when it cannot play a sound.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void QuietSdl(void*, int, SDL_LogPriority, const char*) {}
 
 // Starts SDL's audio once per run. Returns false when there is no usable
 // audio driver at all; then every sound is skipped at once.
 bool AudioReady() {
     static const bool ready = [] {
         snd_lib_error_set_handler(&QuietAlsa);
+        SDL_LogSetOutputFunction(&QuietSdl, nullptr);
         // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C would
         // no longer end the game.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
