@@ -533,12 +533,16 @@ QImage DrawAboutFrame(int n) {
     return img;
 }
 
+void PaintProgramIcon(QPainter& p) {
+    drawSmallTile(p, QRectF(22, 4, 64, 72), 1.0, false);
+    drawSmallTile(p, QRectF(58, 48, 64, 72), 1.0, true);
+}
+
 QImage DrawProgramIcon() {
     QImage img = canvas();
     QPainter p;
     begin(p, img);
-    drawSmallTile(p, QRectF(22, 4, 64, 72), 1.0, false);
-    drawSmallTile(p, QRectF(58, 48, 64, 72), 1.0, true);
+    PaintProgramIcon(p);
     p.end();
     return img;
 }

@@ -5,6 +5,7 @@
 #include "ImageFiles.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,9 @@ bool OutlineIfPale(QImage& picture);
 
 QImage DrawAboutFrame(int n);   // 128 x 128, a tile turning over in five steps
 QImage DrawProgramIcon();       // 128 x 128
+// The same drawing on any painter whose user space is 128 x 128 (scale the
+// painter for other sizes, or paint into a vector file).
+void PaintProgramIcon(QPainter& p);
 
 IndexedPicture HandPointer();   // 32 x 32, 1 bit, index finger raised, tip at the top left
 
