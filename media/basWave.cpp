@@ -107,3 +107,5 @@ void PlayWaveResource(const QString& strName, std::optional<quint32> flags) noex
         sound.clear();
     });
 }
+
+void WaveSoundPlayer::PlayWaveResource(const QString& name) { ::PlayWaveResource(name); }
