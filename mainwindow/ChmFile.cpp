@@ -11,6 +11,10 @@
 
 #include <chm_lib.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // Nothing in a help file of ours comes near this; a corrupt directory entry
@@ -111,7 +115,71 @@ QString FileName(const QString& stored) {
     return name.trimmed();
 }
 
+// Decompresses the whole compressed section once, block after block, so that
+// a damaged block shows itself here rather than later in the viewer.
+void ReadEveryBlock(struct chmFile* handle) {
+    chmUnitInfo table{};
+    if (chm_resolve_object(handle, "::DataSpace/Storage/MSCompressed/Transform/"
+                                   "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable",
+                           &table) != CHM_RESOLVE_SUCCESS ||
+        table.length < 24)
+        return;
+    unsigned char header[24];
+    if (chm_retrieve_object(handle, &table, header, 0, sizeof header) != LONGINT64(sizeof header)) return;
+    const quint64 uncompressed = qFromLittleEndian<quint64>(header + 16);
+    chmUnitInfo section{};
+    section.start = 0;
+    section.length = qMin<quint64>(uncompressed, 4 * MaxObjectSize);
+    section.space = CHM_COMPRESSED;
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (quint64 at = 0; at < section.length; at += quint64(chunk.size())) {
+        if (chm_retrieve_object(handle, &section, reinterpret_cast<unsigned char*>(chunk.data()), at,
+                                LONGINT64(qMin<quint64>(quint64(chunk.size()), section.length - at))) <= 0)
+            return;
+    }
+}
+
 }  // namespace
+
+bool ChmFile::ReadsSafely(const QString& path, int timeoutMs) {
+    // chmlib trusts what it reads: some damaged files make it write through a
+    // null pointer. A child process reads the whole file first; only a file
+    // that the child got through is opened here.
+    const pid_t child = fork();
+    if (child < 0) return true;  // cannot look ahead: open it as it is
+    if (child == 0) {
+        for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, SIG_DFL);
+        ChmFile probe;
+        if (!probe.OpenUnchecked(path)) _exit(1);
+        ReadEveryBlock(probe.m_handle);
+        // Walking the directory reads every listing block once.
+        chm_enumerate(probe.m_handle, CHM_ENUMERATE_ALL,
+                      [](struct chmFile*, struct chmUnitInfo*, void*) { return CHM_ENUMERATOR_CONTINUE; }, nullptr);
+        QStringList names = {probe.ContentsFile(), probe.IndexFile(), probe.DefaultTopic()};
+        for (const auto& type : probe.m_windows) names << type.ContentsFile << type.IndexFile << type.DefaultTopic;
+        for (const QString& sitemap : QStringList{probe.ContentsFile(), probe.IndexFile()})
+            for (const auto& entry : probe.ReadSitemap(sitemap)) names << entry.Local;
+        for (const QString& topic : names) {
+            if (topic.isEmpty()) continue;
+            QString page = topic.mid(topic.indexOf(QLatin1String("::")) < 0 ? 0 : topic.indexOf(QLatin1String("::")) + 2);
+            if (page.contains(QLatin1Char('#'))) page.truncate(page.indexOf(QLatin1Char('#')));
+            if (const auto data = probe.Read(page)) DecodeText(*data);
+        }
+        _exit(0);
+    }
+    for (int waited = 0;; waited += 5) {
+        int status = 0;
+        const pid_t done = waitpid(child, &status, WNOHANG);
+        if (done == child) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (done < 0) return false;
+        if (waited >= timeoutMs) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return false;
+        }
+        usleep(5000);
+    }
+}
 
 ChmFile::ChmFile() = default;
 
@@ -133,6 +201,11 @@ bool ChmFile::Open(const QString& path) {
     m_windows.clear();
     // chmlib would happily open a directory or a device; we only want files.
     if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+    if (!ReadsSafely(path)) return false;
+    return OpenUnchecked(path);
+}
+
+bool ChmFile::OpenUnchecked(const QString& path) {
     m_handle = chm_open(QFile::encodeName(path).constData());
     if (!m_handle) return false;
     ReadSystem();

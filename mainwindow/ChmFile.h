@@ -38,7 +38,8 @@ public:
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
 
-    // Opens the file; false if it is missing or not a help file.
+    // Opens the file; false if it is missing, not a help file, or so damaged
+    // that reading it would bring the program down.
     bool Open(const QString& path);
     bool IsOpen() const { return m_handle != nullptr; }
     QString Path() const { return m_path; }
@@ -70,7 +71,12 @@ public:
     // Decodes a page: by its declared charset, otherwise as windows-1252.
     static QString DecodeText(const QByteArray& bytes);
 
+    // Reads the whole file in a child process; false if that crashed, failed
+    // or took longer than timeoutMs.
+    static bool ReadsSafely(const QString& path, int timeoutMs = 10000);
+
 private:
+    bool OpenUnchecked(const QString& path);
     void ReadSystem();
     void ReadWindows();
     QString StringAt(const QByteArray& strings, quint32 offset) const;

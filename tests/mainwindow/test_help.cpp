@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QtEndian>
 
 namespace {
 
@@ -272,6 +273,34 @@ private slots:
             for (const QString& topic : ContentsTopics(viewer)) viewer->ShowTopic(topic);
             QVERIFY(viewer->isVisible());
         }
+    }
+
+    void fileThatWouldCrashTheReaderIsRefusedWithAMessage() {
+        // A compression window of 2^25 bytes passes chmlib's own checks, and
+        // its decompressor then writes through a null pointer.
+        QFile original(BuiltHelpFile());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray bytes = original.readAll();
+        const qsizetype control = bytes.indexOf("LZXC");
+        QVERIFY(control > 0);
+        const quint32 huge = 0x400;  // in units of 0x8000 bytes, as version 2 counts them
+        qToLittleEndian(huge, bytes.data() + control + 8);   // reset interval
+        qToLittleEndian(huge, bytes.data() + control + 12);  // window size
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Pexora.chm"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+
+        QVERIFY(!ChmFile::ReadsSafely(path));
+        m_owner = std::make_unique<QWidget>();
+        ShowHelpTopic(m_owner.get(), path, QStringLiteral("License.htm"));
+        HelpViewer* viewer = m_owner->findChild<HelpViewer*>();
+        QVERIFY(viewer);
+        QVERIFY(!viewer->HasFile());
+        QVERIFY(viewer->Message().contains(QStringLiteral("cannot be read")));
+        QVERIFY(ChmFile::ReadsSafely(BuiltHelpFile()));
     }
 
     void sitemapsAreReadAsTheCompilerWritesThem() {
