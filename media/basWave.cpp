@@ -3,12 +3,17 @@
 #include "ErrorTrap.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+
 #include <SDL.h>
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -41,6 +46,64 @@ struct WaveBuffer {
     ~WaveBuffer() { SDL_FreeWAV(data); }
 };
 
+// One output device, opened at the first sound and kept open while sounds
+// follow each other (a flip, then a zap), so a sound starts at once and its
+// tail plays on after the call returns. Every sound is converted to the
+// device's one format, so no sound has to wait for a device to reopen. The
+// device is closed once the game has been quiet for a moment: an open
+// device keeps its audio thread waking.
+constexpr int OutputRate = 22050;
+constexpr SDL_AudioFormat OutputFormat = AUDIO_S16SYS;
+constexpr Uint8 OutputChannels = 1;
+constexpr Uint16 OutputSamples = 512;  // about 23 ms
+constexpr int QuietMilliseconds = 1000;
+
+SDL_AudioDeviceID& Device() {
+    static SDL_AudioDeviceID device = 0;
+    return device;
+}
+
+void CloseWhenQuiet() {
+    if (!QCoreApplication::instance()) return;
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, [] { CloseSoundDevices(); });
+        qAddPostRoutine([] { CloseSoundDevices(); });
+    }
+    timer->start(QuietMilliseconds);
+}
+
+SDL_AudioDeviceID OpenDevice() {
+    if (Device() != 0) return Device();
+    SDL_AudioSpec wanted{};
+    wanted.freq = OutputRate;
+    wanted.format = OutputFormat;
+    wanted.channels = OutputChannels;
+    wanted.samples = OutputSamples;
+    // SDL converts further to whatever the hardware needs.
+    Device() = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (Device() != 0) SDL_PauseAudioDevice(Device(), 0);
+    return Device();
+}
+
+// The wave in the device's format; false when it cannot be converted.
+bool ConvertForDevice(const WaveBuffer& wave, std::vector<Uint8>& out) {
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, wave.spec.format, wave.spec.channels, wave.spec.freq, OutputFormat,
+                                        OutputChannels, OutputRate);
+    if (built < 0) return false;
+    out.assign(wave.data, wave.data + wave.length);
+    if (built == 0) return true;
+    cvt.len = int(wave.length);
+    out.resize(std::size_t(cvt.len) * std::size_t(std::max(cvt.len_mult, 1)));
+    cvt.buf = out.data();
+    if (SDL_ConvertAudio(&cvt) != 0) return false;
+    out.resize(std::size_t(cvt.len_cvt));
+    return true;
+}
+
 // Plays a RIFF WAVE image to its end and returns then. What cannot be
 // played (no driver, no device, bad or empty data) is skipped silently;
 // there is never a substitute sound, whatever the flags say.
@@ -49,48 +112,45 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
     WaveBuffer wave;
     SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
     if (!source || !SDL_LoadWAV_RW(source, 1, &wave.spec, &wave.data, &wave.length)) return;
-    const int bytesPerFrame = wave.spec.channels * int(SDL_AUDIO_BITSIZE(wave.spec.format) / 8);
-    if (wave.length == 0 || wave.spec.freq <= 0 || bytesPerFrame <= 0) return;
+    std::vector<Uint8> samples;
+    if (wave.length == 0 || !ConvertForDevice(wave, samples) || samples.empty()) return;
 
-    // A short device buffer (about 23 ms) so a short sound does not wait
-    // out a long one; SDL converts to whatever the device needs.
-    SDL_AudioSpec wanted = wave.spec;
-    wanted.samples = wave.spec.freq <= 11025 ? 256 : 512;
-    wanted.callback = nullptr;
-    wanted.userdata = nullptr;
-    SDL_AudioSpec obtained{};
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (device == 0) return;
-    if (SDL_QueueAudio(device, wave.data, wave.length) != 0) {
-        SDL_CloseAudioDevice(device);
+    const SDL_AudioDeviceID id = OpenDevice();
+    if (id == 0) return;
+    constexpr double bytesPerSecond = double(OutputRate) * OutputChannels * (SDL_AUDIO_BITSIZE(OutputFormat) / 8);
+    const Seconds length(double(samples.size()) / bytesPerSecond);
+    const Seconds buffer(double(OutputSamples) / OutputRate);
+    const auto start = Clock::now();
+    if (SDL_QueueAudio(id, samples.data(), Uint32(samples.size())) != 0) {
+        CloseSoundDevices();
         return;
     }
-    const double bytesPerSecond = double(wave.spec.freq) * bytesPerFrame;
-    const Seconds length(wave.length / bytesPerSecond);
-    const Seconds buffer(double(obtained.samples > 0 ? obtained.samples : wanted.samples) / double(wave.spec.freq));
-    const auto start = Clock::now();
-    SDL_PauseAudioDevice(device, 0);
+    CloseWhenQuiet();
 
     // Wait for the queue to empty; a device that stops taking data does not
     // hold the game for more than a moment past the sound's length.
     const auto giveUp = start + length + std::chrono::seconds(2);
     while (Clock::now() < giveUp) {
-        const Uint32 queued = SDL_GetQueuedAudioSize(device);
+        const Uint32 queued = SDL_GetQueuedAudioSize(id);
         if (queued == 0) break;
         const Seconds left(queued / bytesPerSecond);
         std::this_thread::sleep_for(std::clamp<Seconds>(left, Seconds(0.001), Seconds(0.010)));
     }
-    // The last piece taken from the queue is still in the device's buffer:
-    // wait it out, or the end of the sound is cut off.
-    const auto emptied = Clock::now();
-    std::this_thread::sleep_until(std::max(emptied, std::chrono::time_point_cast<Clock::duration>(start + length)) +
-                                  std::chrono::duration_cast<Clock::duration>(2 * buffer));
-    // Closed between sounds: an open device keeps its audio thread waking
-    // even when nothing plays.
-    SDL_CloseAudioDevice(device);
+    // The last piece taken from the queue is in the device's buffer now: wait
+    // it out, so that the call ends with the sound; the device stays open, so
+    // nothing is cut off.
+    const auto end = std::max(Clock::now() + std::chrono::duration_cast<Clock::duration>(buffer),
+                              start + std::chrono::duration_cast<Clock::duration>(length));
+    std::this_thread::sleep_until(end);
+    if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_PLAYING) CloseSoundDevices();
 }
 
 }  // namespace
+
+void CloseSoundDevices() noexcept {
+    if (Device() != 0) SDL_CloseAudioDevice(Device());
+    Device() = 0;
+}
 
 void PlayWaveImage(const QByteArray& image) noexcept {
     Trap([&] { PlaySoundImage(image, SoundFlags::NoDefault | SoundFlags::Memory); });

@@ -25,6 +25,11 @@ void PlayWaveResource(const QString& strName, std::optional<quint32> flags = std
 // its resource through this.
 void PlayWaveImage(const QByteArray& image) noexcept;
 
+// Closes the sound devices that stay open while sounds follow each other.
+// They close by themselves once the game has been quiet for a second (when
+// an event loop runs) and when the application ends.
+void CloseSoundDevices() noexcept;
+
 // Plays sounds for the rule book and the windows; tests substitute a recorder.
 class ISoundPlayer {
 public:
