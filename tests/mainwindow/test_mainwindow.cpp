@@ -113,6 +113,7 @@ private slots:
     void windowIsFixedCentredGreyAndTitledPexora();
     void tilesShowTheFrameOfTheirState();
     void colourChangeRepaintsFaceDownAndFaceUpTilesOnly();
+    void missingFramesAreReportedAndTheBoardPlaysOn();
     void everyFlipAndShrinkFrameReachesTheScreen();
     void clicksDuringAnAnimationAreTakenAfterItAgainstItsResult();
     void startPlaysOnceAfterTheWindowHasPainted();
@@ -345,6 +346,26 @@ void TestMainWindow::colourChangeRepaintsFaceDownAndFaceUpTilesOnly() {
     // The next deal keeps the new colour.
     w.StartNewGame();
     QVERIFY(SamePicture(w.imgTile(1)->Picture(), redBack));
+}
+
+void TestMainWindow::missingFramesAreReportedAndTheBoardPlaysOn() {
+    MainWindowHarness h;
+    StoreOption("Tile Count", QStringLiteral("30"));
+    frmMain& w = h.make();
+    ShowAndWait(w);
+    const qint64 back = w.FlipHolder(1).cacheKey();
+
+    // A colour with no frames: each frame set reports once and keeps what it had.
+    GameSettings.TileColor = QStringLiteral("MAUVE");
+    w.ChangeTileColor();
+    QCOMPARE(h.errors.count(), 2);
+    QCOMPARE(h.errors.reports.first().first, ErrorNumbers::ResourceNotFound);
+    QCOMPARE(w.FlipHolder(1).cacheKey(), back);
+    QCOMPARE(FrameOf(w, 1), QStringLiteral("F1"));
+
+    ClickCell(w, 1);
+    QCOMPARE(FrameOf(w, 1), QStringLiteral("F6"));
+    QVERIFY(w.imgPic(1)->isVisible());
 }
 
 void TestMainWindow::everyFlipAndShrinkFrameReachesTheScreen() {
