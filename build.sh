@@ -23,6 +23,7 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream
   dpkg-dev fakeroot
+  qt6-svg-dev
 )
 
 install_missing() {

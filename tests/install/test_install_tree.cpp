@@ -179,6 +179,7 @@ private slots:
             QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
             QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId_),
             QStringLiteral("share/man/man6/pexora.6"),
+            QStringLiteral("share/doc/pexora/copyright"),
         };
         for (const int size : kIconSizes) expected.insert(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId_));
         QSet<QString> found;
