@@ -23,7 +23,7 @@ packages=(
   xvfb xauth
   desktop-file-utils appstream
   dpkg-dev fakeroot
-  qt6-svg-dev
+  qt6-svg-dev x11-utils
 )
 
 install_missing() {
