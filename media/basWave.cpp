@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QtEndian>
 
 #include <SDL.h>
 #include <alsa/asoundlib.h>
@@ -104,13 +105,31 @@ bool ConvertForDevice(const WaveBuffer& wave, std::vector<Uint8>& out) {
     return true;
 }
 
+// A data chunk that claims more bytes than the image holds is cut to what
+// is there, so a damaged sound never makes the loader reserve gigabytes.
+QByteArray WithHonestDataSize(const QByteArray& image) {
+    QByteArray fixed = image;
+    qsizetype at = 12;  // past "RIFF", the size and "WAVE"
+    while (at + 8 <= fixed.size()) {
+        const quint32 size = qFromLittleEndian<quint32>(fixed.constData() + at + 4);
+        const qsizetype available = fixed.size() - (at + 8);
+        if (fixed.mid(at, 4) == "data") {
+            if (qsizetype(size) > available) qToLittleEndian<quint32>(quint32(available), fixed.data() + at + 4);
+            break;
+        }
+        at += 8 + qsizetype(size) + (size & 1);
+    }
+    return fixed;
+}
+
 // Plays a RIFF WAVE image to its end and returns then. What cannot be
 // played (no driver, no device, bad or empty data) is skipped silently;
 // there is never a substitute sound, whatever the flags say.
 void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous, never a substitute*/) {
     if (image.isEmpty() || !AudioReady()) return;
     WaveBuffer wave;
-    SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
+    const QByteArray checked = WithHonestDataSize(image);
+    SDL_RWops* source = SDL_RWFromConstMem(checked.constData(), int(checked.size()));
     if (!source || !SDL_LoadWAV_RW(source, 1, &wave.spec, &wave.data, &wave.length)) return;
     std::vector<Uint8> samples;
     if (wave.length == 0 || !ConvertForDevice(wave, samples) || samples.empty()) return;
