@@ -28,6 +28,10 @@ void ShowErrorBox(int number, const QString& description) {
 int basMain::Main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pexora"));
+#ifdef PEXORA_APP_ID
+    // Ties the windows to the desktop entry (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral(PEXORA_APP_ID));
+#endif
     SetErrorSink(&ShowErrorBox);
 
     int result = 0;
