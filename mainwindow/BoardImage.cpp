@@ -1,13 +1,18 @@
 #include "BoardImage.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-BoardImage::BoardImage(int index, QSize size, QWidget* parent) : QWidget(parent), m_index(index) {
+BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
+    : QWidget(parent), m_index(index), m_kind(kind) {
     setFixedSize(size);
     // Transparent where the picture is: the board (or the tile under a
     // picture) shows through the light grey corners and the empty cell.
     setAttribute(Qt::WA_NoSystemBackground);
+    // The board moves the focus between tile bodies itself; Tab never stops
+    // on a single cell.
+    setFocusPolicy(kind == Kind::Tile ? Qt::ClickFocus : Qt::NoFocus);
 }
 
 void BoardImage::SetPicture(const QPixmap& picture) {
@@ -15,9 +20,15 @@ void BoardImage::SetPicture(const QPixmap& picture) {
     update();
 }
 
+void BoardImage::Activate() {
+    if (isEnabled()) emit Click(m_index);
+}
+
 void BoardImage::paintEvent(QPaintEvent*) {
     if (m_picture.isNull()) return;
     QPainter painter(this);
+    // Small bitmaps on a dense screen: whole pixels grow into blocks, never blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(rect(), m_picture);
 }
 
@@ -34,8 +45,48 @@ void BoardImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && m_pressed) {
         m_pressed = false;
         event->accept();
-        if (isEnabled() && rect().contains(event->position().toPoint())) emit Click(m_index);
+        if (rect().contains(event->position().toPoint())) Activate();
         return;
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void BoardImage::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (m_kind != Kind::Tile || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        // One press is one click: a held key does not click again and again.
+        if (!event->isAutoRepeat()) Activate();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        event->accept();
+        emit StepRequested(m_index, event->key());
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The focus is shown around the image, not on it: a change of focus repaints
+// nothing here (the base class would, and an extra paint of a tile is seen).
+void BoardImage::focusInEvent(QFocusEvent* event) {
+    event->accept();
+    emit FocusChanged(m_index, true);
+}
+
+void BoardImage::focusOutEvent(QFocusEvent* event) {
+    event->accept();
+    emit FocusChanged(m_index, false);
 }

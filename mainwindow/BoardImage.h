@@ -2,6 +2,8 @@
 // One image of a board cell: the tile body or the picture drawn on it.
 // Shows a copy of the pixmap it was given, at its own fixed size, and reports
 // a left-button click (press and release on the image) while it is enabled.
+// A tile body can also hold the keyboard focus: Space or Enter on it is the
+// same click, and the arrow keys ask the board to move the focus.
 
 #include <QPixmap>
 #include <QWidget>
@@ -9,24 +11,38 @@
 class BoardImage final : public QWidget {
     Q_OBJECT
 public:
-    BoardImage(int index, QSize size, QWidget* parent);
+    enum class Kind { Tile, Face };
+
+    BoardImage(int index, QSize size, Kind kind, QWidget* parent);
 
     int Index() const { return m_index; }
+    Kind ImageKind() const { return m_kind; }
 
     // The image keeps its own copy; a later change of the source does not reach it.
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return m_picture; }
 
+    // A click on the image, whatever gave it (mouse, key or assistive
+    // technology): reported only while the image is enabled.
+    void Activate();
+
 signals:
     void Click(int index);
+    // An arrow, Home or End key pressed while this tile had the focus.
+    void StepRequested(int index, int key);
+    void FocusChanged(int index, bool focused);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int m_index;
+    Kind m_kind;
     QPixmap m_picture;
     bool m_pressed = false;
 };

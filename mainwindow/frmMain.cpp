@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "BoardAccessible.h"
+#include "BoardFocus.h"
 #include "BoardImage.h"
 #include "ErrorTrap.h"
 #include "GameSettings.h"
@@ -8,6 +10,7 @@
 #include "basHelp.h"
 #include "frmOptions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -78,6 +81,19 @@ constexpr std::array<ToolbarButtonDef, 12> ToolbarButtons{{
     {"Exit", "Exit Game"},
 }};
 
+// The toolbar pictures are 16 x 15: on a dense screen each pixel becomes a
+// block of pixels instead of a blur.
+QIcon CrispIcon(const QPixmap& picture) {
+    QIcon icon(picture);
+    if (picture.isNull()) return icon;
+    for (int ratio : {2, 3}) {
+        QPixmap large = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        large.setDevicePixelRatio(ratio);
+        icon.addPixmap(large);
+    }
+    return icon;
+}
+
 // A message box shows a carriage return as nothing at all: make it a line break.
 QString WithLineBreaks(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -99,6 +115,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     pal.setColor(QPalette::Window, LightGrey);
     setPalette(pal);
     Trap([&] { setWindowIcon(ProgramIcon()); });
+    InstallBoardAccessibility();
 
     BuildBoard();
     BuildMenus();
@@ -117,7 +134,14 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The cells outlive this part of the window while it is taken apart:
+    // nothing they report may reach it any more.
+    for (BoardImage* image : m_tiles)
+        if (image != nullptr) disconnect(image, nullptr, this, nullptr);
+    for (BoardImage* image : m_pictures)
+        if (image != nullptr) disconnect(image, nullptr, this, nullptr);
+}
 
 // ---------------------------------------------------------------- the design
 
@@ -132,22 +156,26 @@ void frmMain::BuildBoard() {
     // Element 1 of each image array is part of the design; LoadImageArrays adds the rest.
     m_tiles[1] = NewTile(1);
     m_pictures[1] = NewPicture(1);
+    m_focusFrame = new BoardFocusFrame(m_client);
 }
 
 BoardImage* frmMain::NewTile(int k) {
-    auto* tile = new BoardImage(k, QSize(TwipsToPixels(TileSize), TwipsToPixels(TileSize)), m_client);
+    auto* tile =
+        new BoardImage(k, QSize(TwipsToPixels(TileSize), TwipsToPixels(TileSize)), BoardImage::Kind::Tile, m_client);
     tile->setObjectName(QStringLiteral("imgTile%1").arg(k));
     Trap([&] { tile->setCursor(HandCursor()); });
-    connect(tile, &BoardImage::Click, this, [this](int index) { m_engine.TileClicked(static_cast<qint16>(index)); });
+    connect(tile, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
+    connect(tile, &BoardImage::StepRequested, this, [this](int index, int key) { StepFocus(index, key); });
+    connect(tile, &BoardImage::FocusChanged, this, [this] { ShowFocusFrame(); });
     return tile;
 }
 
 BoardImage* frmMain::NewPicture(int k) {
-    auto* picture = new BoardImage(k, QSize(TwipsToPixels(PictureSize), TwipsToPixels(PictureSize)), m_client);
+    auto* picture = new BoardImage(k, QSize(TwipsToPixels(PictureSize), TwipsToPixels(PictureSize)),
+                                   BoardImage::Kind::Face, m_client);
     picture->setObjectName(QStringLiteral("imgPic%1").arg(k));
     Trap([&] { picture->setCursor(HandCursor()); });
-    connect(picture, &BoardImage::Click, this,
-            [this](int index) { m_engine.TileClicked(static_cast<qint16>(index)); });
+    connect(picture, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
     return picture;
 }
 
@@ -226,10 +254,13 @@ void frmMain::BuildToolbar() {
         const QString key = QLatin1String(def.key);
         QPixmap picture;
         Trap([&] { picture = ToolbarPicture(key); });
-        QAction* button = tlbMain->addAction(QIcon(picture), QString());
+        QAction* button = tlbMain->addAction(CrispIcon(picture), QString());
         button->setObjectName(QStringLiteral("tlbMain") + key);
         button->setData(key);
         button->setToolTip(QLatin1String(def.toolTip));
+        // The buttons carry no caption: a screen reader says the tip.
+        if (QWidget* widget = tlbMain->widgetForAction(button))
+            widget->setAccessibleName(QLatin1String(def.toolTip));
         if (key == QLatin1String("Sounds")) button->setCheckable(true);
     }
     connect(tlbMain, &QToolBar::actionTriggered, this,
@@ -243,13 +274,19 @@ void frmMain::BuildStatusBar() {
     stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
     const std::array<QString, 3> designTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
                                              QStringLiteral("Time: 0")};
+    const std::array<QString, 3> descriptions{
+        QStringLiteral("The player whose turn it is"),
+        QStringLiteral("Sets flipped by the player, or the player's matches in a two-player game"),
+        QStringLiteral("Seconds since the first tile of a one-player game was turned")};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(designTexts[i], stbMain);
         panel->setObjectName(QStringLiteral("stbMainPanel%1").arg(i + 1));
         // Names come from the player: never read them as markup.
         panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAccessibleDescription(descriptions[i]);
         m_panels[i] = panel;
+        SetStatusPanel(i + 1, designTexts[i]);
     }
     // Panel 1 takes what the others leave; its text never widens the window.
     m_panels[0]->setMinimumWidth(TwipsToPixels(Panel1MinWidth));
@@ -382,6 +419,7 @@ void frmMain::PositionImages() noexcept {
                 ++k;
             }
         }
+        ShowFocusFrame();
     });
 }
 
@@ -413,7 +451,16 @@ void frmMain::CenterWindow() {
 
 // ---------------------------------------------------------------- the game
 
-void frmMain::StartNewGame() noexcept { m_engine.StartNewGame(); }
+void frmMain::StartNewGame() noexcept {
+    m_engine.StartNewGame();
+    // The focus stays where it was if that cell is still on the board.
+    Trap([&] {
+        const Grid grid = GridFor(GameSettings.TileCount);
+        FocusCell(CellInPlay(m_focusCell) ? m_focusCell
+                                          : StepToCell(0, BoardStep::First, grid.columns, grid.rows,
+                                                       [this](int k) { return CellInPlay(k); }));
+    });
+}
 
 void frmMain::ChangeTileColor() noexcept { m_engine.ChangeTileColor(); }
 
@@ -463,8 +510,16 @@ void frmMain::SetTilePicture(int cell, TilePicture picture) {
     }
 }
 
-void frmMain::SetTileEnabled(int cell, bool enabled) { CheckedTile(cell)->setEnabled(enabled); }
-void frmMain::SetTileVisible(int cell, bool visible) { CheckedTile(cell)->setVisible(visible); }
+void frmMain::SetTileEnabled(int cell, bool enabled) {
+    CheckedTile(cell)->setEnabled(enabled);
+    UpdateCellName(cell);
+    if (!enabled) CellLeftPlay(cell);
+}
+
+void frmMain::SetTileVisible(int cell, bool visible) {
+    CheckedTile(cell)->setVisible(visible);
+    UpdateCellName(cell);
+}
 // Painted at once: the animations wait without running the event loop, so a
 // scheduled update would only show their last frame.
 void frmMain::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
@@ -472,12 +527,14 @@ void frmMain::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
 void frmMain::LoadFacePicture(int cell, const QString& resourceName) {
     BoardImage* picture = CheckedPicture(cell);
     picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon));
+    UpdateCellName(cell);
 }
 
 void frmMain::SetFaceVisible(int cell, bool visible) {
     BoardImage* picture = CheckedPicture(cell);
     picture->setVisible(visible);
     if (visible) picture->raise();
+    UpdateCellName(cell);
 }
 
 void frmMain::SetFaceEnabled(int cell, bool enabled) { CheckedPicture(cell)->setEnabled(enabled); }
@@ -485,7 +542,15 @@ void frmMain::RedrawFace(int cell) { CheckedPicture(cell)->repaint(); }
 
 void frmMain::SetStatusPanel(int panel, const QString& text) {
     if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    m_panels[panel - 1]->setText(text);
+    QLabel* label = m_panels[panel - 1];
+    label->setText(text);
+    // Said as it is shown: a name is never taken for markup or access keys.
+    const QString spoken = panel == 1 ? QStringLiteral("Player: ") + text : text;
+    if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
+    if (panel == 1 && m_engine.mintPlayer != m_announcedPlayer) {
+        m_announcedPlayer = m_engine.mintPlayer;
+        if (GameSettings.PlayerCount != 1) Announce(text + QStringLiteral(" to play"));
+    }
 }
 
 void frmMain::ShowNewHighScore() {
@@ -512,6 +577,104 @@ void frmMain::SetEnabled(bool enabled) {
 }
 
 bool frmMain::IsEnabled() const { return tmrGame->isActive(); }
+
+// ---------------------------------------------------------------- keyboard and assistive technology
+
+bool frmMain::CellInPlay(int k) const {
+    const Grid grid = GridFor(GameSettings.TileCount);
+    return k >= 1 && k <= grid.columns * grid.rows && k <= BoardCells && m_engine.Cell(k).TileEnabled;
+}
+
+void frmMain::CellClicked(int index) {
+    // The focus follows the mouse too, so the keys go on from the last click.
+    if (CellInPlay(index)) FocusCell(index);
+    m_engine.TileClicked(static_cast<qint16>(index));
+}
+
+void frmMain::StepFocus(int from, int key) {
+    Trap([&] {
+        BoardStep step{};
+        if (!StepForKey(key, step)) return;
+        const Grid grid = GridFor(GameSettings.TileCount);
+        const int to = StepToCell(from, step, grid.columns, grid.rows, [this](int k) { return CellInPlay(k); });
+        if (to != 0) FocusCell(to);
+    });
+}
+
+void frmMain::FocusCell(int k) {
+    m_focusCell = k;
+    if (k >= 1 && k <= BoardCells && m_tiles[k] != nullptr) {
+        m_tiles[k]->setFocus(Qt::OtherFocusReason);
+    } else if (qobject_cast<BoardImage*>(focusWidget()) != nullptr) {
+        focusWidget()->clearFocus();
+    }
+    ShowFocusFrame();
+}
+
+void frmMain::ShowFocusFrame() {
+    if (m_focusFrame == nullptr) return;
+    const int k = m_focusCell;
+    BoardImage* tile = (k >= 1 && k <= BoardCells) ? m_tiles[k] : nullptr;
+    if (tile != nullptr && tile->hasFocus() && CellInPlay(k)) {
+        m_focusFrame->Surround(tile->geometry());
+    } else {
+        m_focusFrame->Hide();
+    }
+}
+
+void frmMain::UpdateCellName(int k) {
+    if (k < 1 || k > BoardCells || m_tiles[k] == nullptr) return;
+    const Grid grid = GridFor(GameSettings.TileCount);
+    const BoardCell& cell = m_engine.Cell(k);
+    QString name;
+    QString pictureName;
+    if (k > grid.columns * grid.rows) {
+        name = QStringLiteral("Out of play");
+    } else {
+        pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
+        if (pictureName.isEmpty()) pictureName = QStringLiteral("Picture ") + cell.Tag;
+        name = QStringLiteral("Row %1, column %2, ").arg((k - 1) % grid.rows + 1).arg((k - 1) / grid.rows + 1);
+        if (!cell.TileEnabled) {
+            name += QStringLiteral("removed");
+        } else if (cell.FaceVisible) {
+            name += QStringLiteral("face up, ") + pictureName;
+        } else {
+            name += QStringLiteral("face down");
+        }
+    }
+    // Only a real change is announced to assistive technology.
+    if (m_tiles[k]->accessibleName() != name) m_tiles[k]->setAccessibleName(name);
+    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != pictureName)
+        m_pictures[k]->setAccessibleName(pictureName);
+}
+
+void frmMain::CellLeftPlay(int k) {
+    const Grid grid = GridFor(GameSettings.TileCount);
+    auto inPlay = [this](int cell) { return CellInPlay(cell); };
+    const int next = StepToCell(k, BoardStep::Down, grid.columns, grid.rows, inPlay);
+    if (k == m_focusCell || !CellInPlay(m_focusCell)) FocusCell(next);
+    // A cell of the board taken out of play by the last match: the game is over.
+    if (k <= grid.columns * grid.rows && next == 0) {
+        QString text = QStringLiteral("Game over.");
+        if (GameSettings.PlayerCount == 1) {
+            text += QStringLiteral(" ") + m_panels[1]->text() + QStringLiteral(", ") + m_panels[2]->text() +
+                    QStringLiteral(".");
+        } else {
+            for (int p = 1; p <= 2; ++p)
+                text += QStringLiteral(" ") + QString::number(gudtPlayers(p).intMatches) +
+                        QStringLiteral(" matches for ") + gudtPlayers(p).strName + QStringLiteral(".");
+        }
+        Announce(text);
+    }
+}
+
+void frmMain::Announce(const QString& text) {
+    // The status bar carries the news: its name changes, and an alert asks
+    // a screen reader to say it now.
+    stbMain->setAccessibleName(text);
+    QAccessibleEvent alert(stbMain, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
 
 // ---------------------------------------------------------------- commands
 

@@ -14,6 +14,7 @@
 
 #include <array>
 
+class BoardFocusFrame;
 class BoardImage;
 class QAction;
 class QLabel;
@@ -82,6 +83,12 @@ public:
     QAction* ToolbarButton(const QString& key) const;
     QLabel* StatusPanel(int panel) const;  // 1..3
     bool ActivatedOnce() const { return m_activatedOnce; }
+    // The cell the board's keyboard focus is on (0: none, the board is empty),
+    // and the ring that shows it.
+    int FocusedCell() const { return m_focusCell; }
+    BoardFocusFrame* FocusFrame() const { return m_focusFrame; }
+    // Whether cell k is in play: on the board and not yet removed.
+    bool CellInPlay(int k) const;
 
     QMenu* mnuGame = nullptr;
     QAction* mnuGameNew = nullptr;
@@ -123,6 +130,15 @@ private:
     BoardImage* CheckedTile(int cell) const;
     BoardImage* CheckedPicture(int cell) const;
 
+    // Keyboard play and what assistive technology is told.
+    void CellClicked(int index);
+    void StepFocus(int from, int key);
+    void FocusCell(int k);
+    void ShowFocusFrame();
+    void UpdateCellName(int k);
+    void CellLeftPlay(int k);
+    void Announce(const QString& text);
+
     ISoundPlayer& m_sound;
     GameEngine m_engine;
     frmScores m_scores;
@@ -135,6 +151,9 @@ private:
     std::array<BoardImage*, BoardCells + 1> m_pictures{};
     std::array<QPixmap, 7> imgFlip{};
     std::array<QPixmap, 6> imgShrink{};
+    BoardFocusFrame* m_focusFrame = nullptr;
+    int m_focusCell = 0;
+    int m_announcedPlayer = 1;
 
     // The grid the window is sized for; only a valid board size changes it.
     int m_columns = 6;
