@@ -166,7 +166,11 @@ BoardImage* frmMain::NewTile(int k) {
     Trap([&] { tile->setCursor(HandCursor()); });
     connect(tile, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
     connect(tile, &BoardImage::StepRequested, this, [this](int index, int key) { StepFocus(index, key); });
-    connect(tile, &BoardImage::FocusChanged, this, [this] { ShowFocusFrame(); });
+    connect(tile, &BoardImage::FocusChanged, this, [this](int index, bool focused) {
+        // However the focus came (a key, a click, the window activated again).
+        if (focused && CellInPlay(index)) m_focusCell = index;
+        ShowFocusFrame();
+    });
     return tile;
 }
 
