@@ -99,11 +99,15 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
             }
         }
         if (!changed) return;
+        // The whole table in one write: a game killed in the middle of it
+        // must not leave an entry overwritten before it was moved down.
+        QList<QPair<QString, QString>> keys;
         for (int r = 1; r <= ScoreTables::Places; ++r) {
             if (list[r].name.isEmpty()) continue;
-            SaveSetting(app, strSection, NameKey(r), list[r].name);
-            SaveSetting(app, strSection, ScoreKey(strKey, r), QString::number(list[r].score));
+            keys.append({NameKey(r), list[r].name});
+            keys.append({ScoreKey(strKey, r), QString::number(list[r].score)});
         }
+        SaveSettingGroup(app, strSection, keys);
         entered = true;
     });
     return entered;

@@ -3,6 +3,8 @@
 // section and key. Kept in an INI file through QSettings (user scope,
 // organization and application "Pexora").
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // The stored text, or defaultText when the section or key is absent.
@@ -14,6 +16,12 @@ QString GetSetting(const QString& appName, const QString& section, const QString
 // Throws RuntimeError (PathFileAccess) when the store cannot be written.
 void SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value);
+
+// Writes several keys of one section in a single replacement of the file,
+// in the order given: a process killed meanwhile leaves either all of them
+// or none. Throws like SaveSetting.
+void SaveSettingGroup(const QString& appName, const QString& section,
+                      const QList<QPair<QString, QString>>& keysAndValues);
 
 // Removes a whole section. Throws RuntimeError (InvalidProcedureCall, 5)
 // when the section does not exist, PathFileAccess when it cannot be written.
