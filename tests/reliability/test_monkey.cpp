@@ -1,0 +1,451 @@
+// A monkey at the main window: at least a hundred thousand random events
+// (clicks on any of the sixty cells, disabled ones included, F2 and New, the
+// options dialog applied on every tab, options changed through the calls the
+// dialog makes, tile colours, both view toggles, the high-score and About
+// dialogs opened and closed), with sounds on through a recorder and pauses
+// that take no time. After every event the state of the game is checked on
+// the rule book and on the widgets.
+//
+// The seed is printed; PEXORA_MONKEY_SEED replays a run, PEXORA_MONKEY_EVENTS
+// sets its length.
+#include <QtTest>
+
+#include "../mainwindow/MainWindowTestKit.h"
+#include "BoardImage.h"
+#include "GameSettings.h"
+#include "OptionCatalogue.h"
+#include "ReliabilityKit.h"
+#include "frmOptions.h"
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <deque>
+#include <map>
+#include <random>
+
+namespace {
+
+// Pauses counted, never waited.
+class CountingPause final : public IPauseClock {
+public:
+    void Pause(double seconds) override {
+        ++pauses;
+        total += seconds;
+    }
+    long long pauses = 0;
+    double total = 0;
+};
+
+// Deals that differ from game to game but repeat with the seed.
+class SeededDeals final : public IRandomSource {
+public:
+    explicit SeededDeals(quint64 seed) : m_generator(seed) {}
+    void Reseed() override {}
+    float Next() override { return static_cast<float>(m_generator() >> 40) * (1.0f / 16777216.0f); }
+
+private:
+    std::mt19937_64 m_generator;
+};
+
+QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Names a player might type, and some no player should.
+const QStringList Names{
+    QStringLiteral("Ann"), QString(), QStringLiteral(" "), QStringLiteral("<b>bold</b>"),
+    QStringLiteral("<img src=x onerror=alert(1)>"), QStringLiteral("&amp; \"quoted\" 'single'"),
+    QStringLiteral("a=b;c#d[e]"), QStringLiteral("\\\\server\\share"), QStringLiteral("Zoë Ünal-Ōtsu"),
+    QStringLiteral("名前テスト"), QString::fromUtf8("\xf0\x9f\x98\x80 smile"), QStringLiteral("%20%00%ZZ"),
+    QString(25, QLatin1Char('W')), QStringLiteral("@Variant(junk)"), QString(QChar(0x202E)) + QStringLiteral("rtl"),
+    QStringLiteral("tab\there"),
+};
+
+class Monkey {
+public:
+    Monkey(frmMain& window, quint64 seed, CountingPause& pause, SoundRecorder& sound)
+        : w(window), rng(seed), m_pause(pause), m_sound(sound) {
+        m_modalPump.setInterval(0);
+        QObject::connect(&m_modalPump, &QTimer::timeout, [this] { HandleModal(); });
+        m_modalPump.start();
+        w.Scores().ConfirmResetOverride = [this](const QString&, const QString&) {
+            ++counts["scores reset asked"];
+            return Chance(2);
+        };
+    }
+
+    // Runs one random event; returns its name.
+    QString Step() {
+        const int roll = Pick(1000);
+        if (roll < 300) return ClickAnyCell();
+        if (roll < 880) return ClickTowardsAMatch();
+        if (roll < 885) return NewGame();
+        if (roll < 895) return OptionsDialog();
+        if (roll < 905) return OptionThroughHost();
+        if (roll < 925) return ColourChange();
+        if (roll < 945) return ViewToggle();
+        if (roll < 955) return SoundsButton();
+        if (roll < 960) return HighScores();
+        if (roll < 965) return About();
+        if (roll < 995) return ClockTick();
+        return LetEventsRun();
+    }
+
+    // Every invariant of a game in progress; empty when all hold.
+    QString Check() {
+        ++checks;
+        const GameEngine& e = w.Engine();
+        const int N = GameSettings.TileCount;
+        const int L = GameSettings.Level;
+        if ((N != 30 && N != 60) || (L != 2 && L != 3)) return QStringLiteral("options out of range");
+        const int M = N / L;
+        std::map<QString, int> tags;
+        for (int k = 1; k <= N; ++k) ++tags[e.Cell(k).Tag];
+        if (static_cast<int>(tags.size()) != M) return QStringLiteral("%1 pictures in play, not %2").arg(tags.size()).arg(M);
+        for (const auto& [tag, n] : tags) {
+            const int number = tag.toInt();
+            if (number < 1 || number > 30 || QString::number(number) != tag) return QStringLiteral("tag '%1'").arg(tag);
+            if (n != L) return QStringLiteral("picture %1 on %2 cells").arg(tag).arg(n);
+        }
+        const int up = e.mintTilesUp;
+        const std::array<int, 3> slotCells{e.mintTile1, e.mintTile2, e.mintTile3};
+        if (up < 0 || up > L) return QStringLiteral("mintTilesUp %1").arg(up);
+        for (int s = 0; s < 3; ++s) {
+            if (s >= up && slotCells[s] != 0) return QStringLiteral("slot %1 holds %2 beyond mintTilesUp %3").arg(s + 1).arg(slotCells[s]).arg(up);
+            if (s < up && (slotCells[s] < 1 || slotCells[s] > N)) return QStringLiteral("slot %1 holds %2").arg(s + 1).arg(slotCells[s]);
+        }
+        const int sum = gudtPlayers(1).intMatches + gudtPlayers(2).intMatches;
+        if (e.mintMatches != sum) return QStringLiteral("mintMatches %1, players %2").arg(e.mintMatches).arg(sum);
+        if (e.mintMatches > M) return QStringLiteral("mintMatches %1 above %2").arg(e.mintMatches).arg(M);
+        if (GameSettings.PlayerCount == 1 && e.mintPlayer != 1) return QStringLiteral("mintPlayer %1 alone").arg(e.mintPlayer);
+        if (e.mintPlayer != 1 && e.mintPlayer != 2) return QStringLiteral("mintPlayer %1").arg(e.mintPlayer);
+
+        int removed = 0;
+        QWidget* client = w.ClientArea();
+        for (int k = 1; k <= BoardCells; ++k) {
+            const BoardCell& c = e.Cell(k);
+            BoardImage* tile = w.imgTile(k);
+            BoardImage* face = w.imgPic(k);
+            const bool faceShown = face->isVisibleTo(client);
+            const QString where = QStringLiteral("cell %1: ").arg(k);
+            if (k > N) {
+                if (c.TileEnabled || c.TileVisible || c.FaceEnabled || c.FaceVisible) return where + "out of play but live";
+                if (tile->isEnabled() || tile->isVisibleTo(client) || face->isEnabled() || faceShown)
+                    return where + "out of play but live on screen";
+                continue;
+            }
+            if (!c.TileEnabled) {
+                ++removed;
+                if (c.TilePic != TilePicture::Empty || c.FaceVisible || c.FaceEnabled) return where + "removed but not empty";
+                if (tile->isEnabled() || !tile->Picture().isNull() || face->isEnabled() || faceShown)
+                    return where + "removed but not empty on screen";
+                continue;
+            }
+            const bool inSet = std::find(slotCells.begin(), slotCells.begin() + up, k) != slotCells.begin() + up;
+            if (c.FaceVisible != inSet) return where + (inSet ? "in the set but face down" : "face up outside the set");
+            if (!c.FaceEnabled || !c.TileVisible) return where + "in play but disabled";
+            if (c.TilePic != (inSet ? TilePicture::Flip6 : TilePicture::Flip1)) return where + "wrong frame";
+            if (!tile->isEnabled() || !tile->isVisibleTo(client) || faceShown != inSet || tile->Picture().isNull())
+                return where + "screen differs from the rule book";
+        }
+        if (removed != e.mintMatches * L) return QStringLiteral("%1 cells removed for %2 matches").arg(removed).arg(e.mintMatches);
+        return QString();
+    }
+
+    std::map<QString, long long> counts;
+    long long checks = 0;
+    QString failure;  // an invariant broken inside a dialog
+
+private:
+    int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    bool Chance(int oneIn) { return Pick(oneIn) == 0; }
+
+    QString Count(const QString& what) {
+        ++counts[what];
+        return what;
+    }
+
+    void ClickCell(int k) {
+        // Through the tile or through the face: the same click.
+        BoardImage* target = Chance(2) ? w.imgTile(k) : w.imgPic(k);
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(target->width() / 2, target->height() / 2));
+    }
+
+    QString ClickAnyCell() {
+        ClickCell(1 + Pick(BoardCells));
+        return Count(QStringLiteral("click any cell"));
+    }
+
+    // A click that finds the rest of the current set, or a fresh face-down tile.
+    QString ClickTowardsAMatch() {
+        const GameEngine& e = w.Engine();
+        const int N = GameSettings.TileCount;
+        std::vector<int> candidates;
+        const bool building = e.mintTilesUp >= 1 && e.mintTilesUp < GameSettings.Level;
+        for (int k = 1; k <= N; ++k) {
+            const BoardCell& c = e.Cell(k);
+            if (!c.TileEnabled || c.FaceVisible) continue;
+            if (building && c.Tag != e.Cell(e.mintTile1).Tag) continue;
+            candidates.push_back(k);
+        }
+        if (candidates.empty()) return ClickAnyCell();
+        ClickCell(candidates[static_cast<size_t>(Pick(static_cast<int>(candidates.size())))]);
+        return Count(QStringLiteral("click towards a match"));
+    }
+
+    QString NewGame() {
+        switch (Pick(3)) {
+        case 0:
+            w.activateWindow();
+            QApplication::setActiveWindow(&w);
+            QTest::keyClick(&w, Qt::Key_F2);
+            return Count(QStringLiteral("F2"));
+        case 1: w.mnuGameNew->trigger(); return Count(QStringLiteral("Game > New"));
+        default: w.tlbMain_ButtonClick(QStringLiteral("New")); return Count(QStringLiteral("toolbar New"));
+        }
+    }
+
+    QString OptionsDialog() {
+        static const std::array<const char*, 5> keys{"Boards", "Colors", "Images", "Levels", "Players"};
+        if (Chance(2)) w.mnuOption_Click(Pick(6));
+        else w.tlbMain_ButtonClick(QLatin1String(keys[static_cast<size_t>(Pick(5))]));
+        return Count(QStringLiteral("options dialog"));
+    }
+
+    // The options changed and the follow-up called just as the dialog does.
+    QString OptionThroughHost() {
+        IOptionsHost& host = w;
+        switch (Pick(6)) {
+        case 0:
+            GameSettings.TileCount = Chance(2) ? 30 : 60;
+            host.StartNewGame();
+            host.SetBoardSize();
+            return Count(QStringLiteral("host: board size"));
+        case 1:
+            GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
+            host.ChangeTileColor();
+            return Count(QStringLiteral("host: colour"));
+        case 2:
+            GameSettings.Images = Text(Options::ImageCategories[static_cast<size_t>(Pick(17))].stored);
+            host.StartNewGame();
+            return Count(QStringLiteral("host: pictures"));
+        case 3:
+            GameSettings.Level = Chance(2) ? 2 : 3;
+            host.StartNewGame();
+            return Count(QStringLiteral("host: level"));
+        case 4:
+            GameSettings.PlayerCount = Chance(2) ? 1 : 2;
+            gudtPlayers(1).strName = Names[Pick(static_cast<int>(Names.size()))];
+            gudtPlayers(2).strName = Names[Pick(static_cast<int>(Names.size()))];
+            host.StartNewGame();
+            return Count(QStringLiteral("host: players"));
+        default:
+            gblnPlaySound = Chance(2);
+            host.SetSoundsButtonPressed(gblnPlaySound);
+            return Count(QStringLiteral("host: sounds"));
+        }
+    }
+
+    // A new colour in the middle of a game: removed cells must stay empty.
+    QString ColourChange() {
+        GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
+        w.ChangeTileColor();
+        return Count(QStringLiteral("colour change"));
+    }
+
+    QString ViewToggle() {
+        if (Chance(2)) {
+            w.mnuViewToolbar->trigger();
+            return Count(QStringLiteral("view toolbar"));
+        }
+        w.mnuViewStatusBar->trigger();
+        return Count(QStringLiteral("view status bar"));
+    }
+
+    QString SoundsButton() {
+        w.tlbMain_ButtonClick(QStringLiteral("Sounds"));
+        return Count(QStringLiteral("toolbar Sounds"));
+    }
+
+    QString HighScores() {
+        if (Chance(2)) w.mnuGameHighScores_Click();
+        else w.tlbMain_ButtonClick(QStringLiteral("Scores"));
+        return Count(QStringLiteral("high-score dialog"));
+    }
+
+    QString About() {
+        w.mnuHelpAbout_Click();
+        return Count(QStringLiteral("About window"));
+    }
+
+    QString ClockTick() {
+        if (w.IsEnabled()) w.Engine().GameClockTick();
+        return Count(QStringLiteral("clock tick"));
+    }
+
+    QString LetEventsRun() {
+        QCoreApplication::processEvents();
+        return Count(QStringLiteral("pending events run"));
+    }
+
+    // ------------------------------------------------------------ modal windows
+
+    void HandleModal() {
+        if (m_inModal) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) return;
+        m_inModal = true;
+        if (auto* options = qobject_cast<frmOptions*>(modal)) DriveOptions(*options);
+        else if (auto* scores = qobject_cast<ScoresWindow*>(modal)) DriveScores(*scores);
+        else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++counts[box->windowTitle() == QLatin1String("Game Over") ? QStringLiteral("Game Over box closed")
+                                                                       : QStringLiteral("message box closed")];
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            ++counts[QStringLiteral("dialog closed: ") + dialog->windowTitle().left(20)];
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+        m_inModal = false;
+    }
+
+    void CheckInside(const char* where) {
+        if (!failure.isEmpty()) return;
+        const QString broken = Check();
+        if (!broken.isEmpty()) failure = QLatin1String(where) + QStringLiteral(": ") + broken;
+    }
+
+    // A few random changes, applies, tab switches and defaults, then OK or Cancel.
+    void DriveOptions(frmOptions& d) {
+        const std::array<OptionButtons*, 6> groups{&d.optBoards, &d.optColors, &d.optImages,
+                                                   &d.optLevels, &d.optPlayers, &d.optSounds};
+        const int steps = 1 + Pick(5);
+        for (int i = 0; i < steps; ++i) {
+            switch (Pick(6)) {
+            case 0:
+                d.tabOptions->setCurrentIndex(Pick(frmOptions::TabCount));  // applies the tab it leaves
+                ++counts[QStringLiteral("options: tab switched")];
+                break;
+            case 1:
+            case 2: {
+                OptionButtons& g = *groups[static_cast<size_t>(d.tabOptions->currentIndex())];
+                g(1 + Pick(g.Count()))->click();
+                ++counts[QStringLiteral("options: option clicked")];
+                break;
+            }
+            case 3: {
+                QLineEdit* box = d.txtPlayer(1 + Pick(2));
+                if (box->isEnabled()) {
+                    box->setText(Names[Pick(static_cast<int>(Names.size()))]);
+                    ++counts[QStringLiteral("options: name typed")];
+                }
+                break;
+            }
+            case 4:
+                if (d.cmdApply->isEnabled()) {
+                    d.cmdApply->click();
+                    ++counts[QStringLiteral("options: Apply on tab ") + QString::number(d.tabOptions->currentIndex())];
+                    CheckInside("after Apply");
+                }
+                break;
+            default:
+                d.cmdDefault->click();
+                ++counts[QStringLiteral("options: Default on tab ") + QString::number(d.tabOptions->currentIndex())];
+                CheckInside("after Default");
+                break;
+            }
+        }
+        if (Chance(3)) {
+            d.cmdCancel->click();
+            ++counts[QStringLiteral("options: Cancel")];
+        } else {
+            d.cmdOk->click();
+            ++counts[QStringLiteral("options: OK")];
+        }
+    }
+
+    void DriveScores(ScoresWindow& s) {
+        ++counts[w.Scores().blnNewHighScore ? QStringLiteral("high-score dialog after a game")
+                                            : QStringLiteral("high-score dialog closed")];
+        if (Chance(10)) {
+            s.tabScores->setCurrentIndex(Pick(2));
+            s.cmdReset->click();
+        }
+        s.cmdOK->click();
+    }
+
+    frmMain& w;
+    std::mt19937_64 rng;
+    CountingPause& m_pause;
+    SoundRecorder& m_sound;
+    QTimer m_modalPump;
+    bool m_inModal = false;
+};
+
+}  // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theGameHoldsItsInvariantsUnderRandomEvents() {
+        const quint64 seed = reliability::SeedFrom("PEXORA_MONKEY_SEED");
+        bool ok = false;
+        long long events = qEnvironmentVariableIntValue("PEXORA_MONKEY_EVENTS", &ok);
+        if (!ok || events <= 0) events = 100000;
+
+        ScopedStore store;
+        ErrorRecorder errors;
+        SoundRecorder sound;
+        CountingPause pause;
+        SeededDeals deals(seed);
+        long long soundsPlayed = 0;
+        sound.onPlay = [&](const QString&) {
+            if (sound.played.size() > 1000) sound.played.clear();
+            ++soundsPlayed;
+        };
+        StoreOption("Sounds", QStringLiteral("True"));
+        frmMain w(sound, pause, deals);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        Monkey monkey(w, seed ^ 0x9E3779B97F4A7C15ULL, pause, sound);
+        std::deque<QString> recent;
+        QString broken = monkey.Check();
+        QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("after start-up: ") + broken));
+        long long games = 0;
+        for (long long i = 0; i < events; ++i) {
+            const bool wasOn = w.Engine().mintMatches < w.Engine().SetsInPlay();
+            recent.push_back(monkey.Step());
+            if (wasOn && w.Engine().mintMatches == w.Engine().SetsInPlay()) ++games;
+            if (recent.size() > 12) recent.pop_front();
+            broken = monkey.failure.isEmpty() ? monkey.Check() : monkey.failure;
+            if (!broken.isEmpty() || errors.count() > 0) {
+                QStringList last(recent.begin(), recent.end());
+                const QString report = errors.count() ? QStringLiteral("error report %1: %2")
+                                                            .arg(errors.reports.first().first)
+                                                            .arg(errors.reports.first().second)
+                                                      : broken;
+                QFAIL(qPrintable(QStringLiteral("event %1 (seed %2): %3\nlast events: %4")
+                                     .arg(i)
+                                     .arg(seed)
+                                     .arg(report, last.join(QStringLiteral(", ")))));
+            }
+        }
+        std::printf("monkey: %lld events, %lld invariant checks, %lld pauses, %lld sounds, %lld games played to the end, "
+                    "%d error reports\n",
+                    events, monkey.checks, pause.pauses, soundsPlayed, games, errors.count());
+        for (const auto& [what, n] : monkey.counts) std::printf("  %-40s %lld\n", qPrintable(what), n);
+        w.close();
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "test_monkey.moc"
