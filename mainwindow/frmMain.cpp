@@ -678,6 +678,7 @@ void frmMain::Announce(const QString& text) {
     stbMain->setAccessibleName(text);
     QAccessibleEvent alert(stbMain, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    emit Announced(text);
 }
 
 // ---------------------------------------------------------------- commands

@@ -108,6 +108,11 @@ public:
     QStatusBar* stbMain = nullptr;
     QTimer* tmrGame = nullptr;
 
+signals:
+    // News for a player who cannot see the board (a change of turn, the end
+    // of a game), as it is given to assistive technology.
+    void Announced(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
