@@ -8,6 +8,7 @@
 #include "BoardImage.h"
 #include "GameSettings.h"
 #include "MainWindowTestKit.h"
+#include "OptionCatalogue.h"
 #include "Resources.h"
 
 #include <QAccessible>
@@ -52,6 +53,7 @@ private slots:
     void turnChangeAndGameEndAreAnnounced();
     void onePlayerGameAnnouncesNoTurnButItsEnd();
     void toolbarButtonsAreNamedByTheirTips();
+    void helpListsEveryPictureNameOfEveryCategory();
 };
 
 void TestAccessibility::cellNameSaysPlaceAndEveryState() {
@@ -228,6 +230,33 @@ void TestAccessibility::toolbarButtonsAreNamedByTheirTips() {
         QCOMPARE(NameOf(w.tlbMain->widgetForAction(button)), button->toolTip());
         QVERIFY(button->text().isEmpty());  // no caption shows beside the picture
     }
+}
+
+void TestAccessibility::helpListsEveryPictureNameOfEveryCategory() {
+    // The names a screen reader says are the names the help lists, category
+    // by category, and each list is in the help's contents.
+    const QString help = qEnvironmentVariable("PEXORA_SOURCE_DIR") + QStringLiteral("/Help/");
+    QFile contentsFile(help + QStringLiteral("Pexora.hhc"));
+    QVERIFY(contentsFile.open(QIODevice::ReadOnly));
+    const QString contents = QString::fromLatin1(contentsFile.readAll());
+    int names = 0;
+    for (const auto& category : Options::ImageCategories) {
+        const QString prefix = QString::fromLatin1(category.stored.data(), qsizetype(category.stored.size()));
+        const QString topic = QStringLiteral("html/pics_%1.htm").arg(prefix.toLower());
+        QVERIFY2(contents.contains(topic), qPrintable(topic));
+        QFile file(help + topic);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(topic));
+        QTextDocument page;
+        page.setHtml(QString::fromLatin1(file.readAll()));
+        const QStringList lines = page.toPlainText().split(QLatin1Char('\n'));
+        for (int n = 1; n <= 30; ++n) {
+            const QString name = PictureName(prefix, n);
+            QVERIFY(!name.isEmpty());
+            QVERIFY2(lines.contains(name), qPrintable(prefix + QLatin1Char(' ') + name));
+            ++names;
+        }
+    }
+    QCOMPARE(names, 510);
 }
 
 QTEST_MAIN(TestAccessibility)
