@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Runs every benchmark from an already built tree and prints one table.
+# Builds nothing. Needs Xvfb (started here on a free display).
+#
+#   bench/run_all.sh BUILD_DIR [RUNS]
+#
+# RUNS is the number of start-ups of each program (at least ten; 20 by default).
+set -euo pipefail
+
+build="${1:?usage: bench/run_all.sh BUILD_DIR [RUNS]}"
+runs="${2:-20}"
+[ "$runs" -ge 10 ] || runs=10
+build="$(cd "$build" && pwd)"
+for exe in bench_launch bench_floor bench_pexora; do
+  [ -x "$build/bench/$exe" ] || { echo "missing $build/bench/$exe: build the target first" >&2; exit 2; }
+done
+
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private X server on the first free display from :75 on.
+display=75
+while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -noreset >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X${display}" ] && break; sleep 0.05; done
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# A private settings store with sounds off; sound through SDL's dummy driver.
+export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME/Pexora" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+printf '[Game%%20Settings]\nSounds=False\n' >"$XDG_CONFIG_HOME/Pexora/Pexora.ini"
+export SDL_AUDIODRIVER=dummy
+
+b="$build/bench"
+"$b/bench_launch" "$runs" floor="$b/bench_floor" pexora="$b/bench_pexora" >"$work/startup.txt"
+"$b/bench_launch" breakdown 10 "$b/bench_pexora" >"$work/breakdown.txt"
+"$b/bench_pexora" costs >"$work/costs.txt" 2>/dev/null
+"$b/bench_pexora" animation >"$work/animation.txt" 2>/dev/null
+"$b/bench_pexora" idle >"$work/idle.txt" 2>/dev/null
+"$b/bench_floor" idle >"$work/floor-idle.txt" 2>/dev/null
+if [ -x "$b/bench_engine" ]; then
+  "$b/bench_engine" --benchmark_format=csv --benchmark_min_time=0.5 >"$work/engine.csv" 2>/dev/null
+fi
+
+field() {  # field FILE PATTERN WORD: the value after WORD on the line matching PATTERN
+  awk -v p="$2" -v w="$3" '$0 ~ p { for (i = 1; i < NF; i++) if ($i == w) { print $(i + 1); exit } }' "$1"
+}
+
+f_ms=$(field "$work/startup.txt" "^startup floor" median-ms)
+p_ms=$(field "$work/startup.txt" "^startup pexora" median-ms)
+f_mb=$(field "$work/startup.txt" "^startup floor" rss-median-mb)
+p_mb=$(field "$work/startup.txt" "^startup pexora" rss-median-mb)
+ratio=$(awk -v p="$p_ms" -v f="$f_ms" 'BEGIN { printf "%.2f", p / f }')
+extra=$(awk -v p="$p_mb" -v f="$f_mb" 'BEGIN { printf "%+.1f", p - f }')
+met() { awk "BEGIN { print (($1) ? \"met\" : \"missed\") }"; }
+
+flip=$(field "$work/animation.txt" "^flip" median-s)
+flip_over=$(field "$work/animation.txt" "^flip" over-pct)
+removal=$(field "$work/animation.txt" "^removal" median-s)
+removal_over=$(field "$work/animation.txt" "^removal" over-pct)
+idle_stop=$(field "$work/idle.txt" "^idle-stopped" pct-core)
+idle_run=$(field "$work/idle.txt" "^idle-running" pct-core)
+floor_idle=$(awk '/^idle-cpu-seconds/ { printf "%.4f", $2 / 10 * 100 }' "$work/floor-idle.txt")
+audio_before=$(field "$work/idle.txt" "^audio-before-sound" audio-threads)
+audio_after=$(field "$work/idle.txt" "^audio-after-sound" audio-threads)
+sdl_after=$(field "$work/idle.txt" "^audio-after-sound" sdl-audio-init)
+
+echo "| Benchmark | Result | Target | |"
+echo "|---|---|---|---|"
+printf '| Start-up to first paint, floor (median of %s) | %s ms | | |\n' "$runs" "$f_ms"
+printf '| Start-up to first paint, Pexora (median of %s) | %s ms | at most 1.15 x floor | %s x, %s |\n' \
+  "$runs" "$p_ms" "$ratio" "$(met "$ratio <= 1.15")"
+printf '| Peak resident memory, floor | %s MB | | |\n' "$f_mb"
+printf '| Peak resident memory, Pexora | %s MB | at most floor + 8 MB | %s MB, %s |\n' \
+  "$p_mb" "$extra" "$(met "$p_mb - $f_mb <= 8")"
+printf '| One flip, sounds off (median) | %s s | within 10%% of 0.05 s | %+.1f %%, %s |\n' \
+  "$flip" "$flip_over" "$(met "$flip_over <= 10")"
+printf '| One removal, sounds off (median) | %s s | within 10%% of 0.10 s | %+.1f %%, %s |\n' \
+  "$removal" "$removal_over" "$(met "$removal_over <= 10")"
+printf '| Idle CPU over 10 s, clock stopped | %s %% of a core | under 0.1 %% | %s |\n' "$idle_stop" "$(met "$idle_stop < 0.1")"
+printf '| Idle CPU over 10 s, clock running | %s %% of a core | | |\n' "$idle_run"
+printf '| Idle CPU over 10 s, floor window | %s %% of a core | | |\n' "$floor_idle"
+printf '| SDL audio threads while idle (before / after a sound) | %s / %s (audio subsystem up: %s) | none | %s |\n' \
+  "$audio_before" "$audio_after" "$sdl_after" "$(met "$audio_after == 0")"
+if [ -s "$work/engine.csv" ]; then
+  awk -F, 'NR > 1 && $1 ~ /BM_/ {
+      name = $1; gsub(/"/, "", name)
+      split(name, part, "/")
+      what = (part[1] == "BM_Deal") ? "Deals" : "Whole games (two players)"
+      board = (part[2] == 60) ? "Large" : "Small"
+      printf "| Engine: %s, %s board, match %s | %.0f per second | | |\n", what, board, part[3], $7
+    }' "$work/engine.csv"
+fi
+echo
+echo "Start-up of Pexora, median ms from exec: $(awk '{ printf "%s %s; ", $2, $4 }' "$work/breakdown.txt")"
+echo "Loads made while the window is built, ms each: $(awk '{ printf "%s %s; ", $2, $4 }' "$work/costs.txt")"
