@@ -646,10 +646,13 @@ void frmMain::UpdateCellName(int k) {
             name += QStringLiteral("face down");
         }
     }
+    // A picture is named only while it can be seen: the names of face-down
+    // tiles would give the game away.
+    const QString faceName = cell.FaceVisible && cell.TileEnabled ? pictureName : QString();
     // Only a real change is announced to assistive technology.
     if (m_tiles[k]->accessibleName() != name) m_tiles[k]->setAccessibleName(name);
-    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != pictureName)
-        m_pictures[k]->setAccessibleName(pictureName);
+    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != faceName)
+        m_pictures[k]->setAccessibleName(faceName);
 }
 
 void frmMain::CellLeftPlay(int k) {

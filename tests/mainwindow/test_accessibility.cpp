@@ -71,6 +71,9 @@ void TestAccessibility::cellNameSaysPlaceAndEveryState() {
     QCOMPARE(NameOf(w.imgTile(31)), QStringLiteral("Out of play"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w.imgTile(1))->role(), QAccessible::Button);
 
+    // Nothing tells what lies under a face-down tile.
+    QVERIFY(w.imgPic(1)->accessibleName().isEmpty());
+
     // The known deal puts the rabbit (picture 14) on cells 1 and 16.
     QTest::mouseClick(w.imgTile(1), Qt::LeftButton);
     QCOMPARE(NameOf(w.imgTile(1)), QStringLiteral("Row 1, column 1, face up, Rabbit"));
@@ -91,6 +94,7 @@ void TestAccessibility::cellNameSaysPlaceAndEveryState() {
     QTest::mouseClick(w.imgTile(4), Qt::LeftButton);
     QCOMPARE(NameOf(w.imgTile(2)), QStringLiteral("Row 2, column 1, face down"));
     QCOMPARE(NameOf(w.imgTile(3)), QStringLiteral("Row 3, column 1, face down"));
+    QVERIFY(w.imgPic(3)->accessibleName().isEmpty());
 
     // A new game on the large board: every cell is on it, named on its grid.
     GameSettings.TileCount = 60;
