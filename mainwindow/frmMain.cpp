@@ -154,6 +154,8 @@ void frmMain::BuildBoard() {
     BuildToolbar();
 
     // Element 1 of each image array is part of the design; LoadImageArrays adds the rest.
+    // One hand pointer for the design's first cell; the cells made later copy it.
+    Trap([&] { m_handCursor = HandCursor(); });
     m_tiles[1] = NewTile(1);
     m_pictures[1] = NewPicture(1);
     m_focusFrame = new BoardFocusFrame(m_client);
@@ -163,7 +165,7 @@ BoardImage* frmMain::NewTile(int k) {
     auto* tile =
         new BoardImage(k, QSize(TwipsToPixels(TileSize), TwipsToPixels(TileSize)), BoardImage::Kind::Tile, m_client);
     tile->setObjectName(QStringLiteral("imgTile%1").arg(k));
-    Trap([&] { tile->setCursor(HandCursor()); });
+    tile->setCursor(m_handCursor);
     connect(tile, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
     connect(tile, &BoardImage::StepRequested, this, [this](int index, int key) { StepFocus(index, key); });
     connect(tile, &BoardImage::FocusChanged, this, [this](int index, bool focused) {
@@ -178,7 +180,7 @@ BoardImage* frmMain::NewPicture(int k) {
     auto* picture = new BoardImage(k, QSize(TwipsToPixels(PictureSize), TwipsToPixels(PictureSize)),
                                    BoardImage::Kind::Face, m_client);
     picture->setObjectName(QStringLiteral("imgPic%1").arg(k));
-    Trap([&] { picture->setCursor(HandCursor()); });
+    picture->setCursor(m_handCursor);
     connect(picture, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
     return picture;
 }

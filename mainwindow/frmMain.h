@@ -9,6 +9,7 @@
 #include "frmAbout.h"
 #include "frmScores.h"
 
+#include <QCursor>
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -165,5 +166,6 @@ private:
     int m_rows = 5;
     bool m_activatedOnce = false;
     bool m_closing = false;
+    QCursor m_handCursor;
     bool m_shownOnce = false;
 };

@@ -9,7 +9,7 @@
 #include <QtEndian>
 
 #include <SDL.h>
-#include <alsa/asoundlib.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <chrono>
@@ -21,6 +21,62 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Seconds = std::chrono::duration<double>;
 
+// SDL and its many libraries (sound servers, codecs, display back ends) are
+// opened at the first sound rather than linked: a game that starts with
+// sounds off, or plays none for a while, starts without them. When SDL
+// cannot be opened every sound is skipped, as on a machine with no device.
+struct SdlApi {
+    decltype(&::SDL_SetHint) SetHint = nullptr;
+    decltype(&::SDL_InitSubSystem) InitSubSystem = nullptr;
+    decltype(&::SDL_LogSetOutputFunction) LogSetOutputFunction = nullptr;
+    decltype(&::SDL_RWFromConstMem) RWFromConstMem = nullptr;
+    decltype(&::SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
+    decltype(&::SDL_FreeWAV) FreeWAV = nullptr;
+    decltype(&::SDL_BuildAudioCVT) BuildAudioCVT = nullptr;
+    decltype(&::SDL_ConvertAudio) ConvertAudio = nullptr;
+    decltype(&::SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
+    decltype(&::SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
+    decltype(&::SDL_QueueAudio) QueueAudio = nullptr;
+    decltype(&::SDL_GetQueuedAudioSize) GetQueuedAudioSize = nullptr;
+    decltype(&::SDL_GetAudioDeviceStatus) GetAudioDeviceStatus = nullptr;
+    decltype(&::SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
+    using AlsaErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    int (*AlsaSetErrorHandler)(AlsaErrorHandler) = nullptr;  // snd_lib_error_set_handler
+    bool loaded = false;
+};
+
+template <class Fn>
+bool Resolve(void* library, Fn& fn, const char* name) {
+    fn = reinterpret_cast<Fn>(dlsym(library, name));
+    return fn != nullptr;
+}
+
+const SdlApi& Sdl() {
+    static const SdlApi api = [] {
+        SdlApi a;
+        void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!sdl) return a;
+        a.loaded = Resolve(sdl, a.SetHint, "SDL_SetHint") && Resolve(sdl, a.InitSubSystem, "SDL_InitSubSystem") &&
+                   Resolve(sdl, a.LogSetOutputFunction, "SDL_LogSetOutputFunction") &&
+                   Resolve(sdl, a.RWFromConstMem, "SDL_RWFromConstMem") &&
+                   Resolve(sdl, a.LoadWAV_RW, "SDL_LoadWAV_RW") && Resolve(sdl, a.FreeWAV, "SDL_FreeWAV") &&
+                   Resolve(sdl, a.BuildAudioCVT, "SDL_BuildAudioCVT") &&
+                   Resolve(sdl, a.ConvertAudio, "SDL_ConvertAudio") &&
+                   Resolve(sdl, a.OpenAudioDevice, "SDL_OpenAudioDevice") &&
+                   Resolve(sdl, a.PauseAudioDevice, "SDL_PauseAudioDevice") &&
+                   Resolve(sdl, a.QueueAudio, "SDL_QueueAudio") &&
+                   Resolve(sdl, a.GetQueuedAudioSize, "SDL_GetQueuedAudioSize") &&
+                   Resolve(sdl, a.GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
+                   Resolve(sdl, a.CloseAudioDevice, "SDL_CloseAudioDevice");
+        // SDL brings ALSA in with it; this reaches the same library.
+        if (void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL)) {
+            Resolve(alsa, a.AlsaSetErrorHandler, "snd_lib_error_set_handler");
+        }
+        return a;
+    }();
+    return api;
+}
+
 // ALSA reports a missing device or sound server with lines on stderr; the
 // game says nothing when it cannot play a sound.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
@@ -30,12 +86,14 @@ void QuietSdl(void*, int, SDL_LogPriority, const char*) {}
 // audio driver at all; then every sound is skipped at once.
 bool AudioReady() {
     static const bool ready = [] {
-        snd_lib_error_set_handler(&QuietAlsa);
-        SDL_LogSetOutputFunction(&QuietSdl, nullptr);
+        const SdlApi& sdl = Sdl();
+        if (!sdl.loaded) return false;
+        if (sdl.AlsaSetErrorHandler) sdl.AlsaSetErrorHandler(&QuietAlsa);
+        sdl.LogSetOutputFunction(&QuietSdl, nullptr);
         // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C would
         // no longer end the game.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        return sdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
     }();
     return ready;
 }
@@ -44,7 +102,9 @@ struct WaveBuffer {
     Uint8* data = nullptr;
     Uint32 length = 0;
     SDL_AudioSpec spec{};
-    ~WaveBuffer() { SDL_FreeWAV(data); }
+    ~WaveBuffer() {
+        if (data) Sdl().FreeWAV(data);
+    }
 };
 
 // One output device, opened at the first sound and kept open while sounds
@@ -84,15 +144,15 @@ SDL_AudioDeviceID OpenDevice() {
     wanted.channels = OutputChannels;
     wanted.samples = OutputSamples;
     // SDL converts further to whatever the hardware needs.
-    Device() = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (Device() != 0) SDL_PauseAudioDevice(Device(), 0);
+    Device() = Sdl().OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (Device() != 0) Sdl().PauseAudioDevice(Device(), 0);
     return Device();
 }
 
 // The wave in the device's format; false when it cannot be converted.
 bool ConvertForDevice(const WaveBuffer& wave, std::vector<Uint8>& out) {
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, wave.spec.format, wave.spec.channels, wave.spec.freq, OutputFormat,
+    const int built = Sdl().BuildAudioCVT(&cvt, wave.spec.format, wave.spec.channels, wave.spec.freq, OutputFormat,
                                         OutputChannels, OutputRate);
     if (built < 0) return false;
     out.assign(wave.data, wave.data + wave.length);
@@ -100,7 +160,7 @@ bool ConvertForDevice(const WaveBuffer& wave, std::vector<Uint8>& out) {
     cvt.len = int(wave.length);
     out.resize(std::size_t(cvt.len) * std::size_t(std::max(cvt.len_mult, 1)));
     cvt.buf = out.data();
-    if (SDL_ConvertAudio(&cvt) != 0) return false;
+    if (Sdl().ConvertAudio(&cvt) != 0) return false;
     out.resize(std::size_t(cvt.len_cvt));
     return true;
 }
@@ -129,8 +189,8 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
     if (image.isEmpty() || !AudioReady()) return;
     WaveBuffer wave;
     const QByteArray checked = WithHonestDataSize(image);
-    SDL_RWops* source = SDL_RWFromConstMem(checked.constData(), int(checked.size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &wave.spec, &wave.data, &wave.length)) return;
+    SDL_RWops* source = Sdl().RWFromConstMem(checked.constData(), int(checked.size()));
+    if (!source || !Sdl().LoadWAV_RW(source, 1, &wave.spec, &wave.data, &wave.length)) return;
     std::vector<Uint8> samples;
     if (wave.length == 0 || !ConvertForDevice(wave, samples) || samples.empty()) return;
 
@@ -140,7 +200,7 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
     const Seconds length(double(samples.size()) / bytesPerSecond);
     const Seconds buffer(double(OutputSamples) / OutputRate);
     const auto start = Clock::now();
-    if (SDL_QueueAudio(id, samples.data(), Uint32(samples.size())) != 0) {
+    if (Sdl().QueueAudio(id, samples.data(), Uint32(samples.size())) != 0) {
         CloseSoundDevices();
         return;
     }
@@ -150,7 +210,7 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
     // hold the game for more than a moment past the sound's length.
     const auto giveUp = start + length + std::chrono::seconds(2);
     while (Clock::now() < giveUp) {
-        const Uint32 queued = SDL_GetQueuedAudioSize(id);
+        const Uint32 queued = Sdl().GetQueuedAudioSize(id);
         if (queued == 0) break;
         const Seconds left(queued / bytesPerSecond);
         std::this_thread::sleep_for(std::clamp<Seconds>(left, Seconds(0.001), Seconds(0.010)));
@@ -161,13 +221,13 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
     const auto end = std::max(Clock::now() + std::chrono::duration_cast<Clock::duration>(buffer),
                               start + std::chrono::duration_cast<Clock::duration>(length));
     std::this_thread::sleep_until(end);
-    if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_PLAYING) CloseSoundDevices();
+    if (Sdl().GetAudioDeviceStatus(id) != SDL_AUDIO_PLAYING) CloseSoundDevices();
 }
 
 }  // namespace
 
 void CloseSoundDevices() noexcept {
-    if (Device() != 0) SDL_CloseAudioDevice(Device());
+    if (Device() != 0) Sdl().CloseAudioDevice(Device());
     Device() = 0;
 }
 
