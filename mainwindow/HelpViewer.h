@@ -101,7 +101,7 @@ private:
     QAction* m_forward = nullptr;
 };
 
-// Our stand-in for the platform's help call: shows the viewer of owner for
+// Answers a help request: shows the viewer of owner for
 // the request's help file, at its contents (command 1), its index
 // (command 2) or a topic. Returns the viewer (reused per owner and file).
 HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexcept;

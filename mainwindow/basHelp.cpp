@@ -15,8 +15,7 @@ basHelp::HelpRequest& LastRequest() {
     return request;
 }
 
-// Hands a request to the viewer; like the platform's help call, its answer
-// is not looked at.
+// Hands a request to the viewer; its answer is not looked at.
 void HelpRequestCall(QWidget* owner, const QString& request, int command) {
     LastRequest() = basHelp::HelpRequest{request, command};
     HtmlHelp(owner, request, command);

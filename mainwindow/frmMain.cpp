@@ -143,7 +143,7 @@ frmMain::~frmMain() {
         if (image != nullptr) disconnect(image, nullptr, this, nullptr);
 }
 
-// ---------------------------------------------------------------- the design
+// ---------------------------------------------------------------- building the window
 
 void frmMain::BuildBoard() {
     m_client = new QWidget(this);
@@ -153,8 +153,8 @@ void frmMain::BuildBoard() {
 
     BuildToolbar();
 
-    // Element 1 of each image array is part of the design; LoadImageArrays adds the rest.
-    // One hand pointer for the design's first cell; the cells made later copy it.
+    // Element 1 of each image array is built with the window, with the hand
+    // pointer; LoadImageArrays adds the rest, which copy it.
     Trap([&] { m_handCursor = HandCursor(); });
     m_tiles[1] = NewTile(1);
     m_pictures[1] = NewPicture(1);

@@ -23,8 +23,7 @@ bool IsResourceName(const QString& name) {
     throw RuntimeError(ErrorNumbers::ResourceNotFound, QStringLiteral("Resource with identifier '%1' not found").arg(name));
 }
 
-// The resource file of a name; resource names, like the platform's, are
-// not case-sensitive.
+// The resource file of a name; resource names are not case-sensitive.
 QString ResourcePath(const QString& name, const char* folder, const char* extension) {
     const QString upper = name.toUpper();
     if (!IsResourceName(upper)) ThrowNotFound(name);

@@ -11,8 +11,7 @@
 #include <utility>
 
 namespace ErrorNumbers {
-// The numbers a player may see in "Error #: ". They follow the classic
-// run-time error numbering so a report reads the same as it always has.
+// The numbers a player may see in "Error #: ", one per kind of failure.
 inline constexpr int InvalidProcedureCall = 5;   // also: deleting a section that does not exist
 inline constexpr int Overflow = 6;
 inline constexpr int OutOfMemory = 7;
