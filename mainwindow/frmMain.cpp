@@ -637,8 +637,11 @@ void frmMain::UpdateCellName(int k) {
     if (k > grid.columns * grid.rows) {
         name = QStringLiteral("Out of play");
     } else {
-        pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
-        if (pictureName.isEmpty()) pictureName = QStringLiteral("Picture ") + cell.Tag;
+        // Only a face that shows is named (the name table is read at the first).
+        if (cell.FaceVisible && cell.TileEnabled) {
+            pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
+            if (pictureName.isEmpty()) pictureName = QStringLiteral("Picture ") + cell.Tag;
+        }
         name = QStringLiteral("Row %1, column %2, ").arg((k - 1) % grid.rows + 1).arg((k - 1) / grid.rows + 1);
         if (!cell.TileEnabled) {
             name += QStringLiteral("removed");

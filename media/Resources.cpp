@@ -32,9 +32,101 @@ QString ResourcePath(const QString& name, const char* folder, const char* extens
     return path;
 }
 
+// Our pictures are palette bitmaps (1, 4 or 8 bits, uncompressed), in BMP
+// files or as the images of ICO files. They are decoded here directly: the
+// general image readers cost more than the pictures themselves, and a deal
+// loads sixty of them. Anything else goes to Qt's readers.
+class LittleEndian {
+public:
+    explicit LittleEndian(const QByteArray& data) : m_data(data) {}
+    bool has(qsizetype at, qsizetype n) const { return at >= 0 && n >= 0 && at <= m_data.size() - n; }
+    quint32 u8(qsizetype at) const { return quint8(m_data[at]); }
+    quint32 u16(qsizetype at) const { return u8(at) | u8(at + 1) << 8; }
+    quint32 u32(qsizetype at) const { return u16(at) | u16(at + 2) << 16; }
+    const uchar* at(qsizetype at) const { return reinterpret_cast<const uchar*>(m_data.constData()) + at; }
+
+private:
+    const QByteArray& m_data;
+};
+
+// A device-independent bitmap whose header starts at headerAt. In an icon
+// the header's height counts the colour rows and the mask rows below them,
+// and a set mask bit makes the pixel transparent.
+QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pixelsAt, bool icon) {
+    const LittleEndian in(data);
+    if (!in.has(headerAt, 40)) return {};
+    const qsizetype headerSize = in.u32(headerAt);
+    const int width = qint32(in.u32(headerAt + 4));
+    const int signedHeight = qint32(in.u32(headerAt + 8));
+    const int bits = int(in.u16(headerAt + 14));
+    const quint32 compression = in.u32(headerAt + 16);
+    const quint32 used = in.u32(headerAt + 32);
+    if (headerSize < 40 || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
+    const bool bottomUp = signedHeight > 0;
+    const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
+    if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
+    const quint32 colours = used != 0 ? used : (1u << bits);
+    if (colours > (1u << bits)) return {};
+    const qsizetype paletteAt = headerAt + headerSize;
+    if (!in.has(paletteAt, qsizetype(colours) * 4)) return {};
+    QRgb palette[256];
+    for (quint32 i = 0; i < 256; ++i) {
+        const qsizetype e = paletteAt + qsizetype(i) * 4;
+        palette[i] = i < colours ? qRgb(int(in.u8(e + 2)), int(in.u8(e + 1)), int(in.u8(e))) : qRgb(0, 0, 0);
+    }
+    if (pixelsAt < 0) pixelsAt = paletteAt + qsizetype(colours) * 4;
+    const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
+    const qsizetype maskStride = ((qsizetype(width) + 31) / 32) * 4;
+    const qsizetype maskAt = pixelsAt + stride * height;
+    if (!in.has(pixelsAt, stride * height) || (icon && !in.has(maskAt, maskStride * height))) return {};
+    QImage image(width, height, icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const int perByte = 8 / bits;
+    const int valueMask = (1 << bits) - 1;
+    for (int y = 0; y < height; ++y) {
+        const int row = bottomUp ? height - 1 - y : y;
+        const uchar* colour = in.at(pixelsAt + stride * row);
+        const uchar* mask = icon ? in.at(maskAt + maskStride * row) : nullptr;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int shift = 8 - bits * (x % perByte + 1);
+            const QRgb value = palette[(colour[x / perByte] >> shift) & valueMask];
+            const bool clear = mask != nullptr && ((mask[x / 8] >> (7 - x % 8)) & 1);
+            out[x] = clear ? qRgba(0, 0, 0, 0) : value;
+        }
+    }
+    return image;
+}
+
+QImage DecodeBmp(const QByteArray& data) {
+    const LittleEndian in(data);
+    if (!in.has(0, 14) || data[0] != 'B' || data[1] != 'M') return {};
+    return DecodePaletteDib(data, 14, qsizetype(in.u32(10)), false);
+}
+
+// The image of the wanted width from an icon, or its first image.
+QImage DecodeIco(const QByteArray& data, int wantedWidth) {
+    const LittleEndian in(data);
+    if (!in.has(0, 6) || in.u16(0) != 0 || in.u16(2) != 1) return {};
+    const int count = int(in.u16(4));
+    int chosen = -1;
+    for (int i = 0; i < count && in.has(6 + 16 * qsizetype(i), 16); ++i) {
+        const int width = int(in.u8(6 + 16 * i)) == 0 ? 256 : int(in.u8(6 + 16 * i));
+        if (chosen < 0 || (width == wantedWidth)) chosen = i;
+        if (width == wantedWidth) break;
+    }
+    if (chosen < 0) return {};
+    return DecodePaletteDib(data, qsizetype(in.u32(6 + 16 * chosen + 12)), -1, true);
+}
+
 // Reads the image of the given width from a file that may hold several
 // (the images of an icon come in the order they are stored), or the first.
 QImage ReadImage(const QString& path, const char* format, int wantedWidth) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray data = file.readAll();
+        QImage decoded = qstrcmp(format, "ico") == 0 ? DecodeIco(data, wantedWidth) : DecodeBmp(data);
+        if (!decoded.isNull()) return decoded;
+    }
     QImageReader reader(path, format);
     QImage chosen;
     const int count = std::max(1, reader.imageCount());
