@@ -18,6 +18,7 @@
 #include "Resources.h"
 #include "basHelp.h"
 #include "basWave.h"
+#include "basMain.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 
 #include <SDL.h>
+#include <dlfcn.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -34,16 +36,6 @@
 #include <vector>
 
 namespace {
-
-// The same report the entry routine installs.
-void ShowErrorBox(int number, const QString& description) {
-    QString text = ErrorReportText(number, description);
-    text.replace(QChar(13), QChar(10));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
 
 double CpuSeconds() {
     rusage usage{};
@@ -135,6 +127,17 @@ int AudioThreads() {
     return count;
 }
 
+// Whether SDL is loaded and its audio part started. The game opens SDL at
+// its first sound, so this looks for it without loading it.
+int SdlAudioUp() {
+    void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+    if (!sdl) return 0;
+    auto wasInit = reinterpret_cast<decltype(&::SDL_WasInit)>(dlsym(sdl, "SDL_WasInit"));
+    const int up = wasInit && wasInit(SDL_INIT_AUDIO) != 0;
+    dlclose(sdl);
+    return up;
+}
+
 int Threads() { return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
 
 void Idle(frmMain& form, ISoundPlayer& sound) {
@@ -148,13 +151,13 @@ void Idle(frmMain& form, ISoundPlayer& sound) {
                 running / 10.0 * 100.0, form.IsEnabled() ? "running" : "stopped",
                 static_cast<int>(form.Engine().mlngSeconds));
     std::printf("audio-before-sound sdl-audio-init %d audio-threads %d threads %d\n",
-                SDL_WasInit(SDL_INIT_AUDIO) != 0, AudioThreads(), Threads());
+                SdlAudioUp(), AudioThreads(), Threads());
     // One sound played to its end, then a second of idling: nothing of the
     // audio device may stay behind.
     sound.PlayWaveResource(QStringLiteral("FLIP"));
-    RunEvents(1000);
+    RunEvents(1500);
     std::printf("audio-after-sound sdl-audio-init %d audio-threads %d threads %d\n",
-                SDL_WasInit(SDL_INIT_AUDIO) != 0, AudioThreads(), Threads());
+                SdlAudioUp(), AudioThreads(), Threads());
 }
 
 // Where start-up time goes beyond the floor: the loads the main window makes
@@ -191,8 +194,7 @@ int main(int argc, char* argv[]) {
 
     // As basMain::Main does it, step by step.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pexora"));
-    SetErrorSink(&ShowErrorBox);
+    basMain::PrepareApplication();
     if (breakdown) bench::Mark("application");
 
     int result = 0;

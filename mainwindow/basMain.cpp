@@ -9,12 +9,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-
-// The common error report: exclamation icon, OK, titled "Error". The text
-// carries a carriage return between the number and the description, which
-// a message box would not break, so it becomes a line break.
-void ShowErrorBox(int number, const QString& description) {
+// The text carries a carriage return between the number and the
+// description, which a message box would not break, so it becomes a line
+// break.
+void basMain::ShowErrorBox(int number, const QString& description) {
     QString text = ErrorReportText(number, description);
     text.replace(QChar(13), QChar(10));
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), text, QMessageBox::Ok,
@@ -23,16 +21,18 @@ void ShowErrorBox(int number, const QString& description) {
     box.exec();
 }
 
-}  // namespace
-
-int basMain::Main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+void basMain::PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Pexora"));
 #ifdef PEXORA_APP_ID
     // Ties the windows to the desktop entry (its icon and name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral(PEXORA_APP_ID));
 #endif
     SetErrorSink(&ShowErrorBox);
+}
+
+int basMain::Main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    PrepareApplication();
 
     int result = 0;
     WaveSoundPlayer sound;
