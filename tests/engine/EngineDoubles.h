@@ -2,6 +2,7 @@
 // Recording stand-ins for everything the rule book drives, so a whole game
 // runs and can be watched without a window.
 
+#include "ErrorTrap.h"
 #include "GameEngine.h"
 #include "GameSettings.h"
 
@@ -12,8 +13,8 @@
 #include <functional>
 #include <vector>
 
-// Writes every call into one shared log, in order: "tile 5 Flip2",
-// "redraw 5", "face 5 on", "pause 0.01", "sound FLIP", ...
+// Every call in one shared log, in order: "tile 5 Flip2", "redraw 5",
+// "face 5 on", "pause 0.01", "sound FLIP", ...
 struct EventLog {
     QStringList lines;
     void add(const QString& s) { lines.append(s); }
@@ -23,8 +24,7 @@ struct EventLog {
 inline QString PictureText(TilePicture p) {
     const int v = static_cast<int>(p);
     if (v == 0) return QStringLiteral("Empty");
-    if (v <= 6) return QStringLiteral("Flip") + QString::number(v);
-    return QStringLiteral("Shrink") + QString::number(v - 10);
+    return v <= 6 ? QStringLiteral("Flip%1").arg(v) : QStringLiteral("Shrink%1").arg(v - 10);
 }
 
 class RecordingView : public IBoardView {
@@ -36,114 +36,86 @@ public:
     int highScoreShown = 0;
     QStringList gameOverTexts;
     bool logDetail = true;  // frames, redraws and faces; off for long games
+    int failFaceAt = 0;     // a cell whose face cannot be loaded
     std::function<void()> onHighScore;
 
-    void LoadFlipFrames() noexcept override { m_log.add(QStringLiteral("load flip ") + GameSettings.TileColor); }
-    void LoadShrinkFrames() noexcept override { m_log.add(QStringLiteral("load shrink ") + GameSettings.TileColor); }
-    void SetTilePicture(int cell, TilePicture picture) override {
-        if (logDetail) m_log.add(QStringLiteral("tile %1 %2").arg(cell).arg(PictureText(picture)));
-    }
-    void SetTileEnabled(int cell, bool enabled) override {
-        if (logDetail) m_log.add(QStringLiteral("tile %1 %2").arg(cell).arg(enabled ? "enabled" : "disabled"));
-    }
+    void LoadFlipFrames() noexcept override { m_log.add("load flip " + GameSettings.TileColor); }
+    void LoadShrinkFrames() noexcept override { m_log.add("load shrink " + GameSettings.TileColor); }
+    void SetTilePicture(int cell, TilePicture picture) override { detail(QStringLiteral("tile %1 %2").arg(cell).arg(PictureText(picture))); }
+    void SetTileEnabled(int cell, bool on) override { detail(QStringLiteral("tile %1 %2").arg(cell).arg(on ? "enabled" : "disabled")); }
     void SetTileVisible(int, bool) override {}
-    void RedrawTile(int cell) override {
-        if (logDetail) m_log.add(QStringLiteral("redraw %1").arg(cell));
+    void RedrawTile(int cell) override { detail(QStringLiteral("redraw %1").arg(cell)); }
+    void LoadFacePicture(int cell, const QString& name) override {
+        if (cell == failFaceAt) throw RuntimeError(ErrorNumbers::ResourceNotFound, name);
+        faces[static_cast<std::size_t>(cell)] = name;
     }
-    void LoadFacePicture(int cell, const QString& name) override { faces[static_cast<std::size_t>(cell)] = name; }
-    void SetFaceVisible(int cell, bool visible) override {
-        if (logDetail) m_log.add(QStringLiteral("face %1 %2").arg(cell).arg(visible ? "on" : "off"));
-    }
-    void SetFaceEnabled(int cell, bool enabled) override {
-        if (logDetail) m_log.add(QStringLiteral("face %1 %2").arg(cell).arg(enabled ? "enabled" : "disabled"));
-    }
-    void RedrawFace(int cell) override {
-        if (logDetail) m_log.add(QStringLiteral("redraw face %1").arg(cell));
-    }
+    void SetFaceVisible(int cell, bool on) override { detail(QStringLiteral("face %1 %2").arg(cell).arg(on ? "on" : "off")); }
+    void SetFaceEnabled(int cell, bool on) override { detail(QStringLiteral("face %1 %2").arg(cell).arg(on ? "enabled" : "disabled")); }
+    void RedrawFace(int cell) override { detail(QStringLiteral("redraw face %1").arg(cell)); }
     void SetStatusPanel(int panel, const QString& text) override {
         panels[static_cast<std::size_t>(panel)] = text;
         m_log.add(QStringLiteral("panel %1 %2").arg(panel).arg(text));
     }
     void ShowNewHighScore() override {
         ++highScoreShown;
-        m_log.add(QStringLiteral("high scores shown"));
         if (onHighScore) onHighScore();
     }
-    void ShowGameOverMessage(const QString& text) override {
-        gameOverTexts.append(text);
-        m_log.add(QStringLiteral("game over"));
-    }
+    void ShowGameOverMessage(const QString& text) override { gameOverTexts.append(text); }
 
 private:
+    void detail(const QString& line) {
+        if (logDetail) m_log.add(line);
+    }
     EventLog& m_log;
 };
 
-class FakeGameClock : public IGameClock {
-public:
-    explicit FakeGameClock(EventLog& log) : m_log(log) {}
+struct FakeGameClock : IGameClock {
+    EventLog& log;
     bool running = false;
     int starts = 0;  // transitions from stopped to running
+    explicit FakeGameClock(EventLog& l) : log(l) {}
     void SetEnabled(bool enabled) override {
-        if (enabled && !running) {
-            ++starts;
-            m_log.add(QStringLiteral("clock start"));
-        }
-        if (!enabled && running) m_log.add(QStringLiteral("clock stop"));
+        if (enabled && !running) ++starts;
         running = enabled;
     }
     bool IsEnabled() const override { return running; }
-
-private:
-    EventLog& m_log;
 };
 
-class RecordingPause : public IPauseClock {
-public:
-    explicit RecordingPause(EventLog& log) : m_log(log) {}
+struct RecordingPause : IPauseClock {
+    EventLog& log;
     double total = 0;
+    explicit RecordingPause(EventLog& l) : log(l) {}
     void Pause(double seconds) override {
         total += seconds;
-        m_log.add(QStringLiteral("pause ") + QString::number(seconds));
+        log.add("pause " + QString::number(seconds));
     }
-
-private:
-    EventLog& m_log;
 };
 
-class RecordingSound : public ISoundPlayer {
-public:
-    explicit RecordingSound(EventLog& log) : m_log(log) {}
+struct RecordingSound : ISoundPlayer {
+    EventLog& log;
     QStringList played;
+    explicit RecordingSound(EventLog& l) : log(l) {}
     void PlayWaveResource(const QString& name) override {
         played.append(name);
-        m_log.add(QStringLiteral("sound ") + name);
+        log.add("sound " + name);
     }
-
-private:
-    EventLog& m_log;
 };
 
 // Always the same draw; reseeding changes nothing.
-class ConstantRandom : public IRandomSource {
-public:
-    explicit ConstantRandom(float value) : m_value(value) {}
+struct ConstantRandom : IRandomSource {
+    float value;
     int reseeds = 0;
+    explicit ConstantRandom(float v) : value(v) {}
     void Reseed() override { ++reseeds; }
-    float Next() override { return m_value; }
-
-private:
-    float m_value;
+    float Next() override { return value; }
 };
 
 // A seeded generator, for deals that differ but repeat.
-class SeededRandom : public IRandomSource {
-public:
-    explicit SeededRandom(unsigned seed) : m_generator(seed) {}
+struct SeededRandom : IRandomSource {
+    std::mt19937 generator;
+    explicit SeededRandom(unsigned seed) : generator(seed) {}
     void Reseed() override {}
-    float Next() override { return static_cast<float>(m_generator() >> 8) * (1.0f / 16777216.0f); }
-
-private:
-    std::mt19937 m_generator;
+    float Next() override { return static_cast<float>(generator() >> 8) * (1.0f / 16777216.0f); }
 };
 
 // A rule book wired to recorders.
@@ -159,8 +131,8 @@ struct EngineRig {
 };
 
 // Sets the options a test plays with (names untouched).
-inline void UseOptions(int tileCount, int level, int players, bool sounds = true,
-                       const char* images = "ANIMAL", const char* color = "BLUE") {
+inline void UseOptions(int tileCount, int level, int players, bool sounds = true, const char* images = "ANIMAL",
+                       const char* color = "BLUE") {
     GameSettings.TileCount = static_cast<qint16>(tileCount);
     GameSettings.Level = static_cast<qint16>(level);
     GameSettings.PlayerCount = static_cast<qint16>(players);

@@ -136,25 +136,14 @@ private slots:
 
     void aFaceThatCannotBeLoadedIsReportedAndEndsTheDeal() {
         ErrorRecorder errors;
-        class FailingView : public RecordingView {
-        public:
-            using RecordingView::RecordingView;
-            void LoadFacePicture(int cell, const QString&) override {
-                if (cell == 3) throw RuntimeError(ErrorNumbers::ResourceNotFound, QStringLiteral("missing"));
-            }
-        };
         UseOptions(30, 2, 1);
-        EventLog log;
-        FailingView view(log);
-        FakeGameClock clock(log);
-        RecordingPause pause(log);
-        RecordingSound sound(log);
         ConstantRandom zero(0.0f);
-        GameEngine engine(view, clock, pause, sound, zero);
-        engine.StartNewGame();
+        EngineRig rig(zero);
+        rig.view.failFaceAt = 3;
+        rig.engine.StartNewGame();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::ResourceNotFound);
-        QVERIFY(engine.Cell(2).TileEnabled);  // what was done stays done
+        QVERIFY(rig.engine.Cell(2).TileEnabled);  // what was done stays done
     }
 };
 

@@ -40,6 +40,14 @@ void PlayThrough(EngineRig& rig, int missEvery = 0, int ticksPerSet = 0) {
     }
 }
 
+// Fills all five places of a table with a score nobody can beat.
+void FillTable(const QString& section, const QString& word, int score) {
+    for (int r = 1; r <= 5; ++r) {
+        SaveSetting("Pexora", section, QStringLiteral("Name %1").arg(r), "Pro");
+        SaveSetting("Pexora", section, QStringLiteral("%1 %2").arg(word).arg(r), QString::number(score));
+    }
+}
+
 }  // namespace
 
 class WholeGameTest : public QObject {
@@ -97,12 +105,8 @@ private slots:
 
     void aResultThatEntersNoTableEndsSilentlyWithTheClockStopped() {
         ScopedStore store;
-        for (int r = 1; r <= 5; ++r) {
-            SaveSetting("Pexora", "Small Board Sets", QStringLiteral("Name %1").arg(r), "Pro");
-            SaveSetting("Pexora", "Small Board Sets", QStringLiteral("Sets %1").arg(r), "1");
-            SaveSetting("Pexora", "Small Board Times", QStringLiteral("Name %1").arg(r), "Pro");
-            SaveSetting("Pexora", "Small Board Times", QStringLiteral("Time %1").arg(r), "0");
-        }
+        FillTable("Small Board Sets", "Sets", 1);
+        FillTable("Small Board Times", "Time", 0);
         UseOptions(30, 2, 1);
         SeededRandom random(7);
         EngineRig rig(random);
@@ -115,10 +119,7 @@ private slots:
 
     void theDialogIsShownOnceAfterBothResultsWereOffered() {
         ScopedStore store;
-        for (int r = 1; r <= 5; ++r) {  // the time table is full of better times
-            SaveSetting("Pexora", "Large Board Times", QStringLiteral("Name %1").arg(r), "Pro");
-            SaveSetting("Pexora", "Large Board Times", QStringLiteral("Time %1").arg(r), "0");
-        }
+        FillTable("Large Board Times", "Time", 0);  // full of better times
         UseOptions(60, 3, 1);
         SeededRandom random(9);
         EngineRig rig(random);
