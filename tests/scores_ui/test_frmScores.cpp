@@ -1,7 +1,6 @@
 // The high-score dialog over a private store: what the lists show, what a
 // reset touches, and when the chime plays.
 
-#include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
@@ -11,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,30 +27,44 @@ const QString App = QStringLiteral("Pexora");
 
 class RecordingSound final : public ISoundPlayer {
 public:
-    explicit RecordingSound(const frmScores* form = nullptr) : m_form(form) {}
-    void Watch(const frmScores* form) { m_form = form; }
-    void PlayWaveResource(const QString& name) override {
-        played << name;
-        shownWhenPlayed << (m_form && m_form->Window() && m_form->Window()->isVisible());
-    }
+    const frmScores* form = nullptr;  // watched: is its window up when a sound plays?
     QStringList played;
     QList<bool> shownWhenPlayed;
-
-private:
-    const frmScores* m_form;
+    void PlayWaveResource(const QString& name) override {
+        played << name;
+        shownWhenPlayed << (form && form->Window() && form->Window()->isVisible());
+    }
 };
 
-void Seed(const QString& section, const QString& keyWord, int rank, const QString& name, const QString& score) {
+void Seed(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {
     SaveSetting(App, section, QStringLiteral("Name %1").arg(rank), name);
-    SaveSetting(App, section, keyWord + QStringLiteral(" %1").arg(rank), score);
+    SaveSetting(App, section, key + QStringLiteral(" %1").arg(rank), score);
 }
 
-QStringList Row(const QTreeWidget* list, int rank) {
-    const QTreeWidgetItem* item = list->topLevelItem(rank - 1);
-    return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList{};
+// A list's rows as "rank|name|score", one after the other.
+QString Rows(const QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = list->topLevelItem(i);
+        rows << row->text(0) + '|' + row->text(1) + '|' + row->text(2);
+    }
+    return rows.join(' ');
+}
+// The given rows, then bare ranks up to the fifth.
+QString Ranks(QStringList rows) {
+    for (int rank = static_cast<int>(rows.size()) + 1; rank <= ScoreTables::Places; ++rank)
+        rows << QStringLiteral("%1.||").arg(rank);
+    return rows.join(' ');
 }
 
-QStringList BlankRow(int rank) { return {QString::number(rank) + QLatin1Char('.'), QString(), QString()}; }
+// Each list's rows, then each table's first score in the store: small sets, small times, large sets, large times.
+QStringList Tables(const ScoresWindow* w) {
+    using namespace ScoreTables;
+    return {Rows(w->lvwSmallBoardSets), Rows(w->lvwSmallBoardTimes), Rows(w->lvwLargeBoardSets),
+            Rows(w->lvwLargeBoardTimes),
+            GetSetting(App, SmallBoardSets, "Sets 1"), GetSetting(App, SmallBoardTimes, "Time 1"),
+            GetSetting(App, LargeBoardSets, "Sets 1"), GetSetting(App, LargeBoardTimes, "Time 1")};
+}
 
 // Runs action once ready() holds (or after many polls, so a modal loop can
 // never be left hanging); the action must close what is modal.
@@ -66,6 +78,19 @@ void RunWhen(std::function<bool()> ready, std::function<void()> action, int poll
     });
 }
 
+// Shows the dialog modally; once it is up and until() holds, look() sees it,
+// then OK closes it unless look() did.
+void ShowAndLook(frmScores& form, std::function<void(ScoresWindow*)> look = {},
+                 std::function<bool()> until = [] { return true; }) {
+    RunWhen([&form, until] { return form.Window() && form.Window()->isVisible() && until(); },
+            [&form, look] {
+                auto* window = qobject_cast<ScoresWindow*>(form.Window());
+                if (window && look) look(window);
+                if (window && window->isVisible()) window->cmdOK->click();
+            });
+    form.Show(nullptr);
+}
+
 }  // namespace
 
 class TestFrmScores : public QObject {
@@ -73,6 +98,7 @@ class TestFrmScores : public QObject {
 
 private:
     std::unique_ptr<ScopedStore> store;
+    RecordingSound sound;
 
     void SeedAllFour() {
         Seed(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("16"));
@@ -82,263 +108,128 @@ private:
         SaveSetting(App, QStringLiteral("Game Settings"), QStringLiteral("Tile Count"), QStringLiteral("60"));
     }
 
-    // Shows the dialog modally and closes it with OK once until() holds.
-    static void ShowAndClose(frmScores& form, std::function<bool()> until = [] { return true; }) {
-        RunWhen([&form, until] { return form.Window() && form.Window()->isVisible() && until(); },
-                [&form] {
-                    if (auto* window = qobject_cast<ScoresWindow*>(form.Window())) window->cmdOK->click();
-                });
-        form.Show(nullptr);
-    }
-
 private slots:
     void init() {
         store = std::make_unique<ScopedStore>();
+        sound = RecordingSound();
         GameSettings.TileCount = 30;
         gblnPlaySound = true;
     }
     void cleanup() { store.reset(); }
 
-    void opensOnTheTabOfTheCurrentBoardSize_data() {
-        QTest::addColumn<int>("tileCount");
-        QTest::addColumn<int>("tab");
-        QTest::newRow("small board") << 30 << 0;
-        QTest::newRow("large board") << 60 << 1;
-    }
-    void opensOnTheTabOfTheCurrentBoardSize() {
-        QFETCH(int, tileCount);
-        QFETCH(int, tab);
-        GameSettings.TileCount = static_cast<qint16>(tileCount);
-        RecordingSound sound;
+    void listsShowStoredRowsLiterallyUnderTheirHeadingsWithBlankRanks() {
+        using namespace ScoreTables;
+        Seed(SmallBoardSets, SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("12"));
+        Seed(SmallBoardSets, SetsKey, 2, QStringLiteral("<b>Cy</b>"), QStringLiteral("007"));
+        Seed(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
+        Seed(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
         frmScores form(sound);
-        int shownTab = -1;
-        RunWhen([&] { return form.Window() && form.Window()->isVisible(); },
-                [&] {
-                    auto* window = qobject_cast<ScoresWindow*>(form.Window());
-                    if (!window) return;
-                    shownTab = window->tabScores->currentIndex();
-                    window->close();
-                });
-        form.Show(nullptr);
-        QCOMPARE(shownTab, tab);
-        QVERIFY(form.Window() == nullptr);
-    }
-
-    void listsShowStoredRowsAsStoredAndBlankRanks() {
-        Seed(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("12"));
-        Seed(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 2, QStringLiteral("Cy"), QStringLiteral("007"));
-        Seed(ScoreTables::LargeBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Bob"), QStringLiteral("99"));
-        RecordingSound sound;
-        frmScores form(sound);
-        ScoresWindow* window = form.Load(nullptr);
-
-        QCOMPARE(Row(window->lvwSmallBoardSets, 1), QStringList({"1.", "Ann", "12"}));
-        QCOMPARE(Row(window->lvwSmallBoardSets, 2), QStringList({"2.", "Cy", "007"}));
-        for (int rank = 3; rank <= 5; ++rank) QCOMPARE(Row(window->lvwSmallBoardSets, rank), BlankRow(rank));
-        QCOMPARE(Row(window->lvwLargeBoardTimes, 1), QStringList({"1.", "Bob", "99"}));
-        for (QTreeWidget* list : {window->lvwSmallBoardTimes, window->lvwLargeBoardSets}) {
-            QCOMPARE(list->topLevelItemCount(), 5);
-            for (int rank = 1; rank <= 5; ++rank) QCOMPARE(Row(list, rank), BlankRow(rank));
+        ScoresWindow* w = form.Load(nullptr);
+        QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007"}), Ranks({}), Ranks({}),
+                                                   Ranks({"1.|<img src=x>|99", "2.|&lt;|100"})}));
+        for (const QTreeWidget* list : {w->lvwSmallBoardSets, w->lvwSmallBoardTimes, w->lvwLargeBoardSets,
+                                        w->lvwLargeBoardTimes}) {
+            const bool sets = list == w->lvwSmallBoardSets || list == w->lvwLargeBoardSets;
+            const QTreeWidgetItem* heading = list->headerItem();
+            QCOMPARE(heading->text(1) + '|' + heading->text(2), sets ? "Name|Sets" : "Name|Seconds");
+            for (int i = 0; i < Places; ++i) QVERIFY(list->topLevelItem(i)->textAlignment(2) & Qt::AlignRight);
         }
-
-        // Headings, and the score column kept to the right.
-        QCOMPARE(window->lvwSmallBoardSets->headerItem()->text(2), QStringLiteral("Sets"));
-        QCOMPARE(window->lvwLargeBoardSets->headerItem()->text(2), QStringLiteral("Sets"));
-        QCOMPARE(window->lvwSmallBoardTimes->headerItem()->text(2), QStringLiteral("Seconds"));
-        QCOMPARE(window->lvwLargeBoardTimes->headerItem()->text(1), QStringLiteral("Name"));
-        QVERIFY(window->lvwSmallBoardSets->topLevelItem(0)->textAlignment(2) & Qt::AlignRight);
-        QVERIFY(window->lvwSmallBoardSets->topLevelItem(4)->textAlignment(2) & Qt::AlignRight);
-    }
-
-    void namesThatLookLikeMarkupShowLiterally() {
-        Seed(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("5"));
-        Seed(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("6"));
-        Seed(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 3, QStringLiteral("<b>Bob</b>"), QStringLiteral("7"));
-        RecordingSound sound;
-        frmScores form(sound);
-        ScoresWindow* window = form.Load(nullptr);
-        QCOMPARE(Row(window->lvwSmallBoardTimes, 1).at(1), QStringLiteral("<img src=x>"));
-        QCOMPARE(Row(window->lvwSmallBoardTimes, 2).at(1), QStringLiteral("&lt;"));
-        QCOMPARE(Row(window->lvwSmallBoardTimes, 3).at(1), QStringLiteral("<b>Bob</b>"));
-        for (QLabel* label : window->findChildren<QLabel*>())
+        for (const QLabel* label : w->findChildren<QLabel*>())
             QVERIFY(label->textFormat() == Qt::PlainText || label->text().isEmpty());
     }
 
-    void resetOfOneBoardSizeLeavesTheOtherUntouched_data() {
+    // The real question is answered; its title, text, icon, buttons and default are the same for every answer.
+    void resetOfOneBoardSizeLeavesTheOtherUntouchedAndNoChangesNothing_data() {
         QTest::addColumn<int>("tileCount");
-        QTest::newRow("small board") << 30;
-        QTest::newRow("large board") << 60;
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("tables");
+        const QString none = Ranks({});
+        const QStringList all{Ranks({"1.|Ann|16"}), Ranks({"1.|Ann|95"}), Ranks({"1.|Bob|41"}), Ranks({"1.|Bob|300"})};
+        QTest::newRow("small board") << 30 << true << QStringList{none, none, all[2], all[3], "", "", "41", "300"};
+        QTest::newRow("large board") << 60 << true << QStringList{all[0], all[1], none, none, "16", "95", "", ""};
+        QTest::newRow("answered No") << 30 << false << all + QStringList{"16", "95", "41", "300"};
     }
-    void resetOfOneBoardSizeLeavesTheOtherUntouched() {
+    void resetOfOneBoardSizeLeavesTheOtherUntouchedAndNoChangesNothing() {
         QFETCH(int, tileCount);
-        const bool small = tileCount == 30;
+        QFETCH(bool, yes);
+        QFETCH(QStringList, tables);
         SeedAllFour();
         GameSettings.TileCount = static_cast<qint16>(tileCount);
-        RecordingSound sound;
         frmScores form(sound);
-        QStringList asked;
-        form.ConfirmResetOverride = [&](const QString& title, const QString& text) {
-            asked << title << text;
-            return true;
-        };
-        ScoresWindow* window = form.Load(nullptr);
-        window->cmdReset->click();
-
-        QCOMPARE(asked, QStringList({"Reset Scores", small ? "Are you sure you want to reset all Small Board scores?"
-                                                           : "Are you sure you want to reset all Large Board scores?"}));
-        QCOMPARE(sound.played, QStringList({"FLUSH"}));
-
-        QTreeWidget* resetSets = small ? window->lvwSmallBoardSets : window->lvwLargeBoardSets;
-        QTreeWidget* resetTimes = small ? window->lvwSmallBoardTimes : window->lvwLargeBoardTimes;
-        QTreeWidget* keptSets = small ? window->lvwLargeBoardSets : window->lvwSmallBoardSets;
-        QTreeWidget* keptTimes = small ? window->lvwLargeBoardTimes : window->lvwSmallBoardTimes;
-        for (QTreeWidget* list : {resetSets, resetTimes}) {
-            QCOMPARE(list->topLevelItemCount(), 5);
-            for (int rank = 1; rank <= 5; ++rank) QCOMPARE(Row(list, rank), BlankRow(rank));
-        }
-        QCOMPARE(Row(keptSets, 1).at(2), small ? QStringLiteral("41") : QStringLiteral("16"));
-        QCOMPARE(Row(keptTimes, 1).at(2), small ? QStringLiteral("300") : QStringLiteral("95"));
-
-        const QString goneSets = ScoreTables::SetsSection(tileCount);
-        const QString goneTimes = ScoreTables::TimesSection(tileCount);
-        const int other = small ? 60 : 30;
-        QCOMPARE(GetSetting(App, goneSets, QStringLiteral("Name 1")), QString());
-        QCOMPARE(GetSetting(App, goneTimes, QStringLiteral("Name 1")), QString());
-        QCOMPARE(GetSetting(App, ScoreTables::SetsSection(other), QStringLiteral("Sets 1")),
-                 small ? QStringLiteral("41") : QStringLiteral("16"));
-        QCOMPARE(GetSetting(App, ScoreTables::TimesSection(other), QStringLiteral("Time 1")),
-                 small ? QStringLiteral("300") : QStringLiteral("95"));
+        ScoresWindow* w = form.Load(nullptr);
+        w->show();
+        QString asked;
+        RunWhen([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            const bool yesNoYesDefault = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No) &&
+                                         box->defaultButton() == box->button(QMessageBox::Yes);
+            asked = box->windowTitle() + '|' + box->text() + (box->icon() == QMessageBox::Question ? "" : " (no ?)") +
+                    (yesNoYesDefault ? "" : " (not Yes/No with Yes the default)");
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        w->cmdReset->click();
+        QCOMPARE(asked, QStringLiteral("Reset Scores|Are you sure you want to reset all %1 Board scores?")
+                            .arg(tileCount == 30 ? "Small" : "Large"));
+        QCOMPARE(sound.played, yes ? QStringList{"FLUSH"} : QStringList());
+        QCOMPARE(Tables(w), tables);
         QCOMPARE(GetSetting(App, QStringLiteral("Game Settings"), QStringLiteral("Tile Count")), QStringLiteral("60"));
 
-        // A second reset of tables that are already gone is silent.
         ErrorRecorder errors;
-        window->cmdReset->click();
+        form.ConfirmResetOverride = [](const QString&, const QString&) { return true; };
+        w->cmdReset->click();  // a reset of tables that are gone already is silent
         QCOMPARE(errors.count(), 0);
     }
 
-    void resetAnsweredNoChangesNothingAndPlaysNothing() {
-        SeedAllFour();
-        RecordingSound sound;
+    void chimePlaysOnceAfterTheDialogIsUpAndWaitsWhileSoundsAreOff() {
         frmScores form(sound);
-        ScoresWindow* window = form.Load(nullptr);
-        window->show();
-
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString title, text;
-        QMessageBox::StandardButtons buttons;
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        RunWhen([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
-                [&] {
-                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                    if (!box) return;
-                    icon = box->icon();
-                    title = box->windowTitle();
-                    text = box->text();
-                    buttons = box->standardButtons();
-                    defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton())
-                                                         : QMessageBox::NoButton;
-                    box->button(QMessageBox::No)->click();
-                });
-        window->cmdReset->click();
-
-        QCOMPARE(icon, QMessageBox::Question);
-        QCOMPARE(title, QStringLiteral("Reset Scores"));
-        QCOMPARE(text, QStringLiteral("Are you sure you want to reset all Small Board scores?"));
-        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
-        QCOMPARE(defaultButton, QMessageBox::Yes);
-
-        QVERIFY(sound.played.isEmpty());
-        QCOMPARE(Row(window->lvwSmallBoardSets, 1), QStringList({"1.", "Ann", "16"}));
-        QCOMPARE(Row(window->lvwSmallBoardTimes, 1), QStringList({"1.", "Ann", "95"}));
-        QCOMPARE(GetSetting(App, ScoreTables::SmallBoardSets, QStringLiteral("Sets 1")), QStringLiteral("16"));
-        QCOMPARE(GetSetting(App, ScoreTables::SmallBoardTimes, QStringLiteral("Time 1")), QStringLiteral("95"));
-    }
-
-    void chimePlaysOnceAfterTheDialogIsUp() {
-        RecordingSound sound;
-        frmScores form(sound);
-        sound.Watch(&form);
-        form.blnNewHighScore = true;
-        ShowAndClose(form, [&] { return !sound.played.isEmpty(); });
-        QCOMPARE(sound.played, QStringList({"CHIMES"}));
-        QCOMPARE(sound.shownWhenPlayed, QList<bool>({true}));
-        QVERIFY(!form.blnNewHighScore);
-
-        // Activated again, in a later showing or the same one: no second chime.
-        ShowAndClose(form);
-        ScoresWindow* window = form.Load(nullptr);
-        window->show();
-        form.Form_Activate();
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(window, &activate);
-        QCOMPARE(sound.played, QStringList({"CHIMES"}));
-    }
-
-    void chimeWaitsWhileSoundsAreOffAndNeverPlaysFromTheMenu() {
-        RecordingSound sound;
-        frmScores form(sound);
-        ShowAndClose(form);  // opened from the menu
-        QVERIFY(sound.played.isEmpty());
-
+        sound.form = &form;
+        ShowAndLook(form);  // opened from the menu
         gblnPlaySound = false;
         form.blnNewHighScore = true;
-        ShowAndClose(form);
+        ShowAndLook(form);
         QVERIFY(sound.played.isEmpty());
         QVERIFY(form.blnNewHighScore);  // kept for a later activation with sounds on
 
         gblnPlaySound = true;
-        ShowAndClose(form, [&] { return !sound.played.isEmpty(); });
+        ShowAndLook(form, {}, [&] { return !sound.played.isEmpty(); });
         QCOMPARE(sound.played, QStringList({"CHIMES"}));
+        QCOMPARE(sound.shownWhenPlayed, QList<bool>({true}));
         QVERIFY(!form.blnNewHighScore);
+
+        ShowAndLook(form);  // a later showing: no second chime
+        QCOMPARE(sound.played, QStringList({"CHIMES"}));
     }
 
-    void eachShowingReadsTheTablesAfresh() {
-        RecordingSound sound;
+    // Two showings, with a new score between and a different board size; the
+    // first is closed with OK, the second with the close control.
+    void eachShowingReadsTheTablesAfreshAndOpensOnTheTabOfTheBoardSize() {
         frmScores form(sound);
-        // The game end's order: whatever is loaded goes, the flag is set, the dialog shows.
-        form.Load(nullptr);
+        form.Load(nullptr);  // the game end's order: whatever is loaded goes, then the dialog shows
         form.Unload();
         QVERIFY(form.Window() == nullptr);
-        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Dee"), 18));
-
-        QStringList firstRow;
-        RunWhen([&] { return form.Window() && form.Window()->isVisible(); },
-                [&] {
-                    auto* window = qobject_cast<ScoresWindow*>(form.Window());
-                    if (!window) return;
-                    firstRow = Row(window->lvwSmallBoardSets, 1);
-                    window->cmdOK->click();
-                });
-        form.Show(nullptr);
-        QCOMPARE(firstRow, QStringList({"1.", "Dee", "18"}));
-        QVERIFY(form.Window() == nullptr);
-
-        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Eve"), 17));
-        RunWhen([&] { return form.Window() && form.Window()->isVisible(); },
-                [&] {
-                    auto* window = qobject_cast<ScoresWindow*>(form.Window());
-                    if (!window) return;
-                    firstRow = Row(window->lvwSmallBoardSets, 1);
-                    window->close();
-                });
-        form.Show(nullptr);
-        QCOMPARE(firstRow, QStringList({"1.", "Eve", "17"}));
+        QStringList seen;
+        for (const auto& [name, sets] : QList<QPair<QString, int>>{{"Dee", 18}, {"Eve", 17}}) {
+            QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, name, sets));
+            ShowAndLook(form, [&](ScoresWindow* w) {
+                seen << Rows(w->lvwSmallBoardSets).section(' ', 0, 0) << QString::number(w->tabScores->currentIndex());
+                if (name == "Eve") w->close();
+            });
+            QVERIFY(form.Window() == nullptr);
+            GameSettings.TileCount = 60;
+        }
+        QCOMPARE(seen, QStringList({"1.|Dee|18", "0", "1.|Eve|17", "1"}));
     }
 
     // Run with PEXORA_SCREENSHOT_DIR set (under a real display) to refresh docs/.
     void screenshotWithEntries() {
-        const QString dir = qEnvironmentVariable("PEXORA_SCREENSHOT_DIR");
-        if (dir.isEmpty()) QSKIP("PEXORA_SCREENSHOT_DIR not set");
-        const QList<QPair<QString, int>> sets{{"Ann", 16}, {"Bob", 17}, {"Cy", 19}, {"Dee", 22}, {"Eve", 25}};
-        const QList<QPair<QString, int>> times{{"Bob", 58}, {"Ann", 64}, {"Cy", 97}};
-        for (const auto& [name, score] : sets) SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, name, score);
-        for (const auto& [name, score] : times) SaveScore(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, name, score);
-        RecordingSound sound;
+        if (qEnvironmentVariableIsEmpty("PEXORA_SCREENSHOT_DIR")) QSKIP("PEXORA_SCREENSHOT_DIR not set");
+        SeedAllFour();
         frmScores form(sound);
-        ScoresWindow* window = form.Load(nullptr);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(window->grab().save(dir + QStringLiteral("/high-scores.png")));
+        ScoresWindow* w = form.Load(nullptr);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w->grab().save(qEnvironmentVariable("PEXORA_SCREENSHOT_DIR") + "/high-scores.png"));
     }
 };
 
