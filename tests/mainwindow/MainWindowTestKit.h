@@ -9,14 +9,18 @@
 #include "Twips.h"
 #include "frmMain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // Records every sound instead of playing it; onPlay sees each as it starts.
 class SoundRecorder final : public ISoundPlayer {
@@ -77,6 +81,13 @@ struct MainWindowHarness {
         window = std::make_unique<frmMain>(sound, pause, random);
         return *window;
     }
+    // Stores the options given, makes the window, shows it and waits until it is active.
+    frmMain& open(std::initializer_list<std::pair<const char*, const char*>> options = {}) {
+        for (const auto& [key, value] : options) StoreOption(key, QString::fromUtf8(value));
+        make().show();
+        if (!QTest::qWaitForWindowActive(window.get())) QTest::qFail("the window never became active", __FILE__, __LINE__);
+        return *window;
+    }
 };
 
 // Acts on the next modal window that opens (a message box or a dialog), then
@@ -103,3 +114,9 @@ private:
 
 // A place given in twips, as it lies on screen.
 inline QPoint TwipsPx(int left, int top) { return {TwipsToPixels(left), TwipsToPixels(top)}; }
+
+// What assistive technology reads as an object's name.
+inline QString AccessibleName(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface != nullptr ? iface->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
