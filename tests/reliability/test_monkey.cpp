@@ -10,40 +10,21 @@
 // sets its length.
 #include <QtTest>
 
-#include "../mainwindow/MainWindowTestKit.h"
 #include "BoardImage.h"
-#include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "ReliabilityKit.h"
 #include "frmOptions.h"
 
-#include <QButtonGroup>
-#include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 
-#include <deque>
 #include <map>
-#include <random>
+#include <numeric>
 
 namespace {
-
-// Pauses counted, never waited.
-class CountingPause final : public IPauseClock {
-public:
-    void Pause(double seconds) override {
-        ++pauses;
-        total += seconds;
-    }
-    long long pauses = 0;
-    double total = 0;
-};
 
 // Deals that differ from game to game but repeat with the seed.
 class SeededDeals final : public IRandomSource {
@@ -70,8 +51,7 @@ const QStringList Names{
 
 class Monkey {
 public:
-    Monkey(frmMain& window, quint64 seed, CountingPause& pause, SoundRecorder& sound)
-        : w(window), rng(seed), m_pause(pause), m_sound(sound) {
+    Monkey(frmMain& window, quint64 seed) : w(window), rng(seed) {
         m_modalPump.setInterval(0);
         QObject::connect(&m_modalPump, &QTimer::timeout, [this] { HandleModal(); });
         m_modalPump.start();
@@ -81,21 +61,14 @@ public:
         };
     }
 
-    // Runs one random event; returns its name.
+    // Runs one random event, drawn by weight; returns its name.
     QString Step() {
-        const int roll = Pick(1000);
-        if (roll < 300) return ClickAnyCell();
-        if (roll < 880) return ClickTowardsAMatch();
-        if (roll < 885) return NewGame();
-        if (roll < 895) return OptionsDialog();
-        if (roll < 905) return OptionThroughHost();
-        if (roll < 925) return ColourChange();
-        if (roll < 945) return ViewToggle();
-        if (roll < 955) return SoundsButton();
-        if (roll < 960) return HighScores();
-        if (roll < 965) return About();
-        if (roll < 995) return ClockTick();
-        return LetEventsRun();
+        int roll = Pick(m_total);
+        auto e = m_events.begin();
+        while (roll >= e->weight) roll -= (e++)->weight;
+        e->run();
+        ++counts[e->name];
+        return e->name;
     }
 
     // Every invariant of a game in progress; empty when all hold.
@@ -166,134 +139,81 @@ public:
 private:
     int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     bool Chance(int oneIn) { return Pick(oneIn) == 0; }
+    IOptionsHost& Host() { return w; }
+    const QString& AnyName() { return Names[Pick(static_cast<int>(Names.size()))]; }
 
-    QString Count(const QString& what) {
-        ++counts[what];
-        return what;
-    }
-
+    // Through the tile or through the face: the same click.
     void ClickCell(int k) {
-        // Through the tile or through the face: the same click.
         BoardImage* target = Chance(2) ? w.imgTile(k) : w.imgPic(k);
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(target->width() / 2, target->height() / 2));
     }
 
-    QString ClickAnyCell() {
-        ClickCell(1 + Pick(BoardCells));
-        return Count(QStringLiteral("click any cell"));
-    }
-
     // A click that finds the rest of the current set, or a fresh face-down tile.
-    QString ClickTowardsAMatch() {
+    void ClickTowardsAMatch() {
         const GameEngine& e = w.Engine();
-        const int N = GameSettings.TileCount;
         std::vector<int> candidates;
         const bool building = e.mintTilesUp >= 1 && e.mintTilesUp < GameSettings.Level;
-        for (int k = 1; k <= N; ++k) {
+        for (int k = 1; k <= GameSettings.TileCount; ++k) {
             const BoardCell& c = e.Cell(k);
-            if (!c.TileEnabled || c.FaceVisible) continue;
-            if (building && c.Tag != e.Cell(e.mintTile1).Tag) continue;
-            candidates.push_back(k);
+            if (c.TileEnabled && !c.FaceVisible && (!building || c.Tag == e.Cell(e.mintTile1).Tag)) candidates.push_back(k);
         }
-        if (candidates.empty()) return ClickAnyCell();
-        ClickCell(candidates[static_cast<size_t>(Pick(static_cast<int>(candidates.size())))]);
-        return Count(QStringLiteral("click towards a match"));
+        ClickCell(candidates.empty() ? 1 + Pick(BoardCells)
+                                     : candidates[static_cast<size_t>(Pick(static_cast<int>(candidates.size())))]);
     }
 
-    QString NewGame() {
-        switch (Pick(3)) {
-        case 0:
-            w.activateWindow();
-            QApplication::setActiveWindow(&w);
-            QTest::keyClick(&w, Qt::Key_F2);
-            return Count(QStringLiteral("F2"));
-        case 1: w.mnuGameNew->trigger(); return Count(QStringLiteral("Game > New"));
-        default: w.tlbMain_ButtonClick(QStringLiteral("New")); return Count(QStringLiteral("toolbar New"));
-        }
-    }
-
-    QString OptionsDialog() {
-        static const std::array<const char*, 5> keys{"Boards", "Colors", "Images", "Levels", "Players"};
-        if (Chance(2)) w.mnuOption_Click(Pick(6));
-        else w.tlbMain_ButtonClick(QLatin1String(keys[static_cast<size_t>(Pick(5))]));
-        return Count(QStringLiteral("options dialog"));
-    }
-
-    // The options changed and the follow-up called just as the dialog does.
-    QString OptionThroughHost() {
-        IOptionsHost& host = w;
-        switch (Pick(6)) {
-        case 0:
-            GameSettings.TileCount = Chance(2) ? 30 : 60;
-            host.StartNewGame();
-            host.SetBoardSize();
-            return Count(QStringLiteral("host: board size"));
-        case 1:
-            GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
-            host.ChangeTileColor();
-            return Count(QStringLiteral("host: colour"));
-        case 2:
-            GameSettings.Images = Text(Options::ImageCategories[static_cast<size_t>(Pick(17))].stored);
-            host.StartNewGame();
-            return Count(QStringLiteral("host: pictures"));
-        case 3:
-            GameSettings.Level = Chance(2) ? 2 : 3;
-            host.StartNewGame();
-            return Count(QStringLiteral("host: level"));
-        case 4:
-            GameSettings.PlayerCount = Chance(2) ? 1 : 2;
-            gudtPlayers(1).strName = Names[Pick(static_cast<int>(Names.size()))];
-            gudtPlayers(2).strName = Names[Pick(static_cast<int>(Names.size()))];
-            host.StartNewGame();
-            return Count(QStringLiteral("host: players"));
-        default:
-            gblnPlaySound = Chance(2);
-            host.SetSoundsButtonPressed(gblnPlaySound);
-            return Count(QStringLiteral("host: sounds"));
-        }
-    }
-
-    // A new colour in the middle of a game: removed cells must stay empty.
-    QString ColourChange() {
-        GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
-        w.ChangeTileColor();
-        return Count(QStringLiteral("colour change"));
-    }
-
-    QString ViewToggle() {
-        if (Chance(2)) {
-            w.mnuViewToolbar->trigger();
-            return Count(QStringLiteral("view toolbar"));
-        }
-        w.mnuViewStatusBar->trigger();
-        return Count(QStringLiteral("view status bar"));
-    }
-
-    QString SoundsButton() {
-        w.tlbMain_ButtonClick(QStringLiteral("Sounds"));
-        return Count(QStringLiteral("toolbar Sounds"));
-    }
-
-    QString HighScores() {
-        if (Chance(2)) w.mnuGameHighScores_Click();
-        else w.tlbMain_ButtonClick(QStringLiteral("Scores"));
-        return Count(QStringLiteral("high-score dialog"));
-    }
-
-    QString About() {
-        w.mnuHelpAbout_Click();
-        return Count(QStringLiteral("About window"));
-    }
-
-    QString ClockTick() {
-        if (w.IsEnabled()) w.Engine().GameClockTick();
-        return Count(QStringLiteral("clock tick"));
-    }
-
-    QString LetEventsRun() {
-        QCoreApplication::processEvents();
-        return Count(QStringLiteral("pending events run"));
-    }
+    struct Event {
+        int weight;
+        QString name;
+        std::function<void()> run;
+    };
+    const std::vector<Event> m_events{
+        {300, "click any cell", [this] { ClickCell(1 + Pick(BoardCells)); }},
+        {580, "click towards a match", [this] { ClickTowardsAMatch(); }},
+        {2, "F2", [this] {
+             w.activateWindow();
+             QApplication::setActiveWindow(&w);
+             QTest::keyClick(&w, Qt::Key_F2);
+         }},
+        {2, "Game > New", [this] { w.mnuGameNew->trigger(); }},
+        {1, "toolbar New", [this] { w.tlbMain_ButtonClick(QStringLiteral("New")); }},
+        {5, "options dialog from the menu", [this] { w.mnuOption_Click(Pick(frmOptions::TabCount)); }},
+        {5, "options dialog from the toolbar", [this] {
+             static const std::array<const char*, 5> keys{"Boards", "Colors", "Images", "Levels", "Players"};
+             w.tlbMain_ButtonClick(QLatin1String(keys[static_cast<size_t>(Pick(5))]));
+         }},
+        // Option changes followed by the calls the options dialog makes to the main window.
+        {2, "host: board size", [this] {
+             GameSettings.TileCount = Chance(2) ? 30 : 60;
+             Host().StartNewGame();
+             Host().SetBoardSize();
+         }},
+        {2, "host: pictures", [this] {
+             GameSettings.Images = Text(Options::ImageCategories[static_cast<size_t>(Pick(17))].stored);
+             Host().StartNewGame();
+         }},
+        {2, "host: level", [this] { GameSettings.Level = Chance(2) ? 2 : 3; Host().StartNewGame(); }},
+        {2, "host: players", [this] {
+             GameSettings.PlayerCount = Chance(2) ? 1 : 2;
+             gudtPlayers(1).strName = AnyName();
+             gudtPlayers(2).strName = AnyName();
+             Host().StartNewGame();
+         }},
+        {2, "host: sounds", [this] { Host().SetSoundsButtonPressed(gblnPlaySound = Chance(2)); }},
+        // A new colour in the middle of a game: removed cells must stay empty.
+        {20, "colour change", [this] {
+             GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
+             Host().ChangeTileColor();
+         }},
+        {10, "view toolbar", [this] { w.mnuViewToolbar->trigger(); }},
+        {10, "view status bar", [this] { w.mnuViewStatusBar->trigger(); }},
+        {10, "toolbar Sounds", [this] { w.tlbMain_ButtonClick(QStringLiteral("Sounds")); }},
+        {3, "high scores from the menu", [this] { w.mnuGameHighScores_Click(); }},
+        {2, "high scores from the toolbar", [this] { w.tlbMain_ButtonClick(QStringLiteral("Scores")); }},
+        {5, "About window", [this] { w.mnuHelpAbout_Click(); }},
+        {30, "clock tick", [this] { if (w.IsEnabled()) w.Engine().GameClockTick(); }},
+        {5, "pending events run", [] { QCoreApplication::processEvents(); }},
+    };
+    const int m_total = std::accumulate(m_events.begin(), m_events.end(), 0, [](int t, const Event& e) { return t + e.weight; });
 
     // ------------------------------------------------------------ modal windows
 
@@ -305,11 +225,10 @@ private:
         if (auto* options = qobject_cast<frmOptions*>(modal)) DriveOptions(*options);
         else if (auto* scores = qobject_cast<ScoresWindow*>(modal)) DriveScores(*scores);
         else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++counts[box->windowTitle() == QLatin1String("Game Over") ? QStringLiteral("Game Over box closed")
-                                                                       : QStringLiteral("message box closed")];
+            ++counts[box->windowTitle() == QLatin1String("Game Over") ? "Game Over box closed" : "message box closed"];
             box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            ++counts[QStringLiteral("dialog closed: ") + dialog->windowTitle().left(20)];
+            ++counts["dialog closed: " + dialog->windowTitle().left(20)];
             dialog->reject();
         } else {
             modal->close();
@@ -327,54 +246,45 @@ private:
     void DriveOptions(frmOptions& d) {
         const std::array<OptionButtons*, 6> groups{&d.optBoards, &d.optColors, &d.optImages,
                                                    &d.optLevels, &d.optPlayers, &d.optSounds};
-        const int steps = 1 + Pick(5);
-        for (int i = 0; i < steps; ++i) {
+        for (int i = 0, steps = 1 + Pick(5); i < steps; ++i) {
+            const QString tab = QString::number(d.tabOptions->currentIndex());
             switch (Pick(6)) {
             case 0:
                 d.tabOptions->setCurrentIndex(Pick(frmOptions::TabCount));  // applies the tab it leaves
-                ++counts[QStringLiteral("options: tab switched")];
+                ++counts["options: tab switched"];
                 break;
             case 1:
             case 2: {
                 OptionButtons& g = *groups[static_cast<size_t>(d.tabOptions->currentIndex())];
                 g(1 + Pick(g.Count()))->click();
-                ++counts[QStringLiteral("options: option clicked")];
+                ++counts["options: option clicked"];
                 break;
             }
-            case 3: {
-                QLineEdit* box = d.txtPlayer(1 + Pick(2));
-                if (box->isEnabled()) {
-                    box->setText(Names[Pick(static_cast<int>(Names.size()))]);
-                    ++counts[QStringLiteral("options: name typed")];
+            case 3:
+                if (QLineEdit* box = d.txtPlayer(1 + Pick(2)); box->isEnabled()) {
+                    box->setText(AnyName());
+                    ++counts["options: name typed"];
                 }
                 break;
-            }
             case 4:
-                if (d.cmdApply->isEnabled()) {
-                    d.cmdApply->click();
-                    ++counts[QStringLiteral("options: Apply on tab ") + QString::number(d.tabOptions->currentIndex())];
-                    CheckInside("after Apply");
-                }
+                if (!d.cmdApply->isEnabled()) break;
+                d.cmdApply->click();
+                ++counts["options: Apply on tab " + tab];
+                CheckInside("after Apply");
                 break;
             default:
                 d.cmdDefault->click();
-                ++counts[QStringLiteral("options: Default on tab ") + QString::number(d.tabOptions->currentIndex())];
+                ++counts["options: Default on tab " + tab];
                 CheckInside("after Default");
-                break;
             }
         }
-        if (Chance(3)) {
-            d.cmdCancel->click();
-            ++counts[QStringLiteral("options: Cancel")];
-        } else {
-            d.cmdOk->click();
-            ++counts[QStringLiteral("options: OK")];
-        }
+        QPushButton* close = Chance(3) ? d.cmdCancel : d.cmdOk;
+        ++counts["options: " + close->text().remove('&')];
+        close->click();
     }
 
     void DriveScores(ScoresWindow& s) {
-        ++counts[w.Scores().blnNewHighScore ? QStringLiteral("high-score dialog after a game")
-                                            : QStringLiteral("high-score dialog closed")];
+        ++counts[w.Scores().blnNewHighScore ? "high-score dialog after a game" : "high-score dialog closed"];
         if (Chance(10)) {
             s.tabScores->setCurrentIndex(Pick(2));
             s.cmdReset->click();
@@ -384,8 +294,6 @@ private:
 
     frmMain& w;
     std::mt19937_64 rng;
-    CountingPause& m_pause;
-    SoundRecorder& m_sound;
     QTimer m_modalPump;
     bool m_inModal = false;
 };
@@ -404,7 +312,7 @@ private slots:
         ScopedStore store;
         ErrorRecorder errors;
         SoundRecorder sound;
-        CountingPause pause;
+        NoPause pause;
         SeededDeals deals(seed);
         long long soundsPlayed = 0;
         sound.onPlay = [&](const QString&) {
@@ -416,30 +324,25 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        Monkey monkey(w, seed ^ 0x9E3779B97F4A7C15ULL, pause, sound);
-        std::deque<QString> recent;
+        Monkey monkey(w, seed ^ 0x9E3779B97F4A7C15ULL);
+        QStringList recent;
         QString broken = monkey.Check();
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("after start-up: ") + broken));
         long long games = 0;
         for (long long i = 0; i < events; ++i) {
             const bool wasOn = w.Engine().mintMatches < w.Engine().SetsInPlay();
-            recent.push_back(monkey.Step());
+            recent << monkey.Step();
             if (wasOn && w.Engine().mintMatches == w.Engine().SetsInPlay()) ++games;
-            if (recent.size() > 12) recent.pop_front();
+            if (recent.size() > 12) recent.removeFirst();
             broken = monkey.failure.isEmpty() ? monkey.Check() : monkey.failure;
-            if (!broken.isEmpty() || errors.count() > 0) {
-                QStringList last(recent.begin(), recent.end());
-                const QString report = errors.count() ? QStringLiteral("error report %1: %2")
-                                                            .arg(errors.reports.first().first)
-                                                            .arg(errors.reports.first().second)
-                                                      : broken;
-                QFAIL(qPrintable(QStringLiteral("event %1 (seed %2): %3\nlast events: %4")
-                                     .arg(i)
-                                     .arg(seed)
-                                     .arg(report, last.join(QStringLiteral(", ")))));
-            }
+            if (errors.count() > 0)
+                broken = QStringLiteral("error report %1: %2").arg(errors.reports[0].first).arg(errors.reports[0].second);
+            QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("event %1 (seed %2): %3\nlast events: %4")
+                                                      .arg(i)
+                                                      .arg(seed)
+                                                      .arg(broken, recent.join(QStringLiteral(", ")))));
         }
-        std::printf("monkey: %lld events, %lld invariant checks, %lld pauses, %lld sounds, %lld games played to the end, "
+        std::printf("monkey: %lld events, %lld invariant checks, %d pauses, %lld sounds, %lld games played to the end, "
                     "%d error reports\n",
                     events, monkey.checks, pause.pauses, soundsPlayed, games, errors.count());
         for (const auto& [what, n] : monkey.counts) std::printf("  %-40s %lld\n", qPrintable(what), n);
