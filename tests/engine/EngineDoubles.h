@@ -118,6 +118,17 @@ struct SeededRandom : IRandomSource {
     float Next() override { return static_cast<float>(generator() >> 8) * (1.0f / 16777216.0f); }
 };
 
+inline void UseOptions(int tileCount, int level, int players, bool sounds = true, const char* images = "ANIMAL",
+                       const char* color = "BLUE");
+
+// The options a dealt rig plays with.
+struct RigOptions {
+    int tileCount = 30;
+    int level = 2;
+    int players = 1;
+    bool sounds = true;
+};
+
 // A rule book wired to recorders.
 struct EngineRig {
     EventLog log;
@@ -128,11 +139,15 @@ struct EngineRig {
     GameEngine engine;
 
     explicit EngineRig(IRandomSource& random) : engine(view, clock, pause, sound, random) {}
+    // Sets the options and deals the first game.
+    EngineRig(IRandomSource& random, RigOptions o) : EngineRig(random) {
+        UseOptions(o.tileCount, o.level, o.players, o.sounds);
+        engine.StartNewGame();
+    }
 };
 
 // Sets the options a test plays with (names untouched).
-inline void UseOptions(int tileCount, int level, int players, bool sounds = true, const char* images = "ANIMAL",
-                       const char* color = "BLUE") {
+inline void UseOptions(int tileCount, int level, int players, bool sounds, const char* images, const char* color) {
     GameSettings.TileCount = static_cast<qint16>(tileCount);
     GameSettings.Level = static_cast<qint16>(level);
     GameSettings.PlayerCount = static_cast<qint16>(players);

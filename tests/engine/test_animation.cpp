@@ -22,9 +22,7 @@ private slots:
     void init() { gudtPlayers(1).strName = QStringLiteral("Ann"); }
 
     void oneTileUpShowsFramesTwoToSixThenItsFaceThenTheSound() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.log.clear();
         rig.engine.FlipTiles(7, 0, 0, 0);
         QStringList expected;
@@ -36,9 +34,7 @@ private slots:
     }
 
     void oneUpAndThreeDownChangeFrameTogetherInEveryStep() {
-        UseOptions(30, 3, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 1});
         rig.log.clear();
         rig.engine.FlipTiles(4, 1, 2, 3);
         QStringList expected{"face 1 off", "face 2 off", "face 3 off"};
@@ -52,9 +48,7 @@ private slots:
     }
 
     void onlyTilesGoingDownStillPlayTheFlipSoundAndShowNoFace() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.log.clear();
         rig.engine.FlipTiles(0, 5, 0, 0);
         const QStringList steps = Steps(rig.log);
@@ -66,9 +60,7 @@ private slots:
     }
 
     void aMatchZapsThenShrinksThePairAwayLeavingTheThirdSlotAlone() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(2);
         rig.log.clear();
         rig.engine.TileClicked(17);
@@ -87,9 +79,7 @@ private slots:
     }
 
     void withSoundsOffTheFramesAndPausesAreTheSameButNothingPlays() {
-        UseOptions(30, 3, 1, false);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 1, false});
         for (int k : {1, 11, 21}) rig.engine.TileClicked(static_cast<qint16>(k));
         QVERIFY(rig.sound.played.isEmpty());
         // three flips of 0.05 s and one removal of 0.10 s
@@ -98,9 +88,7 @@ private slots:
     }
 
     void aColourChangeRepaintsDownAndUpTilesAndLeavesRemovedCellsEmpty() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);  // removed
         rig.engine.TileClicked(2);   // face up

@@ -15,9 +15,7 @@ private slots:
     }
 
     void onePlayerShowsNameSetsAndTime() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         QCOMPARE(rig.view.panels[1], QStringLiteral("<b>Ann</b>"));
         QCOMPARE(rig.view.panels[2], QStringLiteral("Sets Flipped: 0"));
         QCOMPARE(rig.view.panels[3], QStringLiteral("Time: 0"));
@@ -29,9 +27,7 @@ private slots:
     }
 
     void twoPlayersShowTheMatchesOfWhoeverIsToPlayAndNoTime() {
-        UseOptions(30, 2, 2);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);  // Ann matches
         QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 1"));
@@ -45,9 +41,7 @@ private slots:
     }
 
     void theClockStopsAt99999AndKeepsShowingIt() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(1);
         rig.engine.mlngSeconds = 99998;
         rig.engine.GameClockTick();
@@ -60,9 +54,7 @@ private slots:
     }
 
     void aNewGameResetsTheTimeAndStopsTheClockUntilTheNextFirstClick() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(1);
         rig.engine.GameClockTick();
         rig.engine.StartNewGame();

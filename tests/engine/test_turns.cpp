@@ -22,9 +22,7 @@ private slots:
     }
 
     void clickingTheFaceUpFirstTileAgainDoesNothing() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(4);
         rig.log.clear();
         rig.engine.TileClicked(4);
@@ -34,9 +32,7 @@ private slots:
     }
 
     void aMatchKeepsTheTurnAndCountsForThatPlayer() {
-        UseOptions(30, 2, 2);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);
         QCOMPARE(rig.engine.mintPlayer, qint16(1));
@@ -54,9 +50,7 @@ private slots:
     }
 
     void aMismatchPassesTheTurnAndTheNextClickOnAShownTileKeepsItUp() {
-        UseOptions(30, 2, 2);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(2);
         QCOMPARE(rig.engine.mintPlayer, qint16(2));
@@ -77,9 +71,7 @@ private slots:
     }
 
     void aClickElsewhereAfterAMismatchTurnsThePairDownAndTheNewTileUp() {
-        UseOptions(30, 2, 2);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(2);
         rig.log.clear();
@@ -99,9 +91,7 @@ private slots:
     }
 
     void onePlayerMismatchKeepsPlayerOneAndDoesNotRefreshTwice() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         rig.engine.TileClicked(1);
         rig.log.clear();
         rig.engine.TileClicked(2);
@@ -111,9 +101,7 @@ private slots:
     }
 
     void matchThreeIgnoresShownTilesOfAnIncompleteTriple() {
-        UseOptions(30, 3, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 1});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(11);
         QCOMPARE(gudtPlayers(1).lngSetsFlipped, 0);
@@ -127,9 +115,7 @@ private slots:
     }
 
     void matchThreeSecondTileRefreshesTheStatusBarWithoutCounting() {
-        UseOptions(30, 3, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 1});
         rig.engine.TileClicked(1);
         rig.log.clear();
         rig.engine.TileClicked(2);
@@ -150,9 +136,7 @@ private slots:
         QFETCH(int, b);
         QFETCH(int, c);
         QFETCH(bool, match);
-        UseOptions(30, 3, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 1});
         for (int k : {a, b, c}) rig.engine.TileClicked(static_cast<qint16>(k));
         QCOMPARE(rig.engine.mintMatches, qint16(match ? 1 : 0));
         QCOMPARE(rig.engine.mintTilesUp, qint16(match ? 0 : 3));
@@ -169,9 +153,7 @@ private slots:
     void afterAnUnmatchedTripleEachShownTileCanStartTheNextSet() {
         QFETCH(int, click);
         QFETCH(QList<int>, goDown);
-        UseOptions(30, 3, 2);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 3, 2});
         for (int k : {1, 2, 3}) rig.engine.TileClicked(static_cast<qint16>(k));
         QCOMPARE(rig.engine.mintPlayer, qint16(2));
         rig.engine.TileClicked(static_cast<qint16>(click));
@@ -183,9 +165,7 @@ private slots:
     }
 
     void theClockStartsWithTheFirstClickOfAOnePlayerGameOnly() {
-        UseOptions(30, 2, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {30, 2, 1});
         QVERIFY(!rig.clock.running);
         rig.engine.TileClicked(1);
         QVERIFY(rig.clock.running);
@@ -199,9 +179,7 @@ private slots:
     }
 
     void aNewGameInTheMiddleOfASetLeavesNothingFaceUp() {
-        UseOptions(60, 3, 1);
-        EngineRig rig(zero);
-        rig.engine.StartNewGame();
+        EngineRig rig(zero, {60, 3, 1});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(2);
         rig.engine.StartNewGame();
