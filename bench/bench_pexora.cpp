@@ -16,7 +16,6 @@
 #include "GameEngine.h"
 #include "GameSettings.h"
 #include "Resources.h"
-#include "basHelp.h"
 #include "basWave.h"
 #include "basMain.h"
 #include "frmMain.h"
@@ -202,7 +201,7 @@ int main(int argc, char* argv[]) {
     SteadyPauseClock pause;
     ClockSeededRandom random;
     Trap([&] {
-        basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
+        basMain::SetHelpFileBesideProgram();
         frmMain form(sound, pause, random);
         if (breakdown) bench::Mark("window-built");
         if (mode == "startup") {

@@ -30,6 +30,10 @@ void basMain::PrepareApplication() {
     SetErrorSink(&ShowErrorBox);
 }
 
+void basMain::SetHelpFileBesideProgram() {
+    basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
+}
+
 int basMain::Main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication();
@@ -39,7 +43,7 @@ int basMain::Main(int argc, char* argv[]) {
     SteadyPauseClock pause;
     ClockSeededRandom random;
     Trap([&] {
-        basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
+        SetHelpFileBesideProgram();
         frmMain form(sound, pause, random);
         form.show();
         result = QApplication::exec();

@@ -8,6 +8,9 @@ namespace basMain {
 // Needs a QApplication.
 void PrepareApplication();
 
+// Points the help at "Pexora.chm" in the program's own directory.
+void SetHelpFileBesideProgram();
+
 // The common error report: exclamation icon, OK, title "Error".
 void ShowErrorBox(int number, const QString& description);
 
