@@ -1,7 +1,6 @@
 // The rule book on its own: deals per second and whole games per second,
 // with a board that draws nothing and pauses that take no time.
 #include "GameEngine.h"
-#include "GameSettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,6 +23,8 @@ public:
     void SetStatusPanel(int, const QString&) override {}
     void ShowNewHighScore() override {}
     void ShowGameOverMessage(const QString&) override {}
+    void TurnChanged(int) override {}
+    void GameOver(const QString&) override {}
 };
 
 class NullClock final : public IGameClock {
@@ -45,13 +46,24 @@ public:
     void PlayWaveResource(const QString&) override {}
 };
 
+// Every result enters: the bench measures the rule book, not the store.
+class NoScores final : public IScoreBook {
+public:
+    bool OfferScore(ScoreKind, int, const QString&, qint32) override { return true; }
+};
+
+GameSettingsRecord GameSettings;
+bool gblnPlaySound = true;
+PlayerTable gudtPlayers;
+
 struct Rig {
     NullView view;
     NullClock clock;
     NoPause pause;
     NoSound sound;
+    NoScores scores;
     ClockSeededRandom random;
-    GameEngine engine{view, clock, pause, sound, random};
+    GameEngine engine{{GameSettings, gblnPlaySound, gudtPlayers, scores}, view, clock, pause, sound, random};
 };
 
 void Options(int tileCount, int level, int players) {

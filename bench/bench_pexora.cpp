@@ -14,6 +14,7 @@
 #include "BoardImage.h"
 #include "ErrorTrap.h"
 #include "GameEngine.h"
+#include "ScoreBook.h"
 #include "GameSettings.h"
 #include "Resources.h"
 #include "basWave.h"
@@ -200,9 +201,10 @@ int main(int argc, char* argv[]) {
     WaveSoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
+    StoreScoreBook scoreBook;
     Trap([&] {
         basMain::SetHelpFileBesideProgram();
-        frmMain form(sound, pause, random);
+        frmMain form(sound, pause, random, scoreBook);
         if (breakdown) bench::Mark("window-built");
         if (mode == "startup") {
             bench::FirstPaintReporter reporter(&form);

@@ -1,9 +1,8 @@
 #pragma once
-// What the rule book needs from the world around it. The main window
-// implements the view and the game clock; the program passes a real steady
-// clock, sound player and random generator, and tests pass recorders.
+// The board as the rule book drives it. The main window implements it; the
+// other services the rule book takes are in Services.h.
 
-#include "basWave.h"  // ISoundPlayer
+#include "Services.h"
 
 #include <QString>
 
@@ -52,29 +51,14 @@ public:
     virtual void ShowNewHighScore() = 0;
     // Game end with two players: the "Game Over" message box; returns when closed.
     virtual void ShowGameOverMessage(const QString& text) = 0;
-};
 
-// The one-second game clock tmrGame.
-class IGameClock {
-public:
-    virtual ~IGameClock() = default;
-    // Starting a clock that already runs leaves it running undisturbed.
-    virtual void SetEnabled(bool enabled) = 0;
-    virtual bool IsEnabled() const = 0;
-};
-
-// Waits at least the given seconds on a clock that only moves forward,
-// handling no events meanwhile.
-class IPauseClock {
-public:
-    virtual ~IPauseClock() = default;
-    virtual void Pause(double seconds) = 0;
-};
-
-// A uniform generator of single-precision draws in [0, 1), never 1.
-class IRandomSource {
-public:
-    virtual ~IRandomSource() = default;
-    virtual void Reseed() = 0;  // from the system clock, at every deal
-    virtual float Next() = 0;
+    // What happened, for whoever follows the game without seeing the board.
+    // The turn passed to player (1 or 2) in a two-player game, told after the
+    // status bar shows it.
+    virtual void TurnChanged(int player) = 0;
+    // The last set is gone. summary is the result as the rule book states it:
+    // "Sets Flipped: n, Time: s" for one player, and for two players the text
+    // of the "Game Over" message, one line per player. Told before the result
+    // is recorded or shown.
+    virtual void GameOver(const QString& summary) = 0;
 };

@@ -1,8 +1,6 @@
 #include "GameEngine.h"
 
 #include "ErrorTrap.h"
-#include "GameSettings.h"
-#include "ScoreTables.h"
 
 #include <QChar>
 
@@ -16,9 +14,6 @@ namespace {
 
 constexpr qint32 ClockLimit = 99999;
 
-// Cells in play: the board size, kept inside the sixty cells that exist.
-int BoardSize() { return std::clamp<int>(GameSettings.TileCount, 0, BoardCells); }
-
 // Int(u * n + 1) for a draw u in [0, 1): a partner from 1..n.
 int Partner(float u, int n) {
     const float x = u * static_cast<float>(n) + 1.0f;
@@ -27,9 +22,16 @@ int Partner(float u, int n) {
 
 }  // namespace
 
-GameEngine::GameEngine(IBoardView& view, IGameClock& clock, IPauseClock& pause, ISoundPlayer& sound,
-                       IRandomSource& random)
-    : m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
+GameEngine::GameEngine(World world, IBoardView& view, IGameClock& clock, IPauseClock& pause,
+                       ISoundPlayer& sound, IRandomSource& random)
+    : GameSettings(world.GameSettings),
+      gblnPlaySound(world.gblnPlaySound),
+      gudtPlayers(world.gudtPlayers),
+      m_scores(world.Scores),
+      m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
+
+// Cells in play: the board size, kept inside the sixty cells that exist.
+int GameEngine::BoardSize() const { return std::clamp<int>(GameSettings.TileCount, 0, BoardCells); }
 
 const BoardCell& GameEngine::Cell(int k) const { return const_cast<GameEngine*>(this)->CellRef(k); }
 
@@ -58,9 +60,11 @@ void GameEngine::StartNewGame() noexcept {
         mintTilesUp = 0;
         mlngSeconds = 0;
         mintMatches = 0;
+        const bool turnChanged = mintPlayer != 1;
         mintPlayer = 1;
         m_clock.SetEnabled(false);
         UpdateStatusBar();
+        if (turnChanged && GameSettings.PlayerCount != 1) m_view.TurnChanged(mintPlayer);
         m_view.LoadFlipFrames();
         m_view.LoadShrinkFrames();
         ResetTiles();
@@ -225,6 +229,7 @@ void GameEngine::NextPlayer() noexcept {
         if (GameSettings.PlayerCount == 1) return;
         mintPlayer = mintPlayer == 1 ? 2 : 1;
         UpdateStatusBar();
+        m_view.TurnChanged(mintPlayer);
     });
 }
 
@@ -235,15 +240,15 @@ void GameEngine::CheckGameOver() noexcept {
             return;
         }
         if (GameSettings.PlayerCount == 1) {
+            const PlayerInfo& player = gudtPlayers(1);
+            m_view.GameOver(QStringLiteral("Sets Flipped: ") + QString::number(player.lngSetsFlipped) +
+                            QStringLiteral(", Time: ") + QString::number(mlngSeconds));
             m_clock.SetEnabled(false);
             bool show = false;
-            const QString& name = gudtPlayers(1).strName;
-            if (SaveScore(ScoreTables::SetsSection(GameSettings.TileCount), ScoreTables::SetsKey, name,
-                          gudtPlayers(1).lngSetsFlipped)) {
+            if (m_scores.OfferScore(ScoreKind::Sets, GameSettings.TileCount, player.strName, player.lngSetsFlipped)) {
                 show = true;
             }
-            if (SaveScore(ScoreTables::TimesSection(GameSettings.TileCount), ScoreTables::TimeKey, name,
-                          mlngSeconds)) {
+            if (m_scores.OfferScore(ScoreKind::Times, GameSettings.TileCount, player.strName, mlngSeconds)) {
                 show = true;
             }
             if (show) m_view.ShowNewHighScore();
@@ -252,6 +257,7 @@ void GameEngine::CheckGameOver() noexcept {
         const QString text = QString::number(gudtPlayers(1).intMatches) + QStringLiteral(" matches for ") +
                              gudtPlayers(1).strName + QChar(13) + QString::number(gudtPlayers(2).intMatches) +
                              QStringLiteral(" matches for ") + gudtPlayers(2).strName;
+        m_view.GameOver(text);
         m_view.ShowGameOverMessage(text);
     });
 }

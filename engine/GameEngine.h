@@ -5,6 +5,7 @@
 // without a window.
 
 #include "BoardInterfaces.h"
+#include "SettingsTypes.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -26,7 +27,16 @@ inline constexpr int BoardCells = 60;
 
 class GameEngine {
 public:
-    GameEngine(IBoardView& view, IGameClock& clock, IPauseClock& pause, ISoundPlayer& sound,
+    // The options, the sound switch and the player table are the program's
+    // own (GameSettings, gblnPlaySound, gudtPlayers); the rule book reads
+    // and writes them in place.
+    struct World {
+        GameSettingsRecord& GameSettings;
+        bool& gblnPlaySound;
+        PlayerTable& gudtPlayers;
+        IScoreBook& Scores;
+    };
+    GameEngine(World world, IBoardView& view, IGameClock& clock, IPauseClock& pause, ISoundPlayer& sound,
                IRandomSource& random);
 
     // The game state, under the names the whole program knows it by.
@@ -66,6 +76,12 @@ private:
     BoardCell& CellRef(int k);
     void ShowTile(int k, TilePicture picture);  // set the picture and redraw at once
 
+    int BoardSize() const;
+
+    GameSettingsRecord& GameSettings;
+    bool& gblnPlaySound;
+    PlayerTable& gudtPlayers;
+    IScoreBook& m_scores;
     IBoardView& m_view;
     IGameClock& m_clock;
     IPauseClock& m_pause;

@@ -2,6 +2,7 @@
 
 #include "ErrorTrap.h"
 #include "GameEngine.h"
+#include "ScoreBook.h"
 #include "basHelp.h"
 #include "basWave.h"
 #include "frmMain.h"
@@ -42,9 +43,10 @@ int basMain::Main(int argc, char* argv[]) {
     WaveSoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
+    StoreScoreBook scoreBook;
     Trap([&] {
         SetHelpFileBesideProgram();
-        frmMain form(sound, pause, random);
+        frmMain form(sound, pause, random, scoreBook);
         form.show();
         result = QApplication::exec();
     });

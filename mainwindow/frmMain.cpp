@@ -103,12 +103,13 @@ QString WithLineBreaks(QString text) {
 
 }  // namespace
 
-frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, QWidget* parent)
+frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, IScoreBook& scoreBook,
+                 QWidget* parent)
     : QMainWindow(parent),
       m_sound(sound),
-      m_engine(*this, *this, pause, sound, random),
+      m_engine({GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *this, *this, pause, sound, random),
       m_scores(sound) {
-    // The window as designed: fixed border, minimise but no maximise, light grey.
+    // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette pal = palette();
@@ -278,21 +279,21 @@ void frmMain::BuildStatusBar() {
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
     stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
-    const std::array<QString, 3> designTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
+    const std::array<QString, 3> initialTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
                                              QStringLiteral("Time: 0")};
     const std::array<QString, 3> descriptions{
         QStringLiteral("The player whose turn it is"),
         QStringLiteral("Sets flipped by the player, or the player's matches in a two-player game"),
         QStringLiteral("Seconds since the first tile of a one-player game was turned")};
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(designTexts[i], stbMain);
+        auto* panel = new QLabel(initialTexts[i], stbMain);
         panel->setObjectName(QStringLiteral("stbMainPanel%1").arg(i + 1));
         // Names come from the player: never read them as markup.
         panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAccessibleDescription(descriptions[i]);
         m_panels[i] = panel;
-        SetStatusPanel(i + 1, designTexts[i]);
+        SetStatusPanel(i + 1, initialTexts[i]);
     }
     // Panel 1 takes what the others leave; its text never widens the window.
     m_panels[0]->setMinimumWidth(TwipsToPixels(Panel1MinWidth));
@@ -553,10 +554,15 @@ void frmMain::SetStatusPanel(int panel, const QString& text) {
     // Said as it is shown: a name is never taken for markup or access keys.
     const QString spoken = panel == 1 ? QStringLiteral("Player: ") + text : text;
     if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
-    if (panel == 1 && m_engine.mintPlayer != m_announcedPlayer) {
-        m_announcedPlayer = m_engine.mintPlayer;
-        if (GameSettings.PlayerCount != 1) Announce(text + QStringLiteral(" to play"));
-    }
+}
+
+void frmMain::TurnChanged(int player) { Announce(gudtPlayers(player).strName + QStringLiteral(" to play")); }
+
+void frmMain::GameOver(const QString& summary) {
+    // Said as sentences: "Game over." and then each line of the result.
+    QString text = QStringLiteral("Game over.");
+    for (const QString& line : summary.split(QChar(13))) text += QStringLiteral(" ") + line + QStringLiteral(".");
+    Announce(text);
 }
 
 void frmMain::ShowNewHighScore() {
@@ -665,19 +671,6 @@ void frmMain::CellLeftPlay(int k) {
     auto inPlay = [this](int cell) { return CellInPlay(cell); };
     const int next = StepToCell(k, BoardStep::Down, grid.columns, grid.rows, inPlay);
     if (k == m_focusCell || !CellInPlay(m_focusCell)) FocusCell(next);
-    // A cell of the board taken out of play by the last match: the game is over.
-    if (k <= grid.columns * grid.rows && next == 0) {
-        QString text = QStringLiteral("Game over.");
-        if (GameSettings.PlayerCount == 1) {
-            text += QStringLiteral(" ") + m_panels[1]->text() + QStringLiteral(", ") + m_panels[2]->text() +
-                    QStringLiteral(".");
-        } else {
-            for (int p = 1; p <= 2; ++p)
-                text += QStringLiteral(" ") + QString::number(gudtPlayers(p).intMatches) +
-                        QStringLiteral(" matches for ") + gudtPlayers(p).strName + QStringLiteral(".");
-        }
-        Announce(text);
-    }
 }
 
 void frmMain::Announce(const QString& text) {

@@ -29,7 +29,8 @@ class frmMain final : public QMainWindow, public IBoardView, public IGameClock, 
 public:
     // Builds the window and runs its loading steps: caption, settings, the
     // "Sounds" button, the board cells, the board size and the first deal.
-    frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, QWidget* parent = nullptr);
+    frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, IScoreBook& scoreBook,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // --- Called by the options dialog (and by the window itself).
@@ -54,6 +55,8 @@ public:
     void SetStatusPanel(int panel, const QString& text) override;
     void ShowNewHighScore() override;
     void ShowGameOverMessage(const QString& text) override;
+    void TurnChanged(int player) override;
+    void GameOver(const QString& summary) override;
 
     // --- tmrGame as the rule book starts and stops it.
     void SetEnabled(bool enabled) override;
@@ -159,7 +162,6 @@ private:
     std::array<QPixmap, 6> imgShrink{};
     BoardFocusFrame* m_focusFrame = nullptr;
     int m_focusCell = 0;
-    int m_announcedPlayer = 1;
 
     // The grid the window is sized for; only a valid board size changes it.
     int m_columns = 6;

@@ -1,6 +1,8 @@
 #pragma once
 // Sound: plays a "WAVE" resource from its RIFF image, to its end.
 
+#include "Services.h"  // ISoundPlayer
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -29,13 +31,6 @@ void PlayWaveImage(const QByteArray& image) noexcept;
 // They close by themselves once the game has been quiet for a second (when
 // an event loop runs) and when the application ends.
 void CloseSoundDevices() noexcept;
-
-// Plays sounds for the rule book and the windows; tests substitute a recorder.
-class ISoundPlayer {
-public:
-    virtual ~ISoundPlayer() = default;
-    virtual void PlayWaveResource(const QString& name) = 0;
-};
 
 // The real player: PlayWaveResource above.
 class WaveSoundPlayer final : public ISoundPlayer {

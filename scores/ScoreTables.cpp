@@ -4,7 +4,7 @@
 #include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
-#include "basWave.h"
+#include "Services.h"
 
 #include <QDir>
 #include <QFileInfo>

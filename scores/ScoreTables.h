@@ -1,10 +1,10 @@
 #pragma once
 // The four five-place high-score tables in the settings store.
 
+#include "Services.h"
+
 #include <QString>
 #include <QtGlobal>
-
-class ISoundPlayer;
 
 namespace ScoreTables {
 inline const QString SmallBoardSets = QStringLiteral("Small Board Sets");

@@ -10,17 +10,6 @@ GameSettingsRecord GameSettings;
 bool gblnPlaySound = false;
 PlayerTable gudtPlayers;
 
-PlayerInfo& PlayerTable::operator()(int player) {
-    if (player < 1 || player > MaxPlayers) {
-        throw RuntimeError(9, QStringLiteral("Subscript out of range"));
-    }
-    return m_players[static_cast<std::size_t>(player - 1)];
-}
-
-const PlayerInfo& PlayerTable::operator()(int player) const {
-    return const_cast<PlayerTable&>(*this)(player);
-}
-
 namespace {
 
 QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }

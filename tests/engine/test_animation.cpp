@@ -1,13 +1,12 @@
 // Flip and removal: the frames, redraws, pauses and sounds, in order.
-#include "EngineDoubles.h"
-#include "TestSupport.h"
+#include "EngineRig.h"
 
 #include <QtTest>
 
 class AnimationTest : public QObject {
     Q_OBJECT
 
-    ConstantRandom zero{0.0f};
+    ScriptedRandom zero{0.0f};
 
     // The log from the first line that starts with `from`, without panel lines.
     static QStringList Steps(const EventLog& log) {

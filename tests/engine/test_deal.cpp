@@ -1,6 +1,5 @@
 // The deal: the exact two-shuffle order of draws, and what every board holds.
-#include "EngineDoubles.h"
-#include "TestSupport.h"
+#include "EngineRig.h"
 
 #include <QtTest>
 
@@ -27,7 +26,7 @@ private slots:
     void zeroDrawsExchangeEveryCellWithTheFirst() {
         // Cells 1..15 carry 14, 30, 1, 2, ..., 13 and cells 16..30 the same.
         UseOptions(30, 2, 1);
-        ConstantRandom zero(0.0f);
+        ScriptedRandom zero(0.0f);
         EngineRig rig(zero);
         rig.engine.StartNewGame();
         const auto block = Concat(Seq({14, 30}), Range(1, 13));
@@ -38,7 +37,7 @@ private slots:
     void drawsJustBelowOnePartnerWithCell30ThenCellM() {
         // Step 3 always exchanges with cell 30 and step 5 with cell 15.
         UseOptions(30, 2, 1);
-        ConstantRandom high(std::nextafter(1.0f, 0.0f));
+        ScriptedRandom high(std::nextafter(1.0f, 0.0f));
         EngineRig rig(high);
         rig.engine.StartNewGame();
         const auto expected = Concat(Concat(Concat(Seq({14, 30}), Range(1, 12)), Seq({14, 13, 30})), Range(1, 13));
@@ -49,7 +48,7 @@ private slots:
         // M = 20: the first block is 30, 1..19 after the first shuffle; the
         // second shuffle rotates every cell through cell 1.
         UseOptions(60, 3, 1);
-        ConstantRandom zero(0.0f);
+        ScriptedRandom zero(0.0f);
         EngineRig rig(zero);
         rig.engine.StartNewGame();
         const auto tags = Tags(rig.engine, 60);
@@ -72,7 +71,7 @@ private slots:
         QFETCH(int, level);
         UseOptions(tileCount, level, 1, true, "FLAG");
         for (unsigned seed = 1; seed <= 200; ++seed) {
-            SeededRandom random(seed);
+            ScriptedRandom random = ScriptedRandom::Seeded(seed);
             EngineRig rig(random);
             rig.engine.StartNewGame();
             std::map<int, int> counts;
@@ -96,7 +95,7 @@ private slots:
 
     void newGameLoadsFramesBeforeTurningTilesDownAndResetsEverything() {
         UseOptions(30, 2, 2, true, "ANIMAL", "GREEN");
-        ConstantRandom zero(0.0f);
+        ScriptedRandom zero(0.0f);
         EngineRig rig(zero);
         rig.engine.StartNewGame();
         rig.engine.TileClicked(1);
@@ -120,7 +119,7 @@ private slots:
     }
 
     void switchingFromLargeToSmallTakesCells31To60OutOfPlay() {
-        ConstantRandom zero(0.0f);
+        ScriptedRandom zero(0.0f);
         EngineRig rig(zero);
         UseOptions(60, 2, 1);
         rig.engine.StartNewGame();
@@ -137,7 +136,7 @@ private slots:
     void aFaceThatCannotBeLoadedIsReportedAndEndsTheDeal() {
         ErrorRecorder errors;
         UseOptions(30, 2, 1);
-        ConstantRandom zero(0.0f);
+        ScriptedRandom zero(0.0f);
         EngineRig rig(zero);
         rig.view.failFaceAt = 3;
         rig.engine.StartNewGame();

@@ -1,12 +1,11 @@
 // The status bar's texts and the game clock's tick.
-#include "EngineDoubles.h"
-#include "TestSupport.h"
+#include "EngineRig.h"
 
 #include <QtTest>
 
 class StatusClockTest : public QObject {
     Q_OBJECT
-    ConstantRandom zero{0.0f};
+    ScriptedRandom zero{0.0f};
 
 private slots:
     void init() {

@@ -1,6 +1,5 @@
 // A turn: what each click does in each state of the current set.
-#include "EngineDoubles.h"
-#include "TestSupport.h"
+#include "EngineRig.h"
 
 #include <QtTest>
 
@@ -9,7 +8,7 @@
 class TurnTest : public QObject {
     Q_OBJECT
 
-    ConstantRandom zero{0.0f};
+    ScriptedRandom zero{0.0f};
 
     static int Count(const EngineRig& rig, const QString& line) {
         return static_cast<int>(rig.log.lines.count(line));

@@ -1,9 +1,6 @@
-// Whole games played by cell numbers against a known deal, and what they
-// leave in the score tables.
-#include "EngineDoubles.h"
-#include "ScoreTables.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
+// Whole games played by cell numbers against a known deal, and the results
+// they offer to the score tables.
+#include "EngineRig.h"
 
 #include <QtTest>
 
@@ -40,14 +37,6 @@ void PlayThrough(EngineRig& rig, int missEvery = 0, int ticksPerSet = 0) {
     }
 }
 
-// Fills all five places of a table with a score nobody can beat.
-void FillTable(const QString& section, const QString& word, int score) {
-    for (int r = 1; r <= 5; ++r) {
-        SaveSetting("Pexora", section, QStringLiteral("Name %1").arg(r), "Pro");
-        SaveSetting("Pexora", section, QStringLiteral("%1 %2").arg(word).arg(r), QString::number(score));
-    }
-}
-
 }  // namespace
 
 class WholeGameTest : public QObject {
@@ -59,25 +48,20 @@ private slots:
         gudtPlayers(2).strName = QStringLiteral("Bob");
     }
 
-    void onePlayerGamesRecordTheSetsAndSecondsPlayed_data() {
+    void onePlayerGamesOfferTheSetsAndSecondsPlayed_data() {
         QTest::addColumn<int>("tileCount");
         QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("setsSection");
-        QTest::addColumn<QString>("timesSection");
-        QTest::newRow("small, match 2") << 30 << 2 << "Small Board Sets" << "Small Board Times";
-        QTest::newRow("small, match 3") << 30 << 3 << "Small Board Sets" << "Small Board Times";
-        QTest::newRow("large, match 2") << 60 << 2 << "Large Board Sets" << "Large Board Times";
-        QTest::newRow("large, match 3") << 60 << 3 << "Large Board Sets" << "Large Board Times";
+        QTest::newRow("small, match 2") << 30 << 2;
+        QTest::newRow("small, match 3") << 30 << 3;
+        QTest::newRow("large, match 2") << 60 << 2;
+        QTest::newRow("large, match 3") << 60 << 3;
     }
-    void onePlayerGamesRecordTheSetsAndSecondsPlayed() {
+    void onePlayerGamesOfferTheSetsAndSecondsPlayed() {
         QFETCH(int, tileCount);
         QFETCH(int, level);
-        QFETCH(QString, setsSection);
-        QFETCH(QString, timesSection);
-        ScopedStore store;
         ErrorRecorder errors;
         UseOptions(tileCount, level, 1);
-        SeededRandom random(42);
+        ScriptedRandom random = ScriptedRandom::Seeded(42);
         EngineRig rig(random);
         rig.view.logDetail = false;
         rig.engine.StartNewGame();
@@ -89,48 +73,55 @@ private slots:
         QCOMPARE(rig.engine.mlngSeconds, 3 * (sets - 1));  // the clock stops at the last match
         QVERIFY(!rig.clock.running);
         QCOMPARE(rig.view.highScoreShown, 1);
-        QCOMPARE(GetSetting("Pexora", setsSection, "Name 1"), gudtPlayers(1).strName);
-        QCOMPARE(GetSetting("Pexora", setsSection, "Sets 1"), QString::number(flipped));
-        QCOMPARE(GetSetting("Pexora", timesSection, "Time 1"), QString::number(3 * (sets - 1)));
+        const QString name = gudtPlayers(1).strName;
+        QCOMPARE(rig.scores.offers.size(), 2);
+        const auto& sets1 = rig.scores.offers[0];
+        const auto& times = rig.scores.offers[1];
+        QVERIFY(sets1.kind == ScoreKind::Sets && times.kind == ScoreKind::Times);
+        QCOMPARE(sets1.tileCount, tileCount);
+        QCOMPARE(times.tileCount, tileCount);
+        QCOMPARE(sets1.name, name);
+        QCOMPARE(times.name, name);
+        QCOMPARE(sets1.score, flipped);
+        QCOMPARE(times.score, 3 * (sets - 1));
+        // Told before the result is offered, with the status bar's words.
+        const QString over = QStringLiteral("game over Sets Flipped: %1, Time: %2").arg(flipped).arg(3 * (sets - 1));
+        QCOMPARE(rig.log.lines.mid(rig.log.lines.size() - 2),
+                 (QStringList{over, QStringLiteral("high scores")}));
         for (int k = 1; k <= 60; ++k) {
             const BoardCell& c = rig.engine.Cell(k);
             QVERIFY(!c.TileEnabled && !c.FaceVisible);
             if (k <= tileCount) QCOMPARE(c.TilePic, TilePicture::Empty);
         }
-        // Board sizes share nothing; levels share their tables.
-        const QString other = tileCount == 30 ? "Large Board Sets" : "Small Board Sets";
-        QCOMPARE(GetSetting("Pexora", other, "Name 1"), QString());
         QCOMPARE(errors.count(), 0);
     }
 
-    void aResultThatEntersNoTableEndsSilentlyWithTheClockStopped() {
-        ScopedStore store;
-        FillTable("Small Board Sets", "Sets", 1);
-        FillTable("Small Board Times", "Time", 0);
-        UseOptions(30, 2, 1);
-        SeededRandom random(7);
-        EngineRig rig(random);
-        rig.engine.StartNewGame();
-        PlayThrough(rig);
-        QCOMPARE(rig.engine.mintMatches, qint16(15));
-        QCOMPARE(rig.view.highScoreShown, 0);
-        QVERIFY(!rig.clock.running);
+    void theDialogIsShownOnceAfterBothResultsWereOfferedAndOnlyIfOneEntered_data() {
+        QTest::addColumn<bool>("setsEnter");
+        QTest::addColumn<bool>("timesEnter");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("neither") << false << false << 0;
+        QTest::newRow("sets only") << true << false << 1;
+        QTest::newRow("time only") << false << true << 1;
     }
-
-    void theDialogIsShownOnceAfterBothResultsWereOffered() {
-        ScopedStore store;
-        FillTable("Large Board Times", "Time", 0);  // full of better times
+    void theDialogIsShownOnceAfterBothResultsWereOfferedAndOnlyIfOneEntered() {
+        QFETCH(bool, setsEnter);
+        QFETCH(bool, timesEnter);
+        QFETCH(int, shown);
         UseOptions(60, 3, 1);
-        SeededRandom random(9);
+        ScriptedRandom random = ScriptedRandom::Seeded(9);
         EngineRig rig(random);
         rig.view.logDetail = false;
-        QString timesAtShow;
-        rig.view.onHighScore = [&] { timesAtShow = GetSetting("Pexora", "Large Board Times", "Name 1"); };
+        rig.scores.setsEnter = setsEnter;
+        rig.scores.timesEnter = timesEnter;
+        qsizetype offersAtShow = -1;
+        rig.view.onHighScore = [&] { offersAtShow = rig.scores.offers.size(); };
         rig.engine.StartNewGame();
         PlayThrough(rig);
-        QCOMPARE(rig.view.highScoreShown, 1);
-        QCOMPARE(timesAtShow, QStringLiteral("Pro"));
-        QCOMPARE(GetSetting("Pexora", "Large Board Sets", "Sets 1"), QStringLiteral("20"));
+        QCOMPARE(rig.engine.mintMatches, qint16(20));
+        QCOMPARE(rig.view.highScoreShown, shown);
+        if (shown) QCOMPARE(offersAtShow, qsizetype(2));
+        QVERIFY(!rig.clock.running);
     }
 
     void twoPlayerGamesEndWithTheGameOverTextAndRecordNothing_data() {
@@ -142,9 +133,8 @@ private slots:
     void twoPlayerGamesEndWithTheGameOverTextAndRecordNothing() {
         QFETCH(int, tileCount);
         QFETCH(int, level);
-        ScopedStore store;
         UseOptions(tileCount, level, 2);
-        SeededRandom random(11);
+        ScriptedRandom random = ScriptedRandom::Seeded(11);
         EngineRig rig(random);
         rig.view.logDetail = false;
         rig.engine.StartNewGame();
@@ -157,18 +147,8 @@ private slots:
                  QStringList{QStringLiteral("%1 matches for Ann, \"the\" [best]\r%2 matches for Bob").arg(m1).arg(m2)});
         QCOMPARE(rig.engine.mlngSeconds, 0);
         QCOMPARE(rig.view.highScoreShown, 0);
-        QVERIFY(!QFile::exists(store.iniPath()));
-    }
-
-    void anEmptyNameIsRecordedAsPlayerOne() {
-        ScopedStore store;
-        gudtPlayers(1).strName.clear();
-        UseOptions(30, 2, 1);
-        SeededRandom random(5);
-        EngineRig rig(random);
-        rig.engine.StartNewGame();
-        PlayThrough(rig);
-        QCOMPARE(GetSetting("Pexora", "Small Board Sets", "Name 1"), QStringLiteral("Player 1"));
+        QVERIFY(rig.scores.offers.isEmpty());
+        QVERIFY(rig.log.lines.contains(QStringLiteral("game over %1 matches for Ann, \"the\" [best]\r%2 matches for Bob").arg(m1).arg(m2)));
     }
 };
 

@@ -2,8 +2,7 @@
 // Stand-ins for the main window's services, and small helpers shared by the
 // main-window tests.
 
-#include "BoardInterfaces.h"
-#include "ErrorTrap.h"
+#include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 #include "Twips.h"
@@ -22,35 +21,6 @@
 #include <memory>
 #include <utility>
 
-// Records every sound instead of playing it; onPlay sees each as it starts.
-class SoundRecorder final : public ISoundPlayer {
-public:
-    void PlayWaveResource(const QString& name) override {
-        played.append(name);
-        if (onPlay) onPlay(name);
-    }
-    QStringList played;
-    std::function<void(const QString&)> onPlay;
-};
-
-// Animations run without waiting.
-class NoPause final : public IPauseClock {
-public:
-    void Pause(double) override { ++pauses; }
-    int pauses = 0;
-};
-
-// Always draws the same value, so the deal is known in advance.
-class FixedRandom final : public IRandomSource {
-public:
-    explicit FixedRandom(float value = 0.0f) : m_value(value) {}
-    void Reseed() override {}
-    float Next() override { return m_value; }
-
-private:
-    float m_value;
-};
-
 inline void StoreOption(const char* key, const QString& value) {
     SaveSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QLatin1String(key), value);
 }
@@ -64,9 +34,10 @@ inline QString StoredOption(const char* key) {
 struct MainWindowHarness {
     ScopedStore store;
     ErrorRecorder errors;
-    SoundRecorder sound;
-    NoPause pause;
-    FixedRandom random;
+    StoreScoreBook storeBook;
+    RecordingSound sound;
+    RecordingPause pause;
+    ScriptedRandom random;
     std::unique_ptr<frmMain> window;
 
     MainWindowHarness() {
@@ -78,7 +49,7 @@ struct MainWindowHarness {
         if (window) window->close();
     }
     frmMain& make() {
-        window = std::make_unique<frmMain>(sound, pause, random);
+        window = std::make_unique<frmMain>(sound, pause, random, storeBook);
         return *window;
     }
     // Stores the options given, makes the window, shows it and waits until it is active.

@@ -415,10 +415,11 @@ private slots:
         StoreOption("Tile Count", QStringLiteral("30"));
         StoreOption("Player Count", QStringLiteral("1"));
         StoreOption("Sounds", QStringLiteral("False"));
-        SoundRecorder sound;
+        RecordingSound sound;
         SlowPause pause;  // a flip now takes at least half a second
-        FixedRandom random;
-        frmMain w(sound, pause, random);
+        ScriptedRandom random;
+        StoreScoreBook book;
+        frmMain w(sound, pause, random, book);
         QCOMPARE(w.tmrGame->interval(), 1000);
         QCOMPARE(w.tmrGame->timerType(), Qt::PreciseTimer);
         QVERIFY(!w.IsEnabled());

@@ -6,7 +6,6 @@
 #include "GameSettings.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QList>
 #include <QProcessEnvironment>
 
@@ -14,17 +13,6 @@
 #include <random>
 
 namespace reliability {
-
-// The seed from the named environment variable, else from the clock; printed
-// either way so that a failing run can be replayed.
-inline quint64 SeedFrom(const char* variable) {
-    bool ok = false;
-    quint64 seed = qgetenv(variable).toULongLong(&ok);
-    if (!ok) seed = static_cast<quint64>(QDateTime::currentMSecsSinceEpoch());
-    std::printf("%s=%llu (set %s to replay)\n", variable, static_cast<unsigned long long>(seed), variable);
-    std::fflush(stdout);
-    return seed;
-}
 
 // Values a player's editor, a broken disk or a hostile hand may leave in the
 // INI file after "Key=". Raw bytes, exactly as they lie in the file.

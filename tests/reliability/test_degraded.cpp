@@ -26,10 +26,11 @@ private slots:
         for (const char* name : {"START", "FLIP", "ZAP", "CHIMES", "FLUSH", "SHUTDOWN"})
             player.PlayWaveResource(QLatin1String(name));
         QCOMPARE(errors.count(), 0);
-        NoPause pause;
-        FixedRandom random;
+        RecordingPause pause;
+        ScriptedRandom random;
         StoreOption("Sounds", QStringLiteral("True"));
-        frmMain w(player, pause, random);
+        StoreScoreBook book;
+        frmMain w(player, pause, random, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(gblnPlaySound);

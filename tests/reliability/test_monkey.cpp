@@ -6,7 +6,7 @@
 // that take no time. After every event the state of the game is checked on
 // the rule book and on the widgets.
 //
-// The seed is printed; PEXORA_MONKEY_SEED replays a run, PEXORA_MONKEY_EVENTS
+// The seed is printed; PEXORA_TEST_SEED replays a run, PEXORA_MONKEY_EVENTS
 // sets its length.
 #include <QtTest>
 
@@ -25,17 +25,6 @@
 #include <numeric>
 
 namespace {
-
-// Deals that differ from game to game but repeat with the seed.
-class SeededDeals final : public IRandomSource {
-public:
-    explicit SeededDeals(quint64 seed) : m_generator(seed) {}
-    void Reseed() override {}
-    float Next() override { return static_cast<float>(m_generator() >> 40) * (1.0f / 16777216.0f); }
-
-private:
-    std::mt19937_64 m_generator;
-};
 
 QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -304,23 +293,24 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 private slots:
     void theGameHoldsItsInvariantsUnderRandomEvents() {
-        const quint64 seed = reliability::SeedFrom("PEXORA_MONKEY_SEED");
+        const quint64 seed = TestSeed(20261206);
         bool ok = false;
         long long events = qEnvironmentVariableIntValue("PEXORA_MONKEY_EVENTS", &ok);
         if (!ok || events <= 0) events = 100000;
 
         ScopedStore store;
         ErrorRecorder errors;
-        SoundRecorder sound;
-        NoPause pause;
-        SeededDeals deals(seed);
+        RecordingSound sound;
+        RecordingPause pause;
+        ScriptedRandom deals = ScriptedRandom::Seeded(static_cast<unsigned>(seed));
         long long soundsPlayed = 0;
         sound.onPlay = [&](const QString&) {
             if (sound.played.size() > 1000) sound.played.clear();
             ++soundsPlayed;
         };
         StoreOption("Sounds", QStringLiteral("True"));
-        frmMain w(sound, pause, deals);
+        StoreScoreBook book;
+        frmMain w(sound, pause, deals, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 

@@ -141,12 +141,13 @@ int ChildReadOnly(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString ini = SettingsFilePath(App);
     std::printf("writable %d\n", QFileInfo(ini).isWritable() || QFileInfo(QFileInfo(ini).absolutePath()).isWritable());
-    SoundRecorder sound;
-    NoPause pause;
-    FixedRandom random;
+    RecordingSound sound;
+    RecordingPause pause;
+    ScriptedRandom random;
     ErrorRecorder errors;
     {
-        frmMain window(sound, pause, random);
+        StoreScoreBook book;
+        frmMain window(sound, pause, random, book);
         window.show();
         std::printf("loaded %s %d\n", qPrintable(gudtPlayers(1).strName), static_cast<int>(GameSettings.TileCount));
         reliability::PlayToTheEnd(window);
@@ -177,7 +178,7 @@ QProcess* StartRecording(const QStringList& args, const QString& configHome, QOb
 class StoreFaultsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_seed = reliability::SeedFrom("PEXORA_STORE_SEED"); }
+    void initTestCase() { m_seed = TestSeed(20261206); }
     void cleanupTestCase() {
         std::printf("store faults tried: %d hostile values and files, data lost: none\n", g_faultsTried);
     }

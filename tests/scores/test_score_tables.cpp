@@ -3,7 +3,7 @@
 #include "ScoreTables.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
-#include "basWave.h"
+#include "Services.h"
 
 #include <QtTest>
 
@@ -39,11 +39,6 @@ public:
     void ClearScoreList(const QString& section) noexcept override { calls << "clear " + section; }
 };
 
-class RecordingPlayer : public ISoundPlayer {
-public:
-    QStringList played;
-    void PlayWaveResource(const QString& name) override { played << name; }
-};
 }  // namespace
 
 class ScoreTablesTest : public QObject {
@@ -114,7 +109,7 @@ private slots:
         Fill("Large Board Times", "Time", {90});
         gblnPlaySound = true;
         RecordingResetUi ui;
-        RecordingPlayer sound;
+        RecordingSound sound;
         ResetBoardScores(30, ui, sound);
         QCOMPARE(ui.calls, (QStringList{"ask Reset Scores: Are you sure you want to reset all Small Board scores?",
                                          "clear Small Board Sets", "clear Small Board Times"}));
@@ -129,7 +124,7 @@ private slots:
         ScopedStore store;
         gblnPlaySound = false;
         RecordingResetUi ui;
-        RecordingPlayer sound;
+        RecordingSound sound;
         ErrorRecorder errors;
         ResetBoardScores(60, ui, sound);  // tables never written: silent
         QCOMPARE(ui.calls.mid(1), (QStringList{"clear Large Board Times", "clear Large Board Sets"}));
@@ -143,7 +138,7 @@ private slots:
         gblnPlaySound = true;
         RecordingResetUi ui;
         ui.answer = false;
-        RecordingPlayer sound;
+        RecordingSound sound;
         ResetBoardScores(60, ui, sound);
         QCOMPARE(ui.calls.size(), 1);
         QVERIFY(sound.played.isEmpty());

@@ -25,16 +25,6 @@ namespace {
 
 const QString App = QStringLiteral("Pexora");
 
-class RecordingSound final : public ISoundPlayer {
-public:
-    const frmScores* form = nullptr;  // watched: is its window up when a sound plays?
-    QStringList played;
-    QList<bool> shownWhenPlayed;
-    void PlayWaveResource(const QString& name) override {
-        played << name;
-        shownWhenPlayed << (form && form->Window() && form->Window()->isVisible());
-    }
-};
 
 void Seed(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {
     SaveSetting(App, section, QStringLiteral("Name %1").arg(rank), name);
@@ -183,7 +173,8 @@ private slots:
 
     void chimePlaysOnceAfterTheDialogIsUpAndWaitsWhileSoundsAreOff() {
         frmScores form(sound);
-        sound.form = &form;
+        QList<bool> shownWhenPlayed;
+        sound.onPlay = [&](const QString&) { shownWhenPlayed << (form.Window() && form.Window()->isVisible()); };
         ShowAndLook(form);  // opened from the menu
         gblnPlaySound = false;
         form.blnNewHighScore = true;
@@ -194,7 +185,7 @@ private slots:
         gblnPlaySound = true;
         ShowAndLook(form, {}, [&] { return !sound.played.isEmpty(); });
         QCOMPARE(sound.played, QStringList({"CHIMES"}));
-        QCOMPARE(sound.shownWhenPlayed, QList<bool>({true}));
+        QCOMPARE(shownWhenPlayed, QList<bool>({true}));
         QVERIFY(!form.blnNewHighScore);
 
         ShowAndLook(form);  // a later showing: no second chime

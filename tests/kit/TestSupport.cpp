@@ -26,11 +26,3 @@ QByteArray ScopedStore::readRaw() const {
     QFile f(iniPath());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-ErrorRecorder::ErrorRecorder() {
-    m_previous = SetErrorSink([this](int number, const QString& description) {
-        reports.append({number, description});
-    });
-}
-
-ErrorRecorder::~ErrorRecorder() { SetErrorSink(m_previous); }

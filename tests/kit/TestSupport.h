@@ -1,11 +1,8 @@
 #pragma once
-// Shared test fixtures: a private settings store and a recorder for the
-// error report.
+// A private settings store for tests of the store and the windows.
 
-#include "ErrorTrap.h"
+#include "Doubles.h"
 
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,19 +23,4 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-// Captures every error report instead of showing a box.
-class ErrorRecorder {
-public:
-    ErrorRecorder();
-    ~ErrorRecorder();
-    ErrorRecorder(const ErrorRecorder&) = delete;
-    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
-
-    QList<QPair<int, QString>> reports;
-    int count() const { return static_cast<int>(reports.size()); }
-
-private:
-    ErrorSink m_previous;
 };
