@@ -1,9 +1,8 @@
 #include "frmMain.h"
 
 #include "BoardAccessible.h"
-#include "BoardFocus.h"
-#include "BoardImage.h"
 #include "ErrorTrap.h"
+#include "GameBoard.h"
 #include "GameSettings.h"
 #include "Resources.h"
 #include "Twips.h"
@@ -27,72 +26,9 @@
 
 namespace {
 
-// Twips of the board: the first column's tile and picture, the first row's
-// with and without the toolbar, and the pitch of the grid.
-constexpr int TileLeft = 100;
-constexpr int TileTopBelowToolbar = 500;
-constexpr int TileTopNoToolbar = 100;
-constexpr int PictureLeft = 360;
-constexpr int PictureTopBelowToolbar = 680;
-constexpr int PictureTopNoToolbar = 280;
-constexpr int Pitch = 1000;
-constexpr int Margin = 100;           // left and right of the board, and below its last row
-constexpr int TileSize = 900;         // the 60 x 60 tile bitmap
-constexpr int PictureSize = 480;      // the 32 x 32 picture icon
-constexpr int ToolbarBand = 400;      // leaves the 100-twip gap above the first row
-constexpr int StatusBarHeight = 375;
-constexpr int Panel1MinWidth = 1440;
-constexpr int Panel2Width = 1600;
-constexpr int Panel3Width = 1200;
-
 constexpr int SubscriptOutOfRange = 9;
 
 const QColor LightGrey(192, 192, 192);
-
-struct Grid {
-    int columns = 0;
-    int rows = 0;
-};
-
-Grid GridFor(int tileCount) {
-    if (tileCount == 30) return {6, 5};
-    if (tileCount == 60) return {10, 6};
-    return {};
-}
-
-struct ToolbarButtonDef {
-    const char* key;
-    const char* toolTip;
-};
-
-// Left to right; a null key is a separator.
-constexpr std::array<ToolbarButtonDef, 12> ToolbarButtons{{
-    {"New", "Start New Game"},
-    {"Scores", "Display High Scores"},
-    {nullptr, nullptr},
-    {"Boards", "Change Board Size"},
-    {"Colors", "Change Tile Color"},
-    {"Images", "Change Image Category"},
-    {"Levels", "Change Level of Difficulty"},
-    {"Players", "Change Players"},
-    {"Sounds", "Toggle Sounds"},
-    {nullptr, nullptr},
-    {"About", "Display Program Information"},
-    {"Exit", "Exit Game"},
-}};
-
-// The toolbar pictures are 16 x 15: on a dense screen each pixel becomes a
-// block of pixels instead of a blur.
-QIcon CrispIcon(const QPixmap& picture) {
-    QIcon icon(picture);
-    if (picture.isNull()) return icon;
-    for (int ratio : {2, 3}) {
-        QPixmap large = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        large.setDevicePixelRatio(ratio);
-        icon.addPixmap(large);
-    }
-    return icon;
-}
 
 // A message box shows a carriage return as nothing at all: make it a line break.
 QString WithLineBreaks(QString text) {
@@ -136,12 +72,9 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
 }
 
 frmMain::~frmMain() {
-    // The cells outlive this part of the window while it is taken apart:
-    // nothing they report may reach it any more.
-    for (BoardImage* image : m_tiles)
-        if (image != nullptr) disconnect(image, nullptr, this, nullptr);
-    for (BoardImage* image : m_pictures)
-        if (image != nullptr) disconnect(image, nullptr, this, nullptr);
+    // The board goes first: the cells it made may still report while the
+    // window is taken apart, and nothing may reach the rule book any more.
+    delete m_board;
 }
 
 // ---------------------------------------------------------------- building the window
@@ -153,157 +86,7 @@ void frmMain::BuildBoard() {
     setCentralWidget(m_client);
 
     BuildToolbar();
-
-    // Element 1 of each image array is built with the window, with the hand
-    // pointer; LoadImageArrays adds the rest, which copy it.
-    Trap([&] { m_handCursor = HandCursor(); });
-    m_tiles[1] = NewTile(1);
-    m_pictures[1] = NewPicture(1);
-    m_focusFrame = new BoardFocusFrame(m_client);
-}
-
-BoardImage* frmMain::NewTile(int k) {
-    auto* tile =
-        new BoardImage(k, QSize(TwipsToPixels(TileSize), TwipsToPixels(TileSize)), BoardImage::Kind::Tile, m_client);
-    tile->setObjectName(QStringLiteral("imgTile%1").arg(k));
-    tile->setCursor(m_handCursor);
-    connect(tile, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
-    connect(tile, &BoardImage::StepRequested, this, [this](int index, int key) { StepFocus(index, key); });
-    connect(tile, &BoardImage::FocusChanged, this, [this](int index, bool focused) {
-        // However the focus came (a key, a click, the window activated again).
-        if (focused && CellInPlay(index)) m_focusCell = index;
-        ShowFocusFrame();
-    });
-    return tile;
-}
-
-BoardImage* frmMain::NewPicture(int k) {
-    auto* picture = new BoardImage(k, QSize(TwipsToPixels(PictureSize), TwipsToPixels(PictureSize)),
-                                   BoardImage::Kind::Face, m_client);
-    picture->setObjectName(QStringLiteral("imgPic%1").arg(k));
-    picture->setCursor(m_handCursor);
-    connect(picture, &BoardImage::Click, this, [this](int index) { CellClicked(index); });
-    return picture;
-}
-
-void frmMain::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* menu, const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-
-    mnuGame = bar->addMenu(QStringLiteral("&Game"));
-    mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuGameNew = item(mnuGame, "mnuGameNew", QStringLiteral("&New"));
-    mnuGameNew->setShortcut(QKeySequence(Qt::Key_F2));
-    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep1"));
-    mnuGameHighScores = item(mnuGame, "mnuGameHighScores", QStringLiteral("&High Scores..."));
-    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep2"));
-    mnuGameExit = item(mnuGame, "mnuGameExit", QStringLiteral("E&xit"));
-    connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
-    connect(mnuGameHighScores, &QAction::triggered, this, [this] { mnuGameHighScores_Click(); });
-    connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
-
-    mnuOptions = bar->addMenu(QStringLiteral("&Options"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    const std::array<QString, 6> optionCaptions{QStringLiteral("&Boards"), QStringLiteral("&Colors"),
-                                                QStringLiteral("&Images"), QStringLiteral("&Levels"),
-                                                QStringLiteral("&Players"), QStringLiteral("&Sounds")};
-    for (int i = 0; i < 6; ++i) {
-        mnuOption[i] = item(mnuOptions, "mnuOption", optionCaptions[i]);
-        mnuOption[i]->setData(i);
-        connect(mnuOption[i], &QAction::triggered, this, [this, i] { mnuOption_Click(i); });
-    }
-
-    mnuView = bar->addMenu(QStringLiteral("&View"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewStatusBar = item(mnuView, "mnuViewStatusBar", QStringLiteral("&Status Bar"));
-    mnuViewToolbar = item(mnuView, "mnuViewToolbar", QStringLiteral("&Toolbar"));
-    for (QAction* toggle : {mnuViewStatusBar, mnuViewToolbar}) {
-        toggle->setCheckable(true);
-        toggle->setChecked(true);
-    }
-    connect(mnuViewStatusBar, &QAction::triggered, this, [this] { mnuViewStatusBar_Click(); });
-    connect(mnuViewToolbar, &QAction::triggered, this, [this] { mnuViewToolbar_Click(); });
-
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
-    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelpIndex = item(mnuHelp, "mnuHelpIndex", QStringLiteral("&Index"));
-    mnuHelpLicense = item(mnuHelp, "mnuHelpLicense", QStringLiteral("&License Agreement"));
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Pexora..."));
-    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
-    connect(mnuHelpIndex, &QAction::triggered, this, [this] { mnuHelpIndex_Click(); });
-    connect(mnuHelpLicense, &QAction::triggered, this, [this] { mnuHelpLicense_Click(); });
-    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
-}
-
-void frmMain::BuildToolbar() {
-    // The toolbar lies in the client area's top band, so the board is laid out
-    // from the top of the client area whether the toolbar is shown or not.
-    tlbMain = new QToolBar(m_client);
-    tlbMain->setObjectName(QStringLiteral("tlbMain"));
-    tlbMain->setMovable(false);
-    tlbMain->setFloatable(false);
-    tlbMain->setIconSize(QSize(16, 15));
-    tlbMain->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    tlbMain->setFixedHeight(TwipsToPixels(ToolbarBand));
-    tlbMain->move(0, 0);
-    for (const ToolbarButtonDef& def : ToolbarButtons) {
-        if (def.key == nullptr) {
-            tlbMain->addSeparator();
-            continue;
-        }
-        const QString key = QLatin1String(def.key);
-        QPixmap picture;
-        Trap([&] { picture = ToolbarPicture(key); });
-        QAction* button = tlbMain->addAction(CrispIcon(picture), QString());
-        button->setObjectName(QStringLiteral("tlbMain") + key);
-        button->setData(key);
-        button->setToolTip(QLatin1String(def.toolTip));
-        // The buttons carry no caption: a screen reader says the tip.
-        if (QWidget* widget = tlbMain->widgetForAction(button))
-            widget->setAccessibleName(QLatin1String(def.toolTip));
-        if (key == QLatin1String("Sounds")) button->setCheckable(true);
-    }
-    connect(tlbMain, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { tlbMain_ButtonClick(button->data().toString()); });
-}
-
-void frmMain::BuildStatusBar() {
-    stbMain = new QStatusBar(this);
-    stbMain->setObjectName(QStringLiteral("stbMain"));
-    stbMain->setSizeGripEnabled(false);
-    stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
-    const std::array<QString, 3> initialTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
-                                             QStringLiteral("Time: 0")};
-    const std::array<QString, 3> descriptions{
-        QStringLiteral("The player whose turn it is"),
-        QStringLiteral("Sets flipped by the player, or the player's matches in a two-player game"),
-        QStringLiteral("Seconds since the first tile of a one-player game was turned")};
-    for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(initialTexts[i], stbMain);
-        panel->setObjectName(QStringLiteral("stbMainPanel%1").arg(i + 1));
-        // Names come from the player: never read them as markup.
-        panel->setTextFormat(Qt::PlainText);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setAccessibleDescription(descriptions[i]);
-        m_panels[i] = panel;
-        SetStatusPanel(i + 1, initialTexts[i]);
-    }
-    // Panel 1 takes what the others leave; its text never widens the window.
-    m_panels[0]->setMinimumWidth(TwipsToPixels(Panel1MinWidth));
-    m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_panels[1]->setFixedWidth(TwipsToPixels(Panel2Width));
-    m_panels[2]->setFixedWidth(TwipsToPixels(Panel3Width));
-    stbMain->addWidget(m_panels[0], 1);
-    stbMain->addWidget(m_panels[1]);
-    stbMain->addWidget(m_panels[2]);
-    setStatusBar(stbMain);
+    m_board = new GameBoard(m_client, m_engine);
 }
 
 // ---------------------------------------------------------------- life of the window
@@ -313,7 +96,7 @@ void frmMain::Form_Load() noexcept {
         setWindowTitle(QStringLiteral("Pexora"));
         LoadSettings();
         SetSoundsButtonPressed(gblnPlaySound);
-        LoadImageArrays();
+        m_board->LoadImageArrays();
         SetBoardSize();
         StartNewGame();
     });
@@ -380,65 +163,25 @@ void frmMain::Form_Unload() noexcept {
 
 // ---------------------------------------------------------------- board layout
 
-void frmMain::LoadImageArrays() noexcept {
-    Trap([&] {
-        m_tiles[1]->hide();
-        m_pictures[1]->hide();
-        for (int k = 2; k <= BoardCells; ++k) {
-            m_tiles[k] = NewTile(k);
-            m_tiles[k]->hide();
-            m_pictures[k] = NewPicture(k);
-            m_pictures[k]->hide();
-        }
-    });
-}
-
 void frmMain::SetBoardSize() noexcept {
     Trap([&] {
-        const Grid grid = GridFor(GameSettings.TileCount);
-        if (grid.columns > 0) {
-            m_columns = grid.columns;
-            m_rows = grid.rows;
-        }
+        m_board->SetGrid();
         PositionImages();
         FitWindow();
         CenterWindow();
     });
 }
 
-void frmMain::PositionImages() noexcept {
-    Trap([&] {
-        const Grid grid = GridFor(GameSettings.TileCount);
-        const bool toolbar = mnuViewToolbar->isChecked();
-        const int tileTop = toolbar ? TileTopBelowToolbar : TileTopNoToolbar;
-        const int pictureTop = toolbar ? PictureTopBelowToolbar : PictureTopNoToolbar;
-        m_tiles[1]->move(TwipsToPixels(TileLeft), TwipsToPixels(tileTop));
-        m_pictures[1]->move(TwipsToPixels(PictureLeft), TwipsToPixels(pictureTop));
-        // Numbered down each column, then across. Each place is rounded from
-        // its own twips, so no rounding adds up across the board.
-        int k = 1;
-        for (int c = 0; c < grid.columns; ++c) {
-            for (int r = 0; r < grid.rows; ++r) {
-                if (k > BoardCells) return;
-                m_tiles[k]->move(TwipsToPixels(TileLeft + Pitch * c), TwipsToPixels(tileTop + Pitch * r));
-                m_pictures[k]->move(TwipsToPixels(PictureLeft + Pitch * c), TwipsToPixels(pictureTop + Pitch * r));
-                m_pictures[k]->raise();
-                ++k;
-            }
-        }
-        ShowFocusFrame();
-    });
-}
+void frmMain::PositionImages() noexcept { m_board->PositionImages(mnuViewToolbar->isChecked()); }
 
 void frmMain::FitWindow() {
     // The client area holds the board with a margin to its left, right and
     // below its last row, under the toolbar's band when the toolbar is shown;
     // the menu bar and the status bar (when shown) come on top of that. Showing
     // or hiding a bar therefore grows or shrinks the window by its height.
-    const int lastLeft = TwipsToPixels(TileLeft + Pitch * (m_columns - 1));
-    const int lastTop = TwipsToPixels(TileTopNoToolbar + Pitch * (m_rows - 1));
-    const int width = lastLeft + TwipsToPixels(TileSize) + TwipsToPixels(Margin);
-    int height = lastTop + TwipsToPixels(TileSize) + TwipsToPixels(Margin);
+    const QSize board = m_board->Extent();
+    const int width = board.width();
+    int height = board.height();
     if (mnuViewToolbar->isChecked()) height += tlbMain->height();
     m_client->setFixedSize(width, height);
     tlbMain->setFixedWidth(width);
@@ -460,92 +203,26 @@ void frmMain::CenterWindow() {
 
 void frmMain::StartNewGame() noexcept {
     m_engine.StartNewGame();
-    // The focus stays where it was if that cell is still on the board.
-    Trap([&] {
-        const Grid grid = GridFor(GameSettings.TileCount);
-        FocusCell(CellInPlay(m_focusCell) ? m_focusCell
-                                          : StepToCell(0, BoardStep::First, grid.columns, grid.rows,
-                                                       [this](int k) { return CellInPlay(k); }));
-    });
+    m_board->FocusAfterDeal();
 }
 
 void frmMain::ChangeTileColor() noexcept { m_engine.ChangeTileColor(); }
 
 void frmMain::SetSoundsButtonPressed(bool pressed) {
-    if (QAction* button = ToolbarButton(QStringLiteral("Sounds"))) button->setChecked(pressed);
+    if (QAction* button = findChild<QAction*>(QStringLiteral("tlbMainSounds"))) button->setChecked(pressed);
 }
 
-void frmMain::LoadFlipFrames() noexcept {
-    Trap([&] {
-        for (int n = 1; n <= 6; ++n)
-            imgFlip[n] = LoadResPicture(GameSettings.TileColor + QStringLiteral("FLIP") + QString::number(n),
-                                        PictureKind::Bitmap);
-    });
-}
-
-void frmMain::LoadShrinkFrames() noexcept {
-    Trap([&] {
-        for (int n = 1; n <= 5; ++n)
-            imgShrink[n] = LoadResPicture(GameSettings.TileColor + QStringLiteral("SHRINK") + QString::number(n),
-                                          PictureKind::Bitmap);
-    });
-}
-
-BoardImage* frmMain::CheckedTile(int cell) const {
-    if (cell < 1 || cell > BoardCells || m_tiles[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    return m_tiles[cell];
-}
-
-BoardImage* frmMain::CheckedPicture(int cell) const {
-    if (cell < 1 || cell > BoardCells || m_pictures[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-    return m_pictures[cell];
-}
-
-void frmMain::SetTilePicture(int cell, TilePicture picture) {
-    BoardImage* tile = CheckedTile(cell);
-    const int n = static_cast<int>(picture);
-    if (picture == TilePicture::Empty) {
-        tile->SetPicture(QPixmap());
-    } else if (n >= 1 && n <= 6) {
-        tile->SetPicture(imgFlip[n]);
-    } else if (n >= 11 && n <= 15) {
-        tile->SetPicture(imgShrink[n - 10]);
-    } else {
-        throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
-    }
-}
-
-void frmMain::SetTileEnabled(int cell, bool enabled) {
-    CheckedTile(cell)->setEnabled(enabled);
-    UpdateCellName(cell);
-    if (!enabled) CellLeftPlay(cell);
-}
-
-void frmMain::SetTileVisible(int cell, bool visible) {
-    CheckedTile(cell)->setVisible(visible);
-    UpdateCellName(cell);
-}
-// Painted at once: the animations wait without running the event loop, so a
-// scheduled update would only show their last frame.
-void frmMain::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
-
-void frmMain::LoadFacePicture(int cell, const QString& resourceName) {
-    BoardImage* picture = CheckedPicture(cell);
-    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon));
-    UpdateCellName(cell);
-}
-
-void frmMain::SetFaceVisible(int cell, bool visible) {
-    BoardImage* picture = CheckedPicture(cell);
-    picture->setVisible(visible);
-    if (visible) picture->raise();
-    UpdateCellName(cell);
-}
-
-void frmMain::SetFaceEnabled(int cell, bool enabled) { CheckedPicture(cell)->setEnabled(enabled); }
-void frmMain::RedrawFace(int cell) { CheckedPicture(cell)->repaint(); }
+// The cells are the board's.
+void frmMain::LoadFlipFrames() noexcept { m_board->LoadFlipFrames(); }
+void frmMain::LoadShrinkFrames() noexcept { m_board->LoadShrinkFrames(); }
+void frmMain::SetTilePicture(int cell, TilePicture picture) { m_board->SetTilePicture(cell, picture); }
+void frmMain::SetTileEnabled(int cell, bool enabled) { m_board->SetTileEnabled(cell, enabled); }
+void frmMain::SetTileVisible(int cell, bool visible) { m_board->SetTileVisible(cell, visible); }
+void frmMain::RedrawTile(int cell) { m_board->RedrawTile(cell); }
+void frmMain::LoadFacePicture(int cell, const QString& name) { m_board->LoadFacePicture(cell, name); }
+void frmMain::SetFaceVisible(int cell, bool visible) { m_board->SetFaceVisible(cell, visible); }
+void frmMain::SetFaceEnabled(int cell, bool enabled) { m_board->SetFaceEnabled(cell, enabled); }
+void frmMain::RedrawFace(int cell) { m_board->RedrawFace(cell); }
 
 void frmMain::SetStatusPanel(int panel, const QString& text) {
     if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
@@ -590,88 +267,7 @@ void frmMain::SetEnabled(bool enabled) {
 
 bool frmMain::IsEnabled() const { return tmrGame->isActive(); }
 
-// ---------------------------------------------------------------- keyboard and assistive technology
-
-bool frmMain::CellInPlay(int k) const {
-    const Grid grid = GridFor(GameSettings.TileCount);
-    return k >= 1 && k <= grid.columns * grid.rows && k <= BoardCells && m_engine.Cell(k).TileEnabled;
-}
-
-void frmMain::CellClicked(int index) {
-    // The focus follows the mouse too, so the keys go on from the last click.
-    if (CellInPlay(index)) FocusCell(index);
-    m_engine.TileClicked(static_cast<qint16>(index));
-}
-
-void frmMain::StepFocus(int from, int key) {
-    Trap([&] {
-        BoardStep step{};
-        if (!StepForKey(key, step)) return;
-        const Grid grid = GridFor(GameSettings.TileCount);
-        const int to = StepToCell(from, step, grid.columns, grid.rows, [this](int k) { return CellInPlay(k); });
-        if (to != 0) FocusCell(to);
-    });
-}
-
-void frmMain::FocusCell(int k) {
-    m_focusCell = k;
-    if (k >= 1 && k <= BoardCells && m_tiles[k] != nullptr) {
-        m_tiles[k]->setFocus(Qt::OtherFocusReason);
-    } else if (qobject_cast<BoardImage*>(focusWidget()) != nullptr) {
-        focusWidget()->clearFocus();
-    }
-    ShowFocusFrame();
-}
-
-void frmMain::ShowFocusFrame() {
-    if (m_focusFrame == nullptr) return;
-    const int k = m_focusCell;
-    BoardImage* tile = (k >= 1 && k <= BoardCells) ? m_tiles[k] : nullptr;
-    if (tile != nullptr && tile->hasFocus() && CellInPlay(k)) {
-        m_focusFrame->Surround(tile->geometry());
-    } else {
-        m_focusFrame->Hide();
-    }
-}
-
-void frmMain::UpdateCellName(int k) {
-    if (k < 1 || k > BoardCells || m_tiles[k] == nullptr) return;
-    const Grid grid = GridFor(GameSettings.TileCount);
-    const BoardCell& cell = m_engine.Cell(k);
-    QString name;
-    QString pictureName;
-    if (k > grid.columns * grid.rows) {
-        name = QStringLiteral("Out of play");
-    } else {
-        // Only a face that shows is named (the name table is read at the first).
-        if (cell.FaceVisible && cell.TileEnabled) {
-            pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
-            if (pictureName.isEmpty()) pictureName = QStringLiteral("Picture ") + cell.Tag;
-        }
-        name = QStringLiteral("Row %1, column %2, ").arg((k - 1) % grid.rows + 1).arg((k - 1) / grid.rows + 1);
-        if (!cell.TileEnabled) {
-            name += QStringLiteral("removed");
-        } else if (cell.FaceVisible) {
-            name += QStringLiteral("face up, ") + pictureName;
-        } else {
-            name += QStringLiteral("face down");
-        }
-    }
-    // A picture is named only while it can be seen: the names of face-down
-    // tiles would give the game away.
-    const QString faceName = cell.FaceVisible && cell.TileEnabled ? pictureName : QString();
-    // Only a real change is announced to assistive technology.
-    if (m_tiles[k]->accessibleName() != name) m_tiles[k]->setAccessibleName(name);
-    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != faceName)
-        m_pictures[k]->setAccessibleName(faceName);
-}
-
-void frmMain::CellLeftPlay(int k) {
-    const Grid grid = GridFor(GameSettings.TileCount);
-    auto inPlay = [this](int cell) { return CellInPlay(cell); };
-    const int next = StepToCell(k, BoardStep::Down, grid.columns, grid.rows, inPlay);
-    if (k == m_focusCell || !CellInPlay(m_focusCell)) FocusCell(next);
-}
+// ---------------------------------------------------------------- what assistive technology is told
 
 void frmMain::Announce(const QString& text) {
     // The status bar carries the news: its name changes, and an alert asks
@@ -759,27 +355,3 @@ void frmMain::mnuHelpLicense_Click() noexcept {
 void frmMain::mnuHelpAbout_Click() noexcept {
     Trap([&] { m_about.Show(this); });
 }
-
-// ---------------------------------------------------------------- for onlookers
-
-BoardImage* frmMain::imgTile(int k) const { return (k >= 1 && k <= BoardCells) ? m_tiles[k] : nullptr; }
-BoardImage* frmMain::imgPic(int k) const { return (k >= 1 && k <= BoardCells) ? m_pictures[k] : nullptr; }
-
-const QPixmap& frmMain::FlipHolder(int n) const {
-    static const QPixmap none;
-    return (n >= 1 && n <= 6) ? imgFlip[n] : none;
-}
-
-const QPixmap& frmMain::ShrinkHolder(int n) const {
-    static const QPixmap none;
-    return (n >= 1 && n <= 5) ? imgShrink[n] : none;
-}
-
-QAction* frmMain::ToolbarButton(const QString& key) const {
-    if (tlbMain == nullptr) return nullptr;
-    for (QAction* button : tlbMain->actions())
-        if (!button->isSeparator() && button->data().toString() == key) return button;
-    return nullptr;
-}
-
-QLabel* frmMain::StatusPanel(int panel) const { return (panel >= 1 && panel <= 3) ? m_panels[panel - 1] : nullptr; }

@@ -208,7 +208,7 @@ QString PictureName(const QString& categoryPrefix, int number) {
     // The one table of picture names, which the picture generator draws from too.
     static const QHash<QString, QString> names = [] {
         QHash<QString, QString> table;
-        QFile file(QStringLiteral(":/pexora/design/pictures.tsv"));
+        QFile file(QStringLiteral(":/pexora/catalogue/pictures.tsv"));
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return table;
         QTextStream in(&file);
         in.setEncoding(QStringConverter::Utf8);

@@ -243,7 +243,6 @@ QMessageBox* ScoresWindow::MakeResetQuestion(const QString& title, const QString
 }
 
 bool ScoresWindow::ConfirmReset(const QString& title, const QString& text) {
-    if (m_form.ConfirmResetOverride) return m_form.ConfirmResetOverride(title, text);
     const std::unique_ptr<QMessageBox> box(MakeResetQuestion(title, text, this));
     return box->exec() == QMessageBox::Yes;
 }

@@ -80,10 +80,6 @@ public:
     // cleared by the activation that played the chime.
     bool blnNewHighScore = false;
 
-    // Asks the "Reset Scores" question; when empty, a message box asks it.
-    // Tests put their answer here.
-    std::function<bool(const QString& title, const QString& text)> ConfirmResetOverride;
-
     // Creates the window, loads it, and shows it modally over owner;
     // returns when it is closed.
     void Show(QWidget* owner);

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-// One line of media/design/pictures.tsv.
+// One line of media/catalogue/pictures.tsv.
 struct PictureEntry {
     QString prefix;
     int number = 0;

@@ -4,7 +4,7 @@
 //   window/...                                             icon, pointer, toolbar, trophy
 // and, with --sheet FILE, a contact sheet of all of them read back from the
 // written files. Run with QT_QPA_PLATFORM=offscreen. The output depends only
-// on this program, media/design/pictures.tsv and the installed fonts, so a
+// on this program, media/catalogue/pictures.tsv and the installed fonts, so a
 // second run rewrites nothing.
 
 #include "ImageFiles.h"
@@ -287,7 +287,7 @@ int main(int argc, char** argv) {
     if (QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf")) < 0)
         fail(QStringLiteral("Noto Color Emoji is not installed (Debian package fonts-noto-color-emoji)"));
     QString error;
-    const QList<PictureEntry> entries = ReadPictureTable(dir + QStringLiteral("/design/pictures.tsv"), &error);
+    const QList<PictureEntry> entries = ReadPictureTable(dir + QStringLiteral("/catalogue/pictures.tsv"), &error);
     if (!error.isEmpty()) fail(error);
 
     for (const char* sub : {"bitmaps", "icons", "window"}) QDir(dir).mkpath(QString::fromLatin1(sub));

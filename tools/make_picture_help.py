@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the help topics that list every tile picture by name, one topic per
-picture category, from the picture catalogue media/design/pictures.tsv and
+picture category, from the picture catalogue media/catalogue/pictures.tsv and
 the category captions of settings/OptionCatalogue.h.
 
 Run from anywhere:  python3 tools/make_picture_help.py
@@ -14,7 +14,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-CATALOGUE = ROOT / "media" / "design" / "pictures.tsv"
+CATALOGUE = ROOT / "media" / "catalogue" / "pictures.tsv"
 OPTIONS = ROOT / "settings" / "OptionCatalogue.h"
 OUT = ROOT / "Help" / "html"
 

@@ -1,4 +1,5 @@
-// A turn: what each click does in each state of the current set.
+// A turn: what each click does in each state of the current set, how the
+// tiles turn and shrink, and what the status bar and the game clock show.
 #include "EngineRig.h"
 
 #include <QtTest>
@@ -10,8 +11,12 @@ class TurnTest : public QObject {
 
     ScriptedRandom zero{0.0f};
 
-    static int Count(const EngineRig& rig, const QString& line) {
-        return static_cast<int>(rig.log.lines.count(line));
+    // The log without the status bar's lines (and without the turn and game news).
+    static QStringList Steps(const EventLog& log) {
+        QStringList out;
+        for (const QString& line : log.lines)
+            if (!line.startsWith(QLatin1String("panel")) && !line.startsWith(QLatin1String("turn")) && !line.startsWith(QLatin1String("game over"))) out.append(line);
+        return out;
     }
 
 private slots:
@@ -56,69 +61,19 @@ private slots:
         QCOMPARE(rig.engine.mintTilesUp, qint16(2));
         QVERIFY(rig.engine.Cell(1).FaceVisible && rig.engine.Cell(2).FaceVisible);
         QCOMPARE(rig.view.panels[1], QStringLiteral("Bob"));
+        QCOMPARE(rig.log.lines.filter(QStringLiteral("turn")), QStringList{"turn 2"});  // told after the status bar
+        QVERIFY(rig.log.lines.indexOf("turn 2") > rig.log.lines.indexOf("panel 1 Bob"));
         rig.log.clear();
         rig.engine.TileClicked(2);  // player 2 keeps tile 2 as the first of the set
         QCOMPARE(rig.engine.mintTile1, qint16(2));
         QCOMPARE(rig.engine.mintTile2, qint16(0));
         QCOMPARE(rig.engine.mintTilesUp, qint16(1));
         QVERIFY(rig.engine.Cell(2).FaceVisible && !rig.engine.Cell(1).FaceVisible);
-        QCOMPARE(Count(rig, "sound FLIP"), 1);
+        QCOMPARE(rig.log.lines.count(QStringLiteral("sound FLIP")), 1);
         QCOMPARE(gudtPlayers(2).lngSetsFlipped, 0);  // turning down is no set flipped
         rig.engine.TileClicked(17);                  // 2 and 17 match
         QCOMPARE(gudtPlayers(2).intMatches, qint16(1));
         QCOMPARE(rig.engine.mintPlayer, qint16(2));
-    }
-
-    void aClickElsewhereAfterAMismatchTurnsThePairDownAndTheNewTileUp() {
-        EngineRig rig(zero, {30, 2, 2});
-        rig.engine.TileClicked(1);
-        rig.engine.TileClicked(2);
-        rig.log.clear();
-        rig.engine.TileClicked(5);
-        QCOMPARE(rig.engine.mintTile1, qint16(5));
-        QCOMPARE(rig.engine.mintTilesUp, qint16(1));
-        QVERIFY(!rig.engine.Cell(1).FaceVisible && !rig.engine.Cell(2).FaceVisible);
-        QVERIFY(rig.engine.Cell(5).FaceVisible);
-        QCOMPARE(rig.engine.Cell(1).TilePic, TilePicture::Flip1);
-        QVERIFY(!rig.log.lines.contains(QStringLiteral("panel 2 Matches: 0")));  // no refresh
-        // Clicking the second tile of the shown pair makes it the first.
-        rig.engine.TileClicked(7);  // mismatch: turn back to Ann
-        rig.engine.TileClicked(7);
-        QCOMPARE(rig.engine.mintTile1, qint16(7));
-        QVERIFY(!rig.engine.Cell(5).FaceVisible);
-        QCOMPARE(rig.engine.mintPlayer, qint16(1));
-    }
-
-    void onePlayerMismatchKeepsPlayerOneAndDoesNotRefreshTwice() {
-        EngineRig rig(zero, {30, 2, 1});
-        rig.engine.TileClicked(1);
-        rig.log.clear();
-        rig.engine.TileClicked(2);
-        QCOMPARE(rig.engine.mintPlayer, qint16(1));
-        QCOMPARE(Count(rig, "panel 2 Sets Flipped: 1"), 1);  // only the completing click's refresh
-        QCOMPARE(rig.engine.mintTilesUp, qint16(2));
-    }
-
-    void matchThreeIgnoresShownTilesOfAnIncompleteTriple() {
-        EngineRig rig(zero, {30, 3, 1});
-        rig.engine.TileClicked(1);
-        rig.engine.TileClicked(11);
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 0);
-        rig.log.clear();
-        rig.engine.TileClicked(1);
-        rig.engine.TileClicked(11);
-        QVERIFY(rig.log.lines.isEmpty());
-        rig.engine.TileClicked(21);
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 1);
-        QCOMPARE(rig.engine.mintMatches, qint16(1));
-    }
-
-    void matchThreeSecondTileRefreshesTheStatusBarWithoutCounting() {
-        EngineRig rig(zero, {30, 3, 1});
-        rig.engine.TileClicked(1);
-        rig.log.clear();
-        rig.engine.TileClicked(2);
-        QCOMPARE(Count(rig, "panel 2 Sets Flipped: 0"), 1);
     }
 
     void aTripleIsJudgedOnAllThreeTags_data() {
@@ -177,15 +132,91 @@ private slots:
         QVERIFY(!rig.clock.running);
     }
 
-    void aNewGameInTheMiddleOfASetLeavesNothingFaceUp() {
-        EngineRig rig(zero, {60, 3, 1});
+    // The status bar and the clock.
+    void onePlayerShowsNameSetsAndTime() {
+        EngineRig rig(zero, {30, 2, 1});
+        QCOMPARE(rig.view.panels[1], QStringLiteral("Ann"));
+        QCOMPARE(rig.view.panels[2], QStringLiteral("Sets Flipped: 0"));
+        QCOMPARE(rig.view.panels[3], QStringLiteral("Time: 0"));
         rig.engine.TileClicked(1);
+        for (int i = 0; i < 75; ++i) rig.engine.GameClockTick();
+        QCOMPARE(rig.view.panels[3], QStringLiteral("Time: 75"));
         rig.engine.TileClicked(2);
-        rig.engine.StartNewGame();
-        QCOMPARE(rig.engine.mintTilesUp, qint16(0));
-        for (int k = 1; k <= 60; ++k) QVERIFY(!rig.engine.Cell(k).FaceVisible);
-        QVERIFY(!rig.clock.running);
+        QCOMPARE(rig.view.panels[2], QStringLiteral("Sets Flipped: 1"));
     }
+
+    void twoPlayersShowTheMatchesOfWhoeverIsToPlayAndNoTime() {
+        EngineRig rig(zero, {30, 2, 2});
+        rig.engine.TileClicked(1);
+        rig.engine.TileClicked(16);  // Ann matches
+        QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 1"));
+        QCOMPARE(rig.view.panels[3], QString());
+        rig.engine.TileClicked(2);
+        rig.engine.TileClicked(3);  // mismatch: Bob
+        QCOMPARE(rig.view.panels[1], QStringLiteral("Bob"));
+        QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 0"));
+        rig.engine.GameClockTick();  // the clock never runs, but a tick writes no time
+        QCOMPARE(rig.view.panels[3], QString());
+        rig.engine.TileClicked(4);
+        rig.engine.TileClicked(5);  // Bob misses: Ann, with one match in two sets flipped
+        QCOMPARE(rig.view.panels[1] + '|' + rig.view.panels[2], QStringLiteral("Ann|Matches: 1"));
+    }
+
+    // The flip and removal animations: frames, redraws, pauses and sounds in order.
+    void oneTileUpShowsFramesTwoToSixThenItsFaceThenTheSound() {
+        EngineRig rig(zero, {30, 2, 1});
+        rig.log.clear();
+        rig.engine.FlipTiles(7, 0, 0, 0);
+        const QStringList expected{"tile 7 Flip2", "redraw 7", "pause 0.01", "tile 7 Flip3", "redraw 7", "pause 0.01",
+                                   "tile 7 Flip4", "redraw 7", "pause 0.01", "tile 7 Flip5", "redraw 7", "pause 0.01",
+                                   "tile 7 Flip6", "redraw 7", "pause 0.01", "face 7 on", "redraw face 7", "sound FLIP"};
+        QCOMPARE(Steps(rig.log), expected);
+    }
+
+    void aMatchZapsThenShrinksThePairAwayLeavingTheThirdSlotAlone() {
+        EngineRig rig(zero, {30, 2, 1});
+        rig.engine.TileClicked(2);
+        rig.log.clear();
+        rig.engine.TileClicked(17);
+        const QStringList steps = Steps(rig.log);
+        const int zap = static_cast<int>(steps.indexOf(QStringLiteral("sound ZAP")));
+        QVERIFY(zap > 0);
+        QCOMPARE(steps[zap - 1], QStringLiteral("sound FLIP"));
+        const QStringList expected{
+            "tile 2 disabled", "tile 17 disabled", "face 2 disabled", "face 17 disabled", "pause 0.05", "face 2 off",
+            "face 17 off", "tile 2 Shrink1", "redraw 2", "tile 17 Shrink1", "redraw 17", "pause 0.01",
+            "tile 2 Shrink2", "redraw 2", "tile 17 Shrink2", "redraw 17", "pause 0.01",
+            "tile 2 Shrink3", "redraw 2", "tile 17 Shrink3", "redraw 17", "pause 0.01",
+            "tile 2 Shrink4", "redraw 2", "tile 17 Shrink4", "redraw 17", "pause 0.01",
+            "tile 2 Shrink5", "redraw 2", "tile 17 Shrink5", "redraw 17", "pause 0.01", "tile 2 Empty", "tile 17 Empty"};
+        QCOMPARE(steps.mid(zap + 1), expected);
+    }
+
+    void withSoundsOffTheFramesAndPausesAreTheSameButNothingPlays() {
+        EngineRig rig(zero, {30, 3, 1, false});
+        for (int k : {1, 11, 21}) rig.engine.TileClicked(static_cast<qint16>(k));
+        QVERIFY(rig.sound.played.isEmpty());
+        // three flips of 0.05 s and one removal of 0.10 s
+        QCOMPARE(qRound(rig.pause.total * 100), 25);
+        QCOMPARE(rig.engine.mintMatches, qint16(1));
+    }
+
+    void aColourChangeRepaintsDownAndUpTilesAndLeavesRemovedCellsEmpty() {
+        EngineRig rig(zero, {30, 2, 1});
+        rig.engine.TileClicked(1);
+        rig.engine.TileClicked(16);  // removed
+        rig.engine.TileClicked(2);   // face up
+        GameSettings.TileColor = QStringLiteral("GREEN");
+        rig.log.clear();
+        rig.engine.ChangeTileColor();
+        QCOMPARE(rig.log.lines.mid(0, 2), (QStringList{"load flip GREEN", "load shrink GREEN"}));
+        QVERIFY(rig.log.lines.contains(QStringLiteral("tile 2 Flip6")));
+        QVERIFY(rig.log.lines.contains(QStringLiteral("tile 3 Flip1")));
+        QVERIFY(!rig.log.lines.filter(QRegularExpression("^tile (1|16) ")).size());
+        QVERIFY(!rig.log.lines.filter(QRegularExpression("^tile (3[1-9]|[45][0-9]|60) ")).size());
+        QCOMPARE(rig.engine.mintTilesUp, qint16(1));  // the game goes on
+    }
+
 };
 
 QTEST_GUILESS_MAIN(TurnTest)

@@ -56,11 +56,7 @@ public:
         panels[static_cast<std::size_t>(panel)] = text;
         m_log.add(QStringLiteral("panel %1 %2").arg(panel).arg(text));
     }
-    void ShowNewHighScore() override {
-        ++highScoreShown;
-        m_log.add(QStringLiteral("high scores"));
-        if (onHighScore) onHighScore();
-    }
+    void ShowNewHighScore() override { ++highScoreShown; m_log.add(QStringLiteral("high scores")); if (onHighScore) onHighScore(); }
     void ShowGameOverMessage(const QString& text) override { gameOverTexts.append(text); }
     void TurnChanged(int player) override { m_log.add(QStringLiteral("turn %1").arg(player)); }
     void GameOver(const QString& summary) override { m_log.add(QStringLiteral("game over ") + summary); }
@@ -68,12 +64,9 @@ public:
 private:
     static QString Text(TilePicture p) {
         const int v = static_cast<int>(p);
-        if (v == 0) return QStringLiteral("Empty");
-        return v <= 6 ? QStringLiteral("Flip%1").arg(v) : QStringLiteral("Shrink%1").arg(v - 10);
+        return v == 0 ? QStringLiteral("Empty") : v <= 6 ? QStringLiteral("Flip%1").arg(v) : QStringLiteral("Shrink%1").arg(v - 10);
     }
-    void detail(const QString& line) {
-        if (logDetail) m_log.add(line);
-    }
+    void detail(const QString& line) { if (logDetail) m_log.add(line); }
     EventLog& m_log;
     const GameSettingsRecord& m_settings;
 };
@@ -81,10 +74,7 @@ private:
 struct FakeGameClock : IGameClock {
     bool running = false;
     int starts = 0;  // transitions from stopped to running
-    void SetEnabled(bool enabled) override {
-        if (enabled && !running) ++starts;
-        running = enabled;
-    }
+    void SetEnabled(bool enabled) override { starts += enabled && !running; running = enabled; }
     bool IsEnabled() const override { return running; }
 };
 
@@ -116,12 +106,7 @@ struct RecordingSound : ISoundPlayer {
 // repeats from run to run. Reseeding changes nothing.
 struct ScriptedRandom : IRandomSource {
     explicit ScriptedRandom(float constant = 0.0f) : value(constant) {}
-    static ScriptedRandom Seeded(unsigned seed) {
-        ScriptedRandom r;
-        r.seeded = true;
-        r.generator.seed(seed);
-        return r;
-    }
+    static ScriptedRandom Seeded(unsigned seed) { ScriptedRandom r; r.seeded = true; r.generator.seed(seed); return r; }
     float value = 0.0f;
     bool seeded = false;
     std::mt19937 generator;

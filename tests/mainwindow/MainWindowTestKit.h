@@ -5,10 +5,12 @@
 #include "ScoreBook.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
-#include "Twips.h"
+#include "BoardImage.h"
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QPointer>
 #include <QStringList>
@@ -83,8 +85,23 @@ private:
     QTimer m_timer;
 };
 
-// A place given in twips, as it lies on screen.
-inline QPoint TwipsPx(int left, int top) { return {TwipsToPixels(left), TwipsToPixels(top)}; }
+// The window's parts, found by their object names as any onlooker would.
+template <class T = QWidget>
+T* Named(const QWidget& w, const QString& name) {
+    T* found = w.findChild<T*>(name);
+    if (found == nullptr) QTest::qFail(qPrintable(QStringLiteral("no part named ") + name), __FILE__, __LINE__);
+    return found;
+}
+inline QAction* Item(const QWidget& w, const QString& name) { return Named<QAction>(w, name); }
+inline QAction* Option(const QWidget& w, int i) { return w.findChildren<QAction*>(QStringLiteral("mnuOption")).value(i); }
+inline BoardImage* Tile(const QWidget& w, int k) { return Named<BoardImage>(w, QStringLiteral("imgTile%1").arg(k)); }
+inline BoardImage* Pic(const QWidget& w, int k) { return Named<BoardImage>(w, QStringLiteral("imgPic%1").arg(k)); }
+inline QLabel* Panel(const QWidget& w, int n) { return Named<QLabel>(w, QStringLiteral("stbMainPanel%1").arg(n)); }
+// The cell whose tile holds the keyboard focus; 0 for none.
+inline int FocusedCell(const QWidget&) {
+    auto* tile = qobject_cast<BoardImage*>(QApplication::focusWidget());
+    return tile != nullptr && tile->ImageKind() == BoardImage::Kind::Tile ? tile->Index() : 0;
+}
 
 // What assistive technology reads as an object's name.
 inline QString AccessibleName(QObject* object) {

@@ -1,87 +1,68 @@
-// The main window on screen: where the cells lie, which frame each shows,
-// what start-up and closing do and in which order, the clock, and whole games
-// clicked through the real widgets.
+// The main window through its widgets: start-up and closing and their
+// order, the menus and toolbar and the dialogs they open, the keyboard and
+// what assistive technology is told, and whole games clicked through.
 
 // Clicks go through the window, so they reach whichever image lies on top.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
+#include "BoardFocus.h"
 #include "BoardImage.h"
 #include "GameSettings.h"
 #include "MainWindowTestKit.h"
-#include "Resources.h"
 #include "ScoreTables.h"
+#include "frmOptions.h"
 
 #include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QScreen>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
+#include <QTabWidget>
 #include <QToolBar>
 
 namespace {
 
-// Which frame a tile body shows, by the holder its picture was copied from.
-QString FrameOf(const frmMain& w, int k) {
-    const QPixmap& shown = w.imgTile(k)->Picture();
-    if (shown.isNull()) return QStringLiteral("empty");
-    for (int n = 1; n <= 6; ++n)
-        if (shown.cacheKey() == w.FlipHolder(n).cacheKey()) return QStringLiteral("F%1").arg(n);
-    for (int n = 1; n <= 5; ++n)
-        if (shown.cacheKey() == w.ShrinkHolder(n).cacheKey()) return QStringLiteral("S%1").arg(n);
-    return QStringLiteral("?");
-}
-
-bool SamePicture(const QPixmap& a, const QPixmap& b) {
-    return !a.isNull() && !b.isNull() && a.toImage().convertToFormat(QImage::Format_ARGB32) ==
-                                             b.toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-QPixmap Bitmap(const QString& name) { return LoadResPicture(name, PictureKind::Bitmap); }
-
 // The middle of the tile: under the picture when the tile is face up.
-void ClickCell(frmMain& w, int k) { QTest::mouseClick(w.imgTile(k), Qt::LeftButton); }
+void ClickCell(frmMain& w, int k) { QTest::mouseClick(Tile(w, k), Qt::LeftButton); }
 
-// Records the frame a tile shows each time it is painted.
-class PaintLog : public QObject {
-public:
-    PaintLog(const frmMain& w, int k) : m_window(w), m_cell(k) { w.imgTile(k)->installEventFilter(this); }
-    QStringList frames;
-    // The frames in the order they reached the screen, repeats folded.
-    QStringList distinct() const {
-        QStringList out;
-        for (const QString& f : frames)
-            if (out.isEmpty() || out.last() != f) out.append(f);
-        return out;
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) frames.append(FrameOf(m_window, m_cell));
-        return false;
-    }
-
-private:
-    const frmMain& m_window;
-    int m_cell;
-};
-
-// Sleeps without running the event loop, as the real pause does, but ten
-// times as long, so that clock ticks fall due during an animation.
-class SlowPause final : public IPauseClock {
-public:
-    void Pause(double seconds) override { QThread::msleep(static_cast<unsigned long>(seconds * 10000)); }
-};
-
-// Posts a click on a widget, as input given during an animation waits in the queue.
-void PostClick(QWidget* target) {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0), global = target->mapToGlobal(at);
-    for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton}, {QEvent::MouseButtonRelease, Qt::NoButton}})
-        QCoreApplication::postEvent(target, new QMouseEvent(type, at, global, Qt::LeftButton, buttons, Qt::NoModifier));
+// Items as captions, "-" for a separator.
+QStringList Captions(const QList<QAction*>& items) {
+    QStringList out;
+    for (const QAction* item : items) out.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    return out;
 }
+
+// The item a command runs from: "Options N" is the Options menu's item N,
+// "Game" and "Help" the dialog items of those menus; anything else a toolbar key.
+QAction* Command(const frmMain& w, const QString& command) {
+    if (command.startsWith(QLatin1String("Options "))) return Option(w, command.mid(8).toInt());
+    if (command == QLatin1String("Game")) return Item(w, "mnuGameHighScores");
+    if (command == QLatin1String("Help")) return Item(w, "mnuHelpAbout");
+    return Item(w, QStringLiteral("tlbMain") + command);
+}
+
+// With a generator that always draws 0, the small board at match 2 pairs
+// cell k with cell k + 15 (k = 1..15), and no two of cells 1..15 match.
+void Press(frmMain& w, Qt::Key key) {
+    QTest::keyClick(w.focusWidget() != nullptr ? w.focusWidget() : static_cast<QWidget*>(&w), key);
+}
+
+// Moves the focus down the columns until it reaches cell k.
+bool WalkTo(frmMain& w, int k) {
+    for (int n = 0; n < 61 && FocusedCell(w) != k; ++n) Press(w, Qt::Key_Down);
+    return FocusedCell(w) == k;
+}
+
+void ClickWithKey(frmMain& w, int k, Qt::Key key = Qt::Key_Space) {
+    Tile(w, k)->setFocus();
+    QTest::keyClick(Tile(w, k), key);
+}
+
+bool InPlay(frmMain& w, int k) { return k >= 1 && k <= GameSettings.TileCount && w.Engine().Cell(k).TileEnabled; }
+
 
 }  // namespace
 
@@ -89,274 +70,6 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-
-    void boardAndWindowSitInTwipsWithEachBarShownOrHidden_data() {
-        QTest::addColumn<int>("tileCount");
-        QTest::addColumn<bool>("toolbar");
-        QTest::addColumn<bool>("statusBar");
-        for (int count : {30, 60})
-            for (bool toolbar : {true, false})
-                for (bool status : {true, false})
-                    QTest::addRow("%d tiles, toolbar %s, status bar %s", count, toolbar ? "shown" : "hidden",
-                                  status ? "shown" : "hidden")
-                        << count << toolbar << status;
-    }
-
-    void boardAndWindowSitInTwipsWithEachBarShownOrHidden() {
-        QFETCH(int, tileCount);
-        QFETCH(bool, toolbar);
-        QFETCH(bool, statusBar);
-        // The board's edge cases, in twips from the client area's top-left, with the toolbar shown.
-        static const struct { int count, cell; bool picture; int left, top; } edges[] = {
-            {30, 1, false, 100, 500},  {30, 5, false, 100, 4500},  {30, 6, false, 1100, 500},
-            {30, 30, false, 5100, 4500}, {30, 1, true, 360, 680},   {60, 1, false, 100, 500},
-            {60, 6, false, 100, 5500}, {60, 7, false, 1100, 500},  {60, 60, false, 9100, 5500},
-            {60, 60, true, 9360, 5680}};
-
-        MainWindowHarness h;
-        frmMain& w = h.open({{"Tile Count", tileCount == 30 ? "30" : "60"}});
-        const int fullHeight = w.height(), toolbarHeight = w.tlbMain->height(), statusHeight = w.stbMain->height();
-        QVERIFY(toolbarHeight <= TwipsToPixels(400));
-        QVERIFY(w.tlbMain->geometry().bottom() < w.imgTile(1)->y());
-        if (!toolbar) w.mnuViewToolbar->trigger();
-        if (!statusBar) w.mnuViewStatusBar->trigger();
-        QApplication::processEvents();
-
-        // Each toggle ticks its item, shows or hides its bar, and changes the height by that bar's.
-        QCOMPARE((QList<bool>{w.mnuViewToolbar->isChecked(), w.tlbMain->isVisible(), w.mnuViewStatusBar->isChecked(),
-                              w.stbMain->isVisible()}),
-                 (QList<bool>{toolbar, toolbar, statusBar, statusBar}));
-        QCOMPARE(w.height(), fullHeight - (toolbar ? 0 : toolbarHeight) - (statusBar ? 0 : statusHeight));
-
-        // The board lifts by the toolbar band when the toolbar is hidden, and only then.
-        for (const auto& e : edges) {
-            if (e.count != tileCount) continue;
-            QWidget* image = e.picture ? static_cast<QWidget*>(w.imgPic(e.cell)) : w.imgTile(e.cell);
-            QCOMPARE(image->pos(), TwipsPx(e.left, e.top - (toolbar ? 0 : 400)));
-        }
-        // Measured from right under the menu bar; 100 twips round the board; nothing more in the window.
-        const QWidget* client = w.ClientArea();
-        const QRect lastTile = w.imgTile(tileCount)->geometry();
-        QCOMPARE(client->mapTo(&w, QPoint(0, 0)).y(), w.menuBar()->geometry().bottom() + 1);
-        QCOMPARE(client->width(), lastTile.right() + 1 + TwipsToPixels(100));
-        QCOMPARE(client->height(), lastTile.bottom() + 1 + TwipsToPixels(100));
-        QCOMPARE(w.width(), client->width());
-        QCOMPARE(w.height(), w.menuBar()->height() + client->height() + (statusBar ? statusHeight : 0));
-        if (statusBar) QCOMPARE(w.stbMain->geometry().top(), client->mapTo(&w, QPoint(0, client->height())).y());
-
-        // Every picture lies in front of its tile body, also after the re-layouts.
-        const QObjectList order = client->children();
-        for (int k = 1; k <= tileCount; ++k)
-            QVERIFY2(order.indexOf(w.imgPic(k)) > order.indexOf(w.imgTile(k)), qPrintable(QString::number(k)));
-
-        if (!toolbar) w.mnuViewToolbar->trigger();
-        if (!statusBar) w.mnuViewStatusBar->trigger();
-        QCOMPARE(w.height(), fullHeight);
-        QCOMPARE(w.imgTile(1)->pos(), TwipsPx(100, 500));
-        QCOMPARE(h.errors.count(), 0);
-    }
-
-    void boardSizeChangeWithBarsHiddenFitsTheWindowToTheNewBoard() {
-        MainWindowHarness h;
-        frmMain& w = h.open({{"Tile Count", "30"}, {"Player Count", "1"}});
-        auto newBoard = [&](int count) {  // as the options dialog applies a new board size
-            GameSettings.TileCount = qint16(count);
-            w.StartNewGame();
-            w.SetBoardSize();
-            QApplication::processEvents();
-        };
-        w.mnuViewToolbar->trigger();
-        w.mnuViewStatusBar->trigger();
-        newBoard(60);
-        QCOMPARE(w.imgTile(60)->pos(), TwipsPx(9100, 5100));
-        QCOMPARE(w.ClientArea()->height(), w.imgTile(60)->geometry().bottom() + 1 + TwipsToPixels(100));
-        QCOMPARE(w.height(), w.menuBar()->height() + w.ClientArea()->height());
-
-        // The hidden status bar's panels are still written.
-        w.Engine().TileClicked(1);
-        w.Engine().TileClicked(2);
-        QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("Sets Flipped: 1"));
-
-        // Showing a bar again makes the window taller by exactly that bar.
-        const int before = w.height();
-        w.mnuViewStatusBar->trigger();
-        QCOMPARE(w.height(), before + w.stbMain->height());
-        QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("Sets Flipped: 1"));
-        w.mnuViewToolbar->trigger();
-        QCOMPARE(w.height(), before + w.stbMain->height() + w.tlbMain->height());
-        QCOMPARE(w.imgTile(60)->pos(), TwipsPx(9100, 5500));
-
-        // Back to the small board: the window shrinks to it and cells 31..60 leave the board.
-        newBoard(30);
-        QCOMPARE(w.ClientArea()->width(), w.imgTile(30)->geometry().right() + 1 + TwipsToPixels(100));
-        for (int k = 31; k <= 60; ++k) QVERIFY(!w.imgTile(k)->isVisible() && !w.imgTile(k)->isEnabled());
-
-        // The bars' state is not stored: closed with both hidden, the next start shows both.
-        w.mnuViewToolbar->trigger();
-        w.mnuViewStatusBar->trigger();
-        w.close();
-        frmMain& again = h.open();
-        QVERIFY(again.mnuViewToolbar->isChecked() && again.tlbMain->isVisible());
-        QVERIFY(again.mnuViewStatusBar->isChecked() && again.stbMain->isVisible());
-        QCOMPARE(again.imgTile(1)->pos(), TwipsPx(100, 500));
-    }
-
-    void tilesShowTheFrameOfTheirStateAlsoAfterAColourChange() {
-        MainWindowHarness h;
-        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}});
-        // The holders carry the colour's frames.
-        for (int n = 1; n <= 6; ++n) {
-            QVERIFY(SamePicture(w.FlipHolder(n), Bitmap(QStringLiteral("BLUEFLIP%1").arg(n))));
-            if (n <= 5) QVERIFY(SamePicture(w.ShrinkHolder(n), Bitmap(QStringLiteral("BLUESHRINK%1").arg(n))));
-        }
-        // Face down after the deal; beyond the small board nothing.
-        for (int k = 1; k <= 60; ++k) {
-            QCOMPARE(w.imgTile(k)->isVisible(), k <= 30);
-            QCOMPARE(w.imgTile(k)->isEnabled(), k <= 30);
-            QVERIFY(!w.imgPic(k)->isVisible());
-            if (k <= 30) QCOMPARE(FrameOf(w, k), QStringLiteral("F1"));
-        }
-        // Face up: the turned-over tile with its picture (cell 2 holds picture 30) in front.
-        ClickCell(w, 2);
-        QCOMPARE(FrameOf(w, 2), QStringLiteral("F6"));
-        QVERIFY(w.imgPic(2)->isVisible());
-        QVERIFY(SamePicture(w.imgPic(2)->Picture(), LoadResPicture(QStringLiteral("ANIMAL30"), PictureKind::Icon)));
-        // Removed: empty, disabled, no picture; the cell stays where it was.
-        ClickCell(w, 17);
-        for (int k : {2, 17}) {
-            QCOMPARE(FrameOf(w, k), QStringLiteral("empty"));
-            QVERIFY(w.imgTile(k)->isVisible());
-            QVERIFY(!w.imgTile(k)->isEnabled() && !w.imgPic(k)->isEnabled() && !w.imgPic(k)->isVisible());
-        }
-
-        // A colour change: face-down tiles take the new back, the face-up pair the
-        // new face ground under the same pictures, removed cells stay empty.
-        ClickCell(w, 3);
-        ClickCell(w, 4);  // a mismatch: both stay face up
-        const qint64 picture3 = w.imgPic(3)->Picture().cacheKey();
-        GameSettings.TileColor = QStringLiteral("RED");
-        w.ChangeTileColor();
-        const QPixmap redBack = Bitmap(QStringLiteral("REDFLIP1")), redUp = Bitmap(QStringLiteral("REDFLIP6"));
-        for (int k = 1; k <= 30; ++k) {
-            const QByteArray at = QByteArray::number(k);
-            if (k == 2 || k == 17) {
-                QCOMPARE(FrameOf(w, k), QStringLiteral("empty"));
-                QVERIFY2(!w.imgPic(k)->isVisible(), at);
-            } else {
-                QVERIFY2(SamePicture(w.imgTile(k)->Picture(), k == 3 || k == 4 ? redUp : redBack), at);
-                QCOMPARE(w.imgPic(k)->isVisible(), k == 3 || k == 4);
-            }
-        }
-        QCOMPARE(w.imgPic(3)->Picture().cacheKey(), picture3);
-        for (int k = 31; k <= 60; ++k) QVERIFY(w.imgTile(k)->Picture().isNull() && !w.imgTile(k)->isVisible());
-        // The next deal keeps the new colour.
-        w.StartNewGame();
-        QVERIFY(SamePicture(w.imgTile(1)->Picture(), redBack));
-        QCOMPARE(h.errors.count(), 0);
-    }
-
-    void everyFlipAndShrinkFrameReachesTheScreen() {
-        MainWindowHarness h;
-        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}});
-        QApplication::processEvents();
-        const QStringList up{"F2", "F3", "F4", "F5", "F6"}, shrink{"S1", "S2", "S3", "S4", "S5"};
-
-        PaintLog first(w, 1);
-        ClickCell(w, 1);
-        QCOMPARE(first.distinct().mid(0, 5), up);
-
-        PaintLog removed(w, 1);
-        PaintLog partner(w, 16);
-        ClickCell(w, 16);
-        QApplication::processEvents();
-        QCOMPARE(partner.distinct().mid(0, 5), up);
-        QCOMPARE(removed.distinct().mid(0, 5), shrink);
-        QCOMPARE(partner.distinct().mid(5, 5), shrink);
-
-        // Turning a mismatched pair down shows the flip frames backwards.
-        ClickCell(w, 2);
-        ClickCell(w, 3);
-        PaintLog down(w, 3);
-        ClickCell(w, 2);  // 2 stays up as the first of the next set; 3 turns down
-        QCOMPARE(down.distinct().mid(0, 5), (QStringList{"F5", "F4", "F3", "F2", "F1"}));
-    }
-
-    void clicksDuringAnAnimationAreTakenAfterItAgainstItsResult() {
-        MainWindowHarness h;
-        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Sounds", "True"}});
-        QApplication::processEvents();
-        h.sound.played.clear();
-
-        // While tile 1 turns up, the player clicks its partner and then tile 1 itself;
-        // the clicks wait in the queue until the animation and its sound are over.
-        bool posted = false;
-        h.sound.onPlay = [&](const QString& name) {
-            if (name == QLatin1String("FLIP") && !posted) {
-                posted = true;
-                PostClick(w.imgTile(16));
-                PostClick(w.imgPic(1));
-            }
-        };
-        w.Engine().TileClicked(1);  // as the click on tile 1 does, without running the queue after it
-        QCOMPARE(w.Engine().mintTilesUp, qint16(1));
-        QCOMPARE(w.Engine().mintMatches, qint16(0));
-
-        QApplication::processEvents();
-        // The partner completed the pair; the click on the removed tile 1 did nothing.
-        QCOMPARE(w.Engine().mintMatches, qint16(1));
-        QCOMPARE(w.Engine().mintTilesUp, qint16(0));
-        QCOMPARE(h.sound.played, (QStringList{"FLIP", "FLIP", "ZAP"}));
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 1);
-
-        // A click on the place of a removed cell, where its picture was, does nothing.
-        ClickCell(w, 16);
-        QTest::mouseClick(w.ClientArea(), Qt::LeftButton, {}, w.imgPic(16)->geometry().center());
-        QCOMPARE(w.Engine().mintTilesUp, qint16(0));
-        QCOMPARE(h.sound.played.size(), 3);
-    }
-
-    void startPlaysOnceAfterTheFirstPaintAndNeverIfSoundsWereOff_data() {
-        QTest::addColumn<bool>("sounds");
-        QTest::newRow("sounds on") << true;
-        QTest::newRow("sounds off") << false;
-    }
-    void startPlaysOnceAfterTheFirstPaintAndNeverIfSoundsWereOff() {
-        QFETCH(bool, sounds);
-        MainWindowHarness h;
-        StoreOption("Sounds", sounds ? QStringLiteral("True") : QStringLiteral("False"));
-        frmMain& w = h.make();
-        QVERIFY(h.sound.played.isEmpty());  // loading plays nothing
-        PaintLog painted(w, 1);
-        qsizetype paintsAtStart = -1;
-        h.sound.onPlay = [&](const QString& name) {
-            if (name == QLatin1String("START")) paintsAtStart = painted.frames.size();
-        };
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(w.ActivatedOnce());
-        QCOMPARE(h.sound.played, sounds ? QStringList{"START"} : QStringList());
-        if (sounds) QVERIFY(paintsAtStart > 0);
-
-        // A fixed, centred, light grey window titled "Pexora", with the program icon.
-        QCOMPARE(w.windowTitle(), QStringLiteral("Pexora"));
-        QVERIFY(w.minimumSize() == w.maximumSize() && !w.windowIcon().isNull());
-        QCOMPARE(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-                 Qt::WindowMinimizeButtonHint);
-        QCOMPARE(w.ClientArea()->palette().color(QPalette::Window), QColor(192, 192, 192));
-        const QPoint offCentre = w.frameGeometry().center() - w.screen()->geometry().center();
-        QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
-
-        // Later activations play no START, even with the sounds switched on since.
-        if (!sounds) w.ToolbarButton(QStringLiteral("Sounds"))->trigger();
-        QVERIFY(gblnPlaySound);
-        QDialog dialog(&w);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.close();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(h.sound.played.count(QStringLiteral("START")), sounds ? 1 : 0);
-    }
 
     void closingSavesSettingsThenPlaysShutdownThenUnloadsTheOthers_data() {
         QTest::addColumn<QString>("way");
@@ -391,7 +104,7 @@ private slots:
         if (way == QLatin1String("close box"))
             w.close();
         else
-            (way == QLatin1String("menu") ? w.mnuGameExit : w.ToolbarButton(QStringLiteral("Exit")))->trigger();
+            (way == QLatin1String("menu") ? Item(w, "mnuGameExit") : Item(w, "tlbMainExit"))->trigger();
 
         QVERIFY(!w.isVisible());
         QCOMPARE(StoredOption("Tile Color"), QStringLiteral("GREEN"));
@@ -409,42 +122,6 @@ private slots:
         QCOMPARE(h.sound.played.count(QStringLiteral("SHUTDOWN")), sounds ? 1 : 0);
     }
 
-    void clockIsNotRestartedWhenRunningAndTakesADueTickOnceAfterAnAnimation() {
-        ScopedStore store;
-        ErrorRecorder errors;
-        StoreOption("Tile Count", QStringLiteral("30"));
-        StoreOption("Player Count", QStringLiteral("1"));
-        StoreOption("Sounds", QStringLiteral("False"));
-        RecordingSound sound;
-        SlowPause pause;  // a flip now takes at least half a second
-        ScriptedRandom random;
-        StoreScoreBook book;
-        frmMain w(sound, pause, random, book);
-        QCOMPARE(w.tmrGame->interval(), 1000);
-        QCOMPARE(w.tmrGame->timerType(), Qt::PreciseTimer);
-        QVERIFY(!w.IsEnabled());
-
-        w.SetEnabled(true);
-        QTest::qWait(60);
-        w.SetEnabled(true);
-        QVERIFY(w.tmrGame->remainingTime() <= 960);  // a restart would have put the whole second back
-        QVERIFY(w.IsEnabled());
-        w.SetEnabled(false);
-        QVERIFY(!w.tmrGame->isActive());
-
-        w.tmrGame->setInterval(200);  // so at least two ticks fall due during one flip
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.Engine().TileClicked(1);  // starts the clock, then flips without handling events
-        QVERIFY(w.IsEnabled());
-        QCOMPARE(w.Engine().mlngSeconds, 0);
-        QApplication::processEvents();
-        QCOMPARE(w.Engine().mlngSeconds, 1);
-        QCOMPARE(w.StatusPanel(3)->text(), QStringLiteral("Time: 1"));
-        w.close();
-        QCOMPARE(errors.count(), 0);
-    }
-
     void onePlayerGameClickedThroughEndsInTheHighScoreTables() {
         const QString name = QStringLiteral("<b>Bob</b> & Jo");
         MainWindowHarness h;
@@ -456,16 +133,14 @@ private slots:
         connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
 
         // The name is shown and read as plain text.
-        QCOMPARE(w.StatusPanel(1)->text(), name);
-        QCOMPARE(w.StatusPanel(1)->textFormat(), Qt::PlainText);
-        QCOMPARE(AccessibleName(w.StatusPanel(1)), QStringLiteral("Player: ") + name);
-        QCOMPARE(w.StatusPanel(2)->text(), QStringLiteral("Sets Flipped: 0"));
-        QCOMPARE(w.StatusPanel(3)->text(), QStringLiteral("Time: 0"));
+        QCOMPARE(Panel(w, 1)->text(), name);
+        QCOMPARE(Panel(w, 1)->textFormat(), Qt::PlainText);
+        QCOMPARE(AccessibleName(Panel(w, 1)), QStringLiteral("Player: ") + name);
 
-        bool flagWhenShown = false;
+        bool scoresShown = false;
         QStringList saidWhenShown;
         ModalWatcher closeScores([&](QWidget* modal) {
-            flagWhenShown = modal == w.Scores().Window() && w.Scores().blnNewHighScore;
+            scoresShown = modal == w.Scores().Window();
             saidWhenShown = said;
             modal->close();
         });
@@ -475,24 +150,17 @@ private slots:
             if (k == 1) QVERIFY(w.IsEnabled());  // the clock runs from the first click
         }
         QTRY_COMPARE(closeScores.seen, 1);
-        QVERIFY(flagWhenShown);
+        QVERIFY(scoresShown);
         const QString seconds = QString::number(w.Engine().mlngSeconds);
         QCOMPARE(saidWhenShown, QStringList{"Game over. Sets Flipped: 15, Time: " + seconds + "."});
 
         // The board is clear, the clock stopped and the results are in the store.
         QCOMPARE(w.Engine().mintMatches, qint16(15));
         QVERIFY(!w.IsEnabled());
-        for (int k = 1; k <= 30; ++k) QVERIFY(w.imgTile(k)->Picture().isNull() && !w.imgTile(k)->isEnabled());
-        QCOMPARE(AccessibleName(w.StatusPanel(2)), QStringLiteral("Sets Flipped: 15"));
-        QCOMPARE(h.sound.played.count(QStringLiteral("FLIP")), 30);
-        QCOMPARE(h.sound.played.count(QStringLiteral("ZAP")), 15);
+        QCOMPARE(AccessibleName(Panel(w, 2)), QStringLiteral("Sets Flipped: 15"));
         const ScoreRow sets = ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1);
         const ScoreRow time = ReadScoreRow(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 1);
-        QCOMPARE(sets.Name, name);
-        QCOMPARE(sets.Score, QStringLiteral("15"));
-        QCOMPARE(time.Name, name);
-        QCOMPARE(time.Score, seconds);
-        QCOMPARE(ReadScoreRow(ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1).Name, QString());
+        QCOMPARE(sets.Name + '|' + sets.Score + '|' + time.Name + '|' + time.Score, name + "|15|" + name + '|' + seconds);
         QCOMPARE(h.errors.count(), 0);
     }
 
@@ -514,10 +182,10 @@ private slots:
         // Ann misses, the turn passes and is announced, and Bo clears the board.
         ClickCell(w, 1);
         ClickCell(w, 2);
-        QCOMPARE(w.StatusPanel(1)->text(), QStringLiteral("<i>Bo</i>"));
-        QCOMPARE(w.StatusPanel(3)->text(), QString());
+        QCOMPARE(Panel(w, 1)->text(), QStringLiteral("<i>Bo</i>"));
+        QCOMPARE(Panel(w, 3)->text(), QString());
         QCOMPARE(said, QStringList{"<i>Bo</i> to play"});
-        QCOMPARE(AccessibleName(w.stbMain), QStringLiteral("<i>Bo</i> to play"));  // the latest news, for whoever asks
+        QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play"));  // the latest news, for whoever asks
         for (int k = 1; k <= 15; ++k) {
             ClickCell(w, k);
             ClickCell(w, k + 15);
@@ -532,6 +200,200 @@ private slots:
         // A new game gives the turn back to Ann, and says so.
         w.StartNewGame();
         QCOMPARE(said.last(), QStringLiteral("Ann to play"));
+    }
+
+    void menusAndToolbarCarryTheirCaptionsKeysAndTips() {
+        MainWindowHarness h;
+        frmMain& w = h.make();
+        QCOMPARE(Captions(w.menuBar()->actions()), (QStringList{"&Game", "&Options", "&View", "&Help"}));
+        QCOMPARE(Captions(Named<QMenu>(w, "mnuGame")->actions()), (QStringList{"&New", "-", "&High Scores...", "-", "E&xit"}));
+        QCOMPARE(Captions(Named<QMenu>(w, "mnuOptions")->actions()),
+                 (QStringList{"&Boards", "&Colors", "&Images", "&Levels", "&Players", "&Sounds"}));
+        QCOMPARE(Captions(Named<QMenu>(w, "mnuView")->actions()), (QStringList{"&Status Bar", "&Toolbar"}));
+        QCOMPARE(Captions(Named<QMenu>(w, "mnuHelp")->actions()),
+                 (QStringList{"&Contents", "&Index", "&License Agreement", "-", "&About Pexora..."}));
+        QCOMPARE(Item(w, "mnuGameNew")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(Item(w, "mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
+        for (QAction* toggle : {Item(w, "mnuViewStatusBar"), Item(w, "mnuViewToolbar")}) QVERIFY(toggle->isCheckable() && toggle->isChecked());
+
+        // Twelve positions: keys and tooltips, pictures without captions, only "Sounds" a
+        // check button; a screen reader reads each button by its tooltip.
+        const QStringList keys{"New", "Scores", "", "Boards", "Colors", "Images",
+                               "Levels", "Players", "Sounds", "", "About", "Exit"};
+        const QStringList tips{"Start New Game", "Display High Scores", "", "Change Board Size",
+                               "Change Tile Color", "Change Image Category", "Change Level of Difficulty",
+                               "Change Players", "Toggle Sounds", "", "Display Program Information", "Exit Game"};
+        const QList<QAction*> buttons = Named<QToolBar>(w, "tlbMain")->actions();
+        QCOMPARE(buttons.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            QAction* button = buttons[i];
+            QCOMPARE(button->isSeparator(), keys[i].isEmpty());
+            if (keys[i].isEmpty()) continue;
+            QCOMPARE(button->data().toString(), keys[i]);
+            QCOMPARE(button->toolTip(), tips[i]);
+            QVERIFY(button->text().isEmpty() && !button->icon().isNull());
+            QCOMPARE(button->isCheckable(), keys[i] == QLatin1String("Sounds"));
+            QCOMPARE(AccessibleName(Named<QToolBar>(w, "tlbMain")->widgetForAction(button)), tips[i]);
+        }
+        QCOMPARE(Named<QToolBar>(w, "tlbMain")->iconSize(), QSize(16, 15));
+    }
+
+    void commandsOpenTheirDialogModallyOverTheWindow_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("tab");
+        const QStringList tabs{"Boards", "Colors", "Images", "Levels", "Players", "Sounds"};
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("Options > %s", qPrintable(tabs[i])) << QStringLiteral("Options %1").arg(i) << "options" << i;
+        for (int i = 0; i < 5; ++i) QTest::addRow("toolbar %s", qPrintable(tabs[i])) << tabs[i] << "options" << i;
+        QTest::newRow("Game > High Scores...") << "Game" << "scores" << -1;
+        QTest::newRow("toolbar Scores") << "Scores" << "scores" << -1;
+        QTest::newRow("Help > About Pexora...") << "Help" << "about" << -1;
+        QTest::newRow("toolbar About") << "About" << "about" << -1;
+    }
+
+    void commandsOpenTheirDialogModallyOverTheWindow() {
+        QFETCH(QString, command);
+        QFETCH(QString, dialog);
+        QFETCH(int, tab);
+        MainWindowHarness h;
+        frmMain& w = h.open();
+
+        bool expected = false;
+        int shownTab = -1;
+        QWidget* owner = nullptr;
+        ModalWatcher watcher([&](QWidget* modal) {
+            if (dialog == QLatin1String("options"))
+                expected = qobject_cast<frmOptions*>(modal) != nullptr;
+            else
+                expected = modal == (dialog == QLatin1String("scores") ? static_cast<QWidget*>(w.Scores().Window())
+                                                                       : static_cast<QWidget*>(w.About().Window()));
+            owner = modal->parentWidget();
+            if (auto* tabs = modal->findChild<QTabWidget*>()) shownTab = tabs->currentIndex();
+            modal->close();
+        });
+        Command(w, command)->trigger();
+        QCOMPARE(watcher.seen, 1);
+        QVERIFY(expected);
+        QCOMPARE(owner, static_cast<QWidget*>(&w));
+        QVERIFY(w.isVisible());
+        if (tab >= 0) QCOMPARE(shownTab, tab);
+        // The options dialog is created at each opening and gone at each closing.
+        QVERIFY(w.findChildren<frmOptions*>().isEmpty());
+        QCOMPARE(h.errors.count(), 0);
+    }
+
+    void arrowKeysFollowRowsAndColumnsAndWrap_data() {
+        QTest::addColumn<int>("tileCount");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        // Small board, 6 columns of 5: cell 26 is the top of the last column.
+        QTest::newRow("right along a row") << 30 << 1 << int(Qt::Key_Right) << 6;
+        QTest::newRow("right past a row's end") << 30 << 26 << int(Qt::Key_Right) << 2;
+        QTest::newRow("left from the first cell") << 30 << 1 << int(Qt::Key_Left) << 30;
+        QTest::newRow("down past a column's foot") << 30 << 5 << int(Qt::Key_Down) << 6;
+        QTest::newRow("up past a column's top") << 30 << 6 << int(Qt::Key_Up) << 5;
+        QTest::newRow("home") << 30 << 17 << int(Qt::Key_Home) << 1;
+        QTest::newRow("end") << 30 << 17 << int(Qt::Key_End) << 30;
+        // Large board, 10 columns of 6.
+        QTest::newRow("large right past a row's end") << 60 << 55 << int(Qt::Key_Right) << 2;
+        QTest::newRow("large left from the first cell") << 60 << 1 << int(Qt::Key_Left) << 60;
+    }
+
+    void arrowKeysFollowRowsAndColumnsAndWrap() {
+        QFETCH(int, tileCount);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", tileCount == 30 ? "30" : "60"}});
+        ClickWithKey(w, from, Qt::Key(key));
+        QCOMPARE(FocusedCell(w), to);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Tile(w, to)));
+        QCOMPARE(w.Engine().mintTilesUp, qint16(0));  // moving the focus clicks nothing
+    }
+
+    void wholeGamePlayedWithTheKeysFromStartUpToAnEmptyBoard() {
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Player Count", "1"}, {"Player 1", "Kim"}});
+        // The board holds the focus from start-up; Tab finds nothing else to stop on.
+        QCOMPARE(FocusedCell(w), 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Tile(w, 1)));
+        QVERIFY(Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
+        QTest::keyClick(Tile(w, 1), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Tile(w, 1)));
+
+        ModalWatcher closeScores([](QWidget* modal) { modal->close(); });
+        for (int k = 1; k <= 15; ++k) {
+            QVERIFY(WalkTo(w, k));
+            Press(w, Qt::Key_Space);
+            QVERIFY(WalkTo(w, k + 15));
+            Press(w, Qt::Key_Enter);
+            QCOMPARE(w.Engine().mintMatches, qint16(k));
+            if (k < 15) QVERIFY(InPlay(w, FocusedCell(w)) && Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
+        }
+        QTRY_COMPARE(closeScores.seen, 1);
+        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 15);
+        QCOMPARE(Panel(w, 2)->text(), QStringLiteral("Sets Flipped: 15"));
+        QVERIFY(!w.IsEnabled());
+
+        // The board is empty: no cell has the focus and no ring shows.
+        QCOMPARE(FocusedCell(w), 0);
+        QVERIFY(!Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
+        QVERIFY(qobject_cast<BoardImage*>(QApplication::focusWidget()) == nullptr);
+        Press(w, Qt::Key_Right);
+        Press(w, Qt::Key_Space);
+        QCOMPARE(FocusedCell(w), 0);
+
+        // F2 deals again, and the keys take up the new game at its first cell.
+        w.activateWindow();
+        QTRY_VERIFY(w.isActiveWindow());
+        QTest::keyClick(&w, Qt::Key_F2);
+        QCOMPARE(FocusedCell(w), 1);
+        QTRY_VERIFY(Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
+        Press(w, Qt::Key_Space);
+        QCOMPARE(w.Engine().mintTilesUp, qint16(1));
+        QCOMPARE(h.errors.count(), 0);
+    }
+
+    void cellNameSaysPlaceAndEveryState() {
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Images", "ANIMAL"}});
+        auto iface = [&](QWidget* image) { return QAccessible::queryAccessibleInterface(image); };
+        auto expectNames = [&](const QList<std::pair<int, const char*>>& expected) {
+            for (const auto& [k, name] : expected) QCOMPARE(AccessibleName(Tile(w, k)), QString::fromUtf8(name));
+        };
+        // Small board, 6 columns of 5: cell 7 is the second row of the second column.
+        expectNames({{1, "Row 1, column 1, face down"}, {7, "Row 2, column 2, face down"},
+                     {30, "Row 5, column 6, face down"}, {31, "Out of play"}});
+        QCOMPARE(iface(Tile(w, 1))->role(), QAccessible::Button);
+        QVERIFY(Pic(w, 1)->accessibleName().isEmpty());  // nothing tells what lies under a face-down tile
+
+        // The known deal puts the rabbit (picture 14) on cells 1 and 16.
+        QTest::mouseClick(Tile(w, 1), Qt::LeftButton);
+        expectNames({{1, "Row 1, column 1, face up, Rabbit"}});
+        QCOMPARE(AccessibleName(Pic(w, 1)), QStringLiteral("Rabbit"));
+        QCOMPARE(iface(Pic(w, 1))->role(), QAccessible::Graphic);
+        QVERIFY(iface(Tile(w, 1))->state().focused);
+        QTest::mouseClick(Tile(w, 16), Qt::LeftButton);
+        expectNames({{1, "Row 1, column 1, removed"}, {16, "Row 1, column 4, removed"}});
+        QVERIFY(iface(Tile(w, 16))->state().disabled);
+
+        // A mismatch stays face up and says so; turned down again, it says that.
+        QTest::mouseClick(Tile(w, 2), Qt::LeftButton);
+        QTest::mouseClick(Tile(w, 3), Qt::LeftButton);
+        expectNames({{2, "Row 2, column 1, face up, Flamingo"}, {3, "Row 3, column 1, face up, Elephant"}});
+        QTest::mouseClick(Tile(w, 4), Qt::LeftButton);
+        expectNames({{2, "Row 2, column 1, face down"}, {3, "Row 3, column 1, face down"}});
+        QVERIFY(Pic(w, 3)->accessibleName().isEmpty());
+
+        // A new game on the large board: every cell is on it, named on its grid.
+        GameSettings.TileCount = 60;
+        w.StartNewGame();
+        w.SetBoardSize();
+        expectNames({{16, "Row 4, column 3, face down"}, {60, "Row 6, column 10, face down"}});
+        QCOMPARE(h.errors.count(), 0);
     }
 };
 

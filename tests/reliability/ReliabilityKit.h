@@ -43,13 +43,6 @@ inline QByteArray RandomBytes(std::mt19937_64& rng, int maxLength) {
     return out.replace('\n', '=');
 }
 
-// Whole lines that do not belong in an INI file.
-inline QList<QByteArray> HostileLines() {
-    return {"junk line without equals", "Tile Count", "[unterminated section", "]", "=value without key",
-            "\"Name 1=quoted", "@Variant(\\0\\0\\0\\x7f)=x", "\xff\xfe=\xff", "  ", "\t\t", ";", "#",
-            "[Game%20Settings", "Name%201", QByteArray(4000, 'x')};
-}
-
 // Plays the board as dealt to its end, each set found at once.
 inline void PlayToTheEnd(frmMain& w) {
     GameEngine& e = w.Engine();

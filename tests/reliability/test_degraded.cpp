@@ -1,4 +1,4 @@
-// The game on a poor machine: no sound device, no help file, pictures or
+// The game on a poor machine: no sound device, pictures or
 // tile frames missing from the resources. The game goes on; the most it
 // shows is the error report.
 #include <QtTest>
@@ -45,59 +45,6 @@ private slots:
         QCOMPARE(ReportNumbers(errors), QList<int>{ErrorNumbers::ResourceNotFound});
     }
 
-    void aMissingHelpFileLeavesTheGameGoingOn() {
-        MainWindowHarness h;
-        frmMain& w = h.make();
-        w.show();
-        basHelp::SetHelpFile(QStringLiteral("/nonexistent/folder/Pexora.chm"));
-        w.mnuHelpContents_Click();
-        w.mnuHelpIndex_Click();
-        w.mnuHelpLicense_Click();
-        QVERIFY2(h.errors.count() <= 3, qPrintable(QString::number(h.errors.count())));
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top != &w && top->isVisible()) top->close();
-        w.Engine().TileClicked(1);
-        QCOMPARE(w.Engine().mintTilesUp, qint16(1));
-        QVERIFY(w.imgPic(1)->isVisible());
-    }
-
-    void aMissingPictureCategoryIsReportedAndTheNextDealPlays() {
-        MainWindowHarness h;
-        frmMain& w = h.make();
-        w.show();
-        GameSettings.Images = QStringLiteral("NOSUCHCATEGORY");
-        w.StartNewGame();
-        QCOMPARE(ReportNumbers(h.errors), QList<int>{ErrorNumbers::ResourceNotFound});
-        // Clicks on a board without faces neither crash nor report anything more.
-        for (qint16 k = 1; k <= 6; ++k) w.Engine().TileClicked(k);
-        QCOMPARE(h.errors.count(), 1);
-        GameSettings.Images = QStringLiteral("ANIMAL");
-        w.StartNewGame();
-        ModalWatcher closer([](QWidget* modal) { modal->close(); });
-        PlayToTheEnd(w);
-        QCOMPARE(w.Engine().mintMatches, qint16(w.Engine().SetsInPlay()));
-        QCOMPARE(h.errors.count(), 1);
-    }
-
-    void aColourWithoutFramesIsReportedAndTheGameGoesOn() {
-        MainWindowHarness h;
-        StoreOption("Player Count", QStringLiteral("2"));
-        frmMain& w = h.make();
-        w.show();
-        w.Engine().TileClicked(1);
-        GameSettings.TileColor = QStringLiteral("BLACK");
-        w.ChangeTileColor();
-        const int afterChange = h.errors.count();
-        QVERIFY2(afterChange >= 1 && afterChange <= 2, qPrintable(QString::number(afterChange)));
-        ModalWatcher closer([](QWidget* modal) { modal->close(); });
-        PlayToTheEnd(w);  // flips and removals with empty frames
-        QCOMPARE(w.Engine().mintMatches, qint16(w.Engine().SetsInPlay()));
-        QCOMPARE(ReportNumbers(h.errors), QList<int>(afterChange, ErrorNumbers::ResourceNotFound));
-        GameSettings.TileColor = QStringLiteral("RED");
-        w.StartNewGame();
-        QCOMPARE(h.errors.count(), afterChange);
-        QVERIFY(!w.imgTile(1)->Picture().isNull());
-    }
 };
 
 QTEST_MAIN(DegradedTest)

@@ -30,12 +30,9 @@ QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_c
 
 // Names a player might type, and some no player should.
 const QStringList Names{
-    QStringLiteral("Ann"), QString(), QStringLiteral(" "), QStringLiteral("<b>bold</b>"),
-    QStringLiteral("<img src=x onerror=alert(1)>"), QStringLiteral("&amp; \"quoted\" 'single'"),
-    QStringLiteral("a=b;c#d[e]"), QStringLiteral("\\\\server\\share"), QStringLiteral("Zoë Ünal-Ōtsu"),
-    QStringLiteral("名前テスト"), QString::fromUtf8("\xf0\x9f\x98\x80 smile"), QStringLiteral("%20%00%ZZ"),
-    QString(25, QLatin1Char('W')), QStringLiteral("@Variant(junk)"), QString(QChar(0x202E)) + QStringLiteral("rtl"),
-    QStringLiteral("tab\there"),
+    QStringLiteral("Ann"), QString(), QStringLiteral(" "), QStringLiteral("<img src=x onerror=alert(1)>"),
+    QStringLiteral("&amp; \"quoted\" 'single'"), QStringLiteral("a=b;c#d[e]"), QStringLiteral("Zoë 名前 😀"),
+    QString(25, QLatin1Char('W')), QStringLiteral("@Variant(junk)"), QString(QChar(0x202E)) + QStringLiteral("rtl\there"),
 };
 
 class Monkey {
@@ -44,10 +41,6 @@ public:
         m_modalPump.setInterval(0);
         QObject::connect(&m_modalPump, &QTimer::timeout, [this] { HandleModal(); });
         m_modalPump.start();
-        w.Scores().ConfirmResetOverride = [this](const QString&, const QString&) {
-            ++counts["scores reset asked"];
-            return Chance(2);
-        };
     }
 
     // Runs one random event, drawn by weight; returns its name.
@@ -90,11 +83,11 @@ public:
         if (e.mintPlayer != 1 && e.mintPlayer != 2) return QStringLiteral("mintPlayer %1").arg(e.mintPlayer);
 
         int removed = 0;
-        QWidget* client = w.ClientArea();
+        QWidget* client = Named(w, "ClientArea");
         for (int k = 1; k <= BoardCells; ++k) {
             const BoardCell& c = e.Cell(k);
-            BoardImage* tile = w.imgTile(k);
-            BoardImage* face = w.imgPic(k);
+            BoardImage* tile = Tile(w, k);
+            BoardImage* face = Pic(w, k);
             const bool faceShown = face->isVisibleTo(client);
             const QString where = QStringLiteral("cell %1: ").arg(k);
             if (k > N) {
@@ -133,7 +126,7 @@ private:
 
     // Through the tile or through the face: the same click.
     void ClickCell(int k) {
-        BoardImage* target = Chance(2) ? w.imgTile(k) : w.imgPic(k);
+        BoardImage* target = Chance(2) ? Tile(w, k) : Pic(w, k);
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(target->width() / 2, target->height() / 2));
     }
 
@@ -163,12 +156,12 @@ private:
              QApplication::setActiveWindow(&w);
              QTest::keyClick(&w, Qt::Key_F2);
          }},
-        {2, "Game > New", [this] { w.mnuGameNew->trigger(); }},
-        {1, "toolbar New", [this] { w.tlbMain_ButtonClick(QStringLiteral("New")); }},
-        {5, "options dialog from the menu", [this] { w.mnuOption_Click(Pick(frmOptions::TabCount)); }},
+        {2, "Game > New", [this] { Item(w, "mnuGameNew")->trigger(); }},
+        {1, "toolbar New", [this] { Item(w, "tlbMainNew")->trigger(); }},
+        {5, "options dialog from the menu", [this] { Option(w, Pick(frmOptions::TabCount))->trigger(); }},
         {5, "options dialog from the toolbar", [this] {
              static const std::array<const char*, 5> keys{"Boards", "Colors", "Images", "Levels", "Players"};
-             w.tlbMain_ButtonClick(QLatin1String(keys[static_cast<size_t>(Pick(5))]));
+             Item(w, QStringLiteral("tlbMain") + QLatin1String(keys[static_cast<size_t>(Pick(5))]))->trigger();
          }},
         // Option changes followed by the calls the options dialog makes to the main window.
         {2, "host: board size", [this] {
@@ -193,12 +186,12 @@ private:
              GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
              Host().ChangeTileColor();
          }},
-        {10, "view toolbar", [this] { w.mnuViewToolbar->trigger(); }},
-        {10, "view status bar", [this] { w.mnuViewStatusBar->trigger(); }},
-        {10, "toolbar Sounds", [this] { w.tlbMain_ButtonClick(QStringLiteral("Sounds")); }},
-        {3, "high scores from the menu", [this] { w.mnuGameHighScores_Click(); }},
-        {2, "high scores from the toolbar", [this] { w.tlbMain_ButtonClick(QStringLiteral("Scores")); }},
-        {5, "About window", [this] { w.mnuHelpAbout_Click(); }},
+        {10, "view toolbar", [this] { Item(w, "mnuViewToolbar")->trigger(); }},
+        {10, "view status bar", [this] { Item(w, "mnuViewStatusBar")->trigger(); }},
+        {10, "toolbar Sounds", [this] { Item(w, "tlbMainSounds")->trigger(); }},
+        {3, "high scores from the menu", [this] { Item(w, "mnuGameHighScores")->trigger(); }},
+        {2, "high scores from the toolbar", [this] { Item(w, "tlbMainScores")->trigger(); }},
+        {5, "About window", [this] { Item(w, "mnuHelpAbout")->trigger(); }},
         {30, "clock tick", [this] { if (w.IsEnabled()) w.Engine().GameClockTick(); }},
         {5, "pending events run", [] { QCoreApplication::processEvents(); }},
     };
@@ -207,9 +200,15 @@ private:
     // ------------------------------------------------------------ modal windows
 
     void HandleModal() {
-        if (m_inModal) return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) return;
+        // The question of a reset comes while the high-score dialog is driven.
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->windowTitle() == QLatin1String("Reset Scores")) {
+            ++counts["scores reset asked"];
+            box->button(Chance(2) ? QMessageBox::Yes : QMessageBox::No)->click();
+            return;
+        }
+        if (m_inModal) return;
         m_inModal = true;
         if (auto* options = qobject_cast<frmOptions*>(modal)) DriveOptions(*options);
         else if (auto* scores = qobject_cast<ScoresWindow*>(modal)) DriveScores(*scores);

@@ -1,9 +1,8 @@
-// Ranking results into the five-place tables, and resetting a board size.
+// Ranking results into the five-place tables (a reset is tested with the dialog).
 #include "GameSettings.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
-#include "Services.h"
 
 #include <QtTest>
 
@@ -27,17 +26,6 @@ void Fill(const QString& section, const QString& word, const QList<int>& scores)
         SaveSetting(App, section, QStringLiteral("%1 %2").arg(word).arg(r), QString::number(scores[r - 1]));
     }
 }
-
-class RecordingResetUi : public IScoreResetUi {
-public:
-    bool answer = true;
-    QStringList calls;
-    bool ConfirmReset(const QString& title, const QString& text) override {
-        calls << "ask " + title + ": " + text;
-        return answer;
-    }
-    void ClearScoreList(const QString& section) noexcept override { calls << "clear " + section; }
-};
 
 }  // namespace
 
@@ -94,56 +82,6 @@ private slots:
         QCOMPARE(GetSetting(App, Sets, "Name 1"), QStringLiteral("P1"));
     }
 
-    void aNamelessResultStillLeavesDistinctOrderedEntries() {
-        ScopedStore store;
-        Fill(Sets, "Sets", {10, 20, 30});
-        QVERIFY(SaveScore(Sets, "Sets", "", 15));
-        QCOMPARE(Table(Sets, "Sets"), (QStringList{"P1=10", "Player 1=15", "P2=20", "P3=30", ""}));
-    }
-
-    void resettingTheSmallBoardAsksFlushesClearsAndDeletesOnlyItsTables() {
-        ScopedStore store;
-        Fill("Small Board Sets", "Sets", {10});
-        Fill("Small Board Times", "Time", {60});
-        Fill("Large Board Sets", "Sets", {30});
-        Fill("Large Board Times", "Time", {90});
-        gblnPlaySound = true;
-        RecordingResetUi ui;
-        RecordingSound sound;
-        ResetBoardScores(30, ui, sound);
-        QCOMPARE(ui.calls, (QStringList{"ask Reset Scores: Are you sure you want to reset all Small Board scores?",
-                                         "clear Small Board Sets", "clear Small Board Times"}));
-        QCOMPARE(sound.played, QStringList{"FLUSH"});
-        QCOMPARE(Table("Small Board Sets", "Sets"), QStringList(5, QString()));
-        QCOMPARE(Table("Small Board Times", "Time"), QStringList(5, QString()));
-        QCOMPARE(Table("Large Board Sets", "Sets").first(), QStringLiteral("P1=30"));
-        QCOMPARE(Table("Large Board Times", "Time").first(), QStringLiteral("P1=90"));
-    }
-
-    void resettingTheLargeBoardClearsTimesBeforeSets() {
-        ScopedStore store;
-        gblnPlaySound = false;
-        RecordingResetUi ui;
-        RecordingSound sound;
-        ErrorRecorder errors;
-        ResetBoardScores(60, ui, sound);  // tables never written: silent
-        QCOMPARE(ui.calls.mid(1), (QStringList{"clear Large Board Times", "clear Large Board Sets"}));
-        QVERIFY(sound.played.isEmpty());
-        QCOMPARE(errors.count(), 0);
-    }
-
-    void aResetAnsweredNoChangesNothing() {
-        ScopedStore store;
-        Fill("Large Board Sets", "Sets", {30});
-        gblnPlaySound = true;
-        RecordingResetUi ui;
-        ui.answer = false;
-        RecordingSound sound;
-        ResetBoardScores(60, ui, sound);
-        QCOMPARE(ui.calls.size(), 1);
-        QVERIFY(sound.played.isEmpty());
-        QCOMPARE(Table("Large Board Sets", "Sets").first(), QStringLiteral("P1=30"));
-    }
 };
 
 QTEST_GUILESS_MAIN(ScoreTablesTest)

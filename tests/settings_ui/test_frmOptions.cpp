@@ -80,26 +80,6 @@ private slots:
 
     void cleanup() { QVERIFY(QApplication::overrideCursor() == nullptr); }
 
-    // Which tab ShowOptions selects, and that it destroys the dialog, is checked with the main window's commands.
-    void openingShowsTheSettingsInMemoryCentredWithNothingPending() {
-        QWidget owner;
-        owner.setGeometry(100, 100, 640, 480);
-        owner.show();
-        frmOptions d(host, &owner);
-        d.show();
-        // In twips the client area is 5310 x 3405.
-        QStringList shown{d.windowTitle(), QStringLiteral("%1x%2").arg(d.width()).arg(d.height())};
-        for (const OptionButtons* group : {&d.optBoards, &d.optColors, &d.optImages, &d.optLevels, &d.optPlayers,
-                                           &d.optSounds})
-            shown << (*group)(group->Selected())->text();
-        shown << d.txtPlayer(1)->text() << d.txtPlayer(2)->text();
-        QCOMPARE(shown, QStringList({"Options", "354x227", "Large", "Red", "Music", "Match 3 Tiles", "One", "Off",
-                                     "Ann", Odd}));
-        QVERIFY((d.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength() <= 4);
-        QVERIFY(!d.cmdApply->isEnabled());
-        QVERIFY(host.calls.isEmpty());
-    }
-
     void switchingTabsAppliesOnlyAPendingTabThatWasLeft() {
         auto dialog = Open(frmOptions::TabBoards);
         dialog->optBoards(1)->click();
@@ -178,86 +158,6 @@ private slots:
         QCOMPARE(host.calls, calls + calls);
     }
 
-    void playersTabEnablesTheSecondNameBoxAndAppliesBothNames() {
-        auto dialog = Open(frmOptions::TabPlayers);
-        QLineEdit* box1 = dialog->txtPlayer(1);
-        QLineEdit* box2 = dialog->txtPlayer(2);
-        QCOMPARE(Look(box2), OffGrey);  // loaded: one player
-        dialog->optPlayers(2)->click();
-        QCOMPARE(Look(box2), OnWhite);
-        dialog->optPlayers(1)->click();
-        QCOMPARE(Look(box2), OffGrey);
-        QCOMPARE(Look(box1), OnWhite);
-
-        // The disabled box still names player 2; an emptied box gives an empty name.
-        box2->setText(QStringLiteral("Zoe"));
-        box1->clear();
-        dialog->cmdApply->click();
-        QCOMPARE(Settings().mid(2), QStringList({"1", "RED", "60", "off", "", "Zoe"}));
-        QCOMPARE(host.calls, QStringList({"StartNewGame"}));
-    }
-
-    // Turning them on is the Default row above.
-    void soundsTabReleasesTheToolbarSoundsButtonWithoutANewGame() {
-        gblnPlaySound = true;
-        auto dialog = Open(frmOptions::TabSounds);
-        dialog->optSounds(2)->click();
-        dialog->cmdApply->click();
-        QVERIFY(!gblnPlaySound);
-        QCOMPARE(host.calls, QStringList({"SoundsReleased"}));
-    }
-
-    void busyPointerIsRestoredAndTheDialogKeepsWorkingWhenAFollowUpFails() {
-        ErrorRecorder errors;
-        host.failOn = QStringLiteral("StartNewGame");
-        auto dialog = Open(frmOptions::TabBoards);
-        dialog->optBoards(1)->click();
-        dialog->cmdApply->click();
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.reports.first().first, ErrorNumbers::ResourceNotFound);
-        QCOMPARE(GameSettings.TileCount, qint16(30));          // assigned before the failure
-        QCOMPARE(host.calls, QStringList({"StartNewGame*"}));  // the board was not resized
-        QVERIFY(!dialog->cmdApply->isEnabled());
-        QVERIFY(dialog->cmdDefault->isEnabled());
-
-        dialog->optBoards(2)->click();  // the same failure on the way out through a tab switch
-        dialog->tabOptions->setCurrentIndex(frmOptions::TabColors);
-        QCOMPARE(errors.count(), 2);
-        QCOMPARE(dialog->tabOptions->currentIndex(), int(frmOptions::TabColors));
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-    }
-
-    void nameBoxesKeepNoMoreThanTheSettingsLoadAccepts() {
-        ScopedStore store;
-        auto dialog = Open(frmOptions::TabPlayers);
-        QLineEdit* box1 = dialog->txtPlayer(1);
-        box1->clear();
-        QTest::keyClicks(box1, QString(30, QLatin1Char('x')));
-        QCOMPARE(box1->text(), QString(25, QLatin1Char('x')));
-
-        // A character outside the basic plane is two units: it fits whole or not at all.
-        const QString fits = QString(23, QLatin1Char('z')) + QStringLiteral("\U0001F600");
-        box1->setText(fits);
-        dialog->txtPlayer(2)->setText(QString(24, QLatin1Char('y')) + QStringLiteral("\U0001F600"));
-        const QStringList kept{fits, QString(24, QLatin1Char('y'))};
-        QCOMPARE(QStringList({box1->text(), dialog->txtPlayer(2)->text()}), kept);
-
-        dialog->cmdOk->click();
-        SaveSettings();
-        gudtPlayers(1).strName = gudtPlayers(2).strName = QString();
-        LoadSettings();
-        QCOMPARE(QStringList({gudtPlayers(1).strName, gudtPlayers(2).strName}), kept);
-    }
-
-    // Run with PEXORA_SCREENSHOT_DIR set (under a real display) to refresh docs/.
-    void screenshotOfTheImagesTab() {
-        if (qEnvironmentVariableIsEmpty("PEXORA_SCREENSHOT_DIR")) QSKIP("PEXORA_SCREENSHOT_DIR not set");
-        auto dialog = Open(frmOptions::TabImages);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QVERIFY(dialog->grab().save(qEnvironmentVariable("PEXORA_SCREENSHOT_DIR") + "/options-dialog.png"));
-    }
 };
 
 QTEST_MAIN(TestFrmOptions)

@@ -1,0 +1,79 @@
+#pragma once
+// The board of the main window: the sixty cells, each a tile body imgTile(k)
+// and a picture imgPic(k) on it, the frame holders imgFlip and imgShrink,
+// the layout of the cells, the keyboard focus and what assistive technology
+// is told about each cell. The cells mirror the rule book's board.
+
+#include "GameEngine.h"
+
+#include <QCursor>
+#include <QObject>
+#include <QPixmap>
+#include <QSize>
+
+#include <array>
+
+class BoardFocusFrame;
+class BoardImage;
+class QWidget;
+
+class GameBoard final : public QObject {
+    Q_OBJECT
+public:
+    // The cells are made on area, the window's client area; only cell 1
+    // exists until LoadImageArrays.
+    GameBoard(QWidget* area, GameEngine& engine);
+    ~GameBoard() override;
+
+    // Adds cells 2..60, hidden, like the first.
+    void LoadImageArrays() noexcept;
+    // Takes the grid of TileCount when it is a board size (the window is
+    // sized for the last valid one).
+    void SetGrid();
+    // Lays the cells out for TileCount, below the toolbar band when it is shown.
+    void PositionImages(bool belowToolbar) noexcept;
+    // The size of the board with its margins, without the toolbar band.
+    QSize Extent() const;
+    // Keeps the focus on its cell when it is still on the board after a deal,
+    // else puts it on the first cell.
+    void FocusAfterDeal();
+
+    // The cells as the rule book drives them.
+    void LoadFlipFrames() noexcept;
+    void LoadShrinkFrames() noexcept;
+    void SetTilePicture(int cell, TilePicture picture);
+    void SetTileEnabled(int cell, bool enabled);
+    void SetTileVisible(int cell, bool visible);
+    void RedrawTile(int cell);
+    void LoadFacePicture(int cell, const QString& resourceName);
+    void SetFaceVisible(int cell, bool visible);
+    void SetFaceEnabled(int cell, bool enabled);
+    void RedrawFace(int cell);
+
+private:
+    BoardImage* NewTile(int k);
+    BoardImage* NewPicture(int k);
+    BoardImage* CheckedTile(int cell) const;
+    BoardImage* CheckedPicture(int cell) const;
+    bool CellInPlay(int k) const;
+    void CellClicked(int index);
+    void StepFocus(int from, int key);
+    void FocusCell(int k);
+    void ShowFocusFrame();
+    void UpdateCellName(int k);
+    void CellLeftPlay(int k);
+
+    QWidget* m_area;
+    GameEngine& m_engine;
+    // Index 0 unused, so the cells and frames keep their numbers.
+    std::array<BoardImage*, BoardCells + 1> m_tiles{};
+    std::array<BoardImage*, BoardCells + 1> m_pictures{};
+    std::array<QPixmap, 7> imgFlip{};
+    std::array<QPixmap, 6> imgShrink{};
+    BoardFocusFrame* m_focusFrame = nullptr;
+    int m_focusCell = 0;
+    QCursor m_handCursor;
+    // The grid the window is sized for; only a valid board size changes it.
+    int m_columns = 6;
+    int m_rows = 5;
+};

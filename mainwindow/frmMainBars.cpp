@@ -1,0 +1,179 @@
+#include "frmMain.h"
+
+#include "ErrorTrap.h"
+#include "Resources.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+// The window's bars: the menus, the toolbar and the status bar.
+
+namespace {
+
+// Twips of the bars.
+constexpr int ToolbarBand = 400;  // leaves the 100-twip gap above the first row
+constexpr int StatusBarHeight = 375;
+constexpr int Panel1MinWidth = 1440;
+constexpr int Panel2Width = 1600;
+constexpr int Panel3Width = 1200;
+
+struct ToolbarButtonDef {
+    const char* key;
+    const char* toolTip;
+};
+
+// Left to right; a null key is a separator.
+constexpr std::array<ToolbarButtonDef, 12> ToolbarButtons{{
+    {"New", "Start New Game"},
+    {"Scores", "Display High Scores"},
+    {nullptr, nullptr},
+    {"Boards", "Change Board Size"},
+    {"Colors", "Change Tile Color"},
+    {"Images", "Change Image Category"},
+    {"Levels", "Change Level of Difficulty"},
+    {"Players", "Change Players"},
+    {"Sounds", "Toggle Sounds"},
+    {nullptr, nullptr},
+    {"About", "Display Program Information"},
+    {"Exit", "Exit Game"},
+}};
+
+// The toolbar pictures are 16 x 15: on a dense screen each pixel becomes a
+// block of pixels instead of a blur.
+QIcon CrispIcon(const QPixmap& picture) {
+    QIcon icon(picture);
+    if (picture.isNull()) return icon;
+    for (int ratio : {2, 3}) {
+        QPixmap large = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        large.setDevicePixelRatio(ratio);
+        icon.addPixmap(large);
+    }
+    return icon;
+}
+
+}  // namespace
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+
+    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuGameNew = item(mnuGame, "mnuGameNew", QStringLiteral("&New"));
+    mnuGameNew->setShortcut(QKeySequence(Qt::Key_F2));
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep1"));
+    mnuGameHighScores = item(mnuGame, "mnuGameHighScores", QStringLiteral("&High Scores..."));
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep2"));
+    mnuGameExit = item(mnuGame, "mnuGameExit", QStringLiteral("E&xit"));
+    connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
+    connect(mnuGameHighScores, &QAction::triggered, this, [this] { mnuGameHighScores_Click(); });
+    connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
+
+    mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    const std::array<QString, 6> optionCaptions{QStringLiteral("&Boards"), QStringLiteral("&Colors"),
+                                                QStringLiteral("&Images"), QStringLiteral("&Levels"),
+                                                QStringLiteral("&Players"), QStringLiteral("&Sounds")};
+    for (int i = 0; i < 6; ++i) {
+        mnuOption[i] = item(mnuOptions, "mnuOption", optionCaptions[i]);
+        mnuOption[i]->setData(i);
+        connect(mnuOption[i], &QAction::triggered, this, [this, i] { mnuOption_Click(i); });
+    }
+
+    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewStatusBar = item(mnuView, "mnuViewStatusBar", QStringLiteral("&Status Bar"));
+    mnuViewToolbar = item(mnuView, "mnuViewToolbar", QStringLiteral("&Toolbar"));
+    for (QAction* toggle : {mnuViewStatusBar, mnuViewToolbar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(mnuViewStatusBar, &QAction::triggered, this, [this] { mnuViewStatusBar_Click(); });
+    connect(mnuViewToolbar, &QAction::triggered, this, [this] { mnuViewToolbar_Click(); });
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelpIndex = item(mnuHelp, "mnuHelpIndex", QStringLiteral("&Index"));
+    mnuHelpLicense = item(mnuHelp, "mnuHelpLicense", QStringLiteral("&License Agreement"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Pexora..."));
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
+    connect(mnuHelpIndex, &QAction::triggered, this, [this] { mnuHelpIndex_Click(); });
+    connect(mnuHelpLicense, &QAction::triggered, this, [this] { mnuHelpLicense_Click(); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+}
+
+void frmMain::BuildToolbar() {
+    // The toolbar lies in the client area's top band, so the board is laid out
+    // from the top of the client area whether the toolbar is shown or not.
+    tlbMain = new QToolBar(m_client);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    tlbMain->setIconSize(QSize(16, 15));
+    tlbMain->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tlbMain->setFixedHeight(TwipsToPixels(ToolbarBand));
+    tlbMain->move(0, 0);
+    for (const ToolbarButtonDef& def : ToolbarButtons) {
+        if (def.key == nullptr) {
+            tlbMain->addSeparator();
+            continue;
+        }
+        const QString key = QLatin1String(def.key);
+        QPixmap picture;
+        Trap([&] { picture = ToolbarPicture(key); });
+        QAction* button = tlbMain->addAction(CrispIcon(picture), QString());
+        button->setObjectName(QStringLiteral("tlbMain") + key);
+        button->setData(key);
+        button->setToolTip(QLatin1String(def.toolTip));
+        // The buttons carry no caption: a screen reader says the tip.
+        if (QWidget* widget = tlbMain->widgetForAction(button))
+            widget->setAccessibleName(QLatin1String(def.toolTip));
+        if (key == QLatin1String("Sounds")) button->setCheckable(true);
+    }
+    connect(tlbMain, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { tlbMain_ButtonClick(button->data().toString()); });
+}
+
+void frmMain::BuildStatusBar() {
+    stbMain = new QStatusBar(this);
+    stbMain->setObjectName(QStringLiteral("stbMain"));
+    stbMain->setSizeGripEnabled(false);
+    stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
+    const std::array<QString, 3> initialTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
+                                             QStringLiteral("Time: 0")};
+    const std::array<QString, 3> descriptions{
+        QStringLiteral("The player whose turn it is"),
+        QStringLiteral("Sets flipped by the player, or the player's matches in a two-player game"),
+        QStringLiteral("Seconds since the first tile of a one-player game was turned")};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(initialTexts[i], stbMain);
+        panel->setObjectName(QStringLiteral("stbMainPanel%1").arg(i + 1));
+        // Names come from the player: never read them as markup.
+        panel->setTextFormat(Qt::PlainText);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setAccessibleDescription(descriptions[i]);
+        m_panels[i] = panel;
+        SetStatusPanel(i + 1, initialTexts[i]);
+    }
+    // Panel 1 takes what the others leave; its text never widens the window.
+    m_panels[0]->setMinimumWidth(TwipsToPixels(Panel1MinWidth));
+    m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_panels[1]->setFixedWidth(TwipsToPixels(Panel2Width));
+    m_panels[2]->setFixedWidth(TwipsToPixels(Panel3Width));
+    stbMain->addWidget(m_panels[0], 1);
+    stbMain->addWidget(m_panels[1]);
+    stbMain->addWidget(m_panels[2]);
+    setStatusBar(stbMain);
+}
