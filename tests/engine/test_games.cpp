@@ -181,12 +181,7 @@ private slots:
     }
 
     void everyBoardHoldsEachPictureInPlayExactlyLevelTimes_data() {
-        QTest::addColumn<int>("tileCount");
-        QTest::addColumn<int>("level");
-        QTest::newRow("small, match 2") << 30 << 2;
-        QTest::newRow("small, match 3") << 30 << 3;
-        QTest::newRow("large, match 2") << 60 << 2;
-        QTest::newRow("large, match 3") << 60 << 3;
+        onePlayerGamesOfferTheSetsAndSecondsPlayed_data();  // every board size at every level
     }
     void everyBoardHoldsEachPictureInPlayExactlyLevelTimes() {
         QFETCH(int, tileCount);
