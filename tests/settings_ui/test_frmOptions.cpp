@@ -97,6 +97,9 @@ private slots:
         dialog->tabOptions->setCurrentIndex(frmOptions::TabLevels);
         QCOMPARE(host.calls, NewBoard + QStringList{"StartNewGame"});
         QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Anne", Odd}));
+        dialog->optLevels(1)->click();  // Apply applies the tab it is on, and nothing is pending after it
+        dialog->cmdApply->click();
+        QVERIFY(!dialog->cmdApply->isEnabled() && GameSettings.Level == 2);
     }
 
     // The Colors tab is applied by leaving it, then "Flags" is clicked on the Images tab (or not).
