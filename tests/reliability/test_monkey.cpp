@@ -200,15 +200,9 @@ private:
     // ------------------------------------------------------------ modal windows
 
     void HandleModal() {
+        if (m_inModal) return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) return;
-        // The question of a reset comes while the high-score dialog is driven.
-        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->windowTitle() == QLatin1String("Reset Scores")) {
-            ++counts["scores reset asked"];
-            box->button(Chance(2) ? QMessageBox::Yes : QMessageBox::No)->click();
-            return;
-        }
-        if (m_inModal) return;
         m_inModal = true;
         if (auto* options = qobject_cast<frmOptions*>(modal)) DriveOptions(*options);
         else if (auto* scores = qobject_cast<ScoresWindow*>(modal)) DriveScores(*scores);
@@ -271,10 +265,21 @@ private:
         close->click();
     }
 
+    // The reset question runs a loop of its own, under the pump's handler: answer it from there.
+    void AnswerResetQuestion() {
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return AnswerResetQuestion();
+            ++counts["scores reset asked"];
+            box->button(Chance(2) ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+    }
+
     void DriveScores(ScoresWindow& s) {
         ++counts[w.Scores().blnNewHighScore ? "high-score dialog after a game" : "high-score dialog closed"];
         if (Chance(10)) {
             s.tabScores->setCurrentIndex(Pick(2));
+            AnswerResetQuestion();
             s.cmdReset->click();
         }
         s.cmdOK->click();
