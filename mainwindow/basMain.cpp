@@ -23,6 +23,7 @@ void basMain::ShowErrorBox(int number, const QString& description) {
 
 void basMain::PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Pexora"));
+    QApplication::setApplicationVersion(QStringLiteral(PEXORA_VERSION));
 #ifdef PEXORA_APP_ID
     // Ties the windows to the desktop entry (its icon and name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral(PEXORA_APP_ID));
