@@ -132,7 +132,8 @@ private slots:
 
     // Nothing else is installed: no libraries, tests or tools of the build.
     void installsNothingElse() {
-        QStringList expected{"bin/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/Pexora.chm", "share/man/man6/pexora.6",
+        QStringList expected{"bin/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/pexora-helpcheck", PEXORA_APPDIR "/Pexora.chm",
+                             "share/man/man6/pexora.6",
                              "share/doc/pexora/copyright", QStringLiteral("share/applications/%1.desktop").arg(appId_),
                              QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
                              QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId_)};
