@@ -228,10 +228,11 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     FillIndex(m_file.ReadSitemap(indexFile));
     // Our help file has both: an empty one is damaged, or so is the record that names it.
     m_damaged = m_contents->topLevelItemCount() == 0 || m_index->count() == 0;
+    const QString damaged = tr("The help file may be damaged.");
     if (m_contents->topLevelItemCount() == 0)
-        new QTreeWidgetItem(m_contents, {tr("The contents cannot be read; the help file may be damaged.")});
+        (new QTreeWidgetItem(m_contents, {tr("The contents cannot be read.")}))->setToolTip(0, damaged);
     if (m_index->count() == 0)
-        new QListWidgetItem(tr("The index cannot be read; the help file may be damaged."), m_index);
+        (new QListWidgetItem(tr("The index cannot be read."), m_index))->setToolTip(damaged);
     if (m_defaultTopic.isEmpty() && m_contents->topLevelItemCount() > 0)
         m_defaultTopic = m_contents->topLevelItem(0)->data(0, TopicRole).toString();
     return true;

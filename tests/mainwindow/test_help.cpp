@@ -204,8 +204,7 @@ private slots:
         HelpViewer intact(nullptr);
         QVERIFY(intact.OpenFile(BuiltHelpFile(), QStringLiteral("Main")));
         const QStringList intactPanes = PaneEntries(&intact, Qt::DisplayRole), intactTopics = PaneEntries(&intact);
-        const QStringList unreadablePanes{"The contents cannot be read; the help file may be damaged.",
-                                          "The index cannot be read; the help file may be damaged."};
+        const QStringList unreadablePanes{"The contents cannot be read.", "The index cannot be read."};
         QHash<QString, QString> pages;  // topic -> its text in the intact file
         const auto fault = [&](HelpViewer* viewer) -> QString {  // what is wrong with what the viewer shows
             const QString shown = viewer->Browser()->toPlainText();
