@@ -149,7 +149,8 @@ private slots:
 
     // Nothing else is installed: no libraries, tests or tools of the build.
     void installsNothingElse() {
-        QStringList expected{PEXORA_LINKDIR "/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/Pexora.chm",
+        QStringList expected{PEXORA_LINKDIR "/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/pexora-helpcheck",
+                             PEXORA_APPDIR "/Pexora.chm",
                              "share/man/man6/pexora.6.gz", "share/doc/pexora/copyright", "share/doc/pexora/changelog.gz",
                              QStringLiteral("share/applications/%1.desktop").arg(appId_),
                              QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
