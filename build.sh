@@ -20,7 +20,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libsdl2-dev libasound2-dev
   libchm-dev fp-utils
-  fonts-noto-color-emoji
+  fonts-noto-color-emoji fonts-liberation2
   libbenchmark-dev
   xvfb xauth
   desktop-file-utils appstream
