@@ -109,7 +109,7 @@ dpkg-query -W -f='${Status} ${Version}\n' pexora 2>/dev/null | grep "^install ok
   || { cat "$work/apt.log" >&2; fail "pexora $version is not installed after apt-get install"; }
 
 step "installed files"
-for f in /usr/games/pexora /usr/lib/pexora/pexora /usr/lib/pexora/Pexora.chm \
+for f in /usr/games/pexora /usr/lib/pexora/pexora /usr/lib/pexora/Pexora.chm /usr/lib/pexora/pexora-helpcheck \
          /usr/share/man/man6/pexora.6.gz /usr/share/doc/pexora/changelog.gz /usr/share/doc/pexora/copyright; do
   [ -e "$f" ] || fail "missing $f"
 done
