@@ -24,6 +24,7 @@ packages=(
   desktop-file-utils appstream
   dpkg-dev fakeroot
   qt6-svg-dev x11-utils
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 install_missing() {
