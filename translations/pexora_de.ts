@@ -134,7 +134,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>Rabbit</source>
         <comment>ANIMAL14</comment>
-        <translation>Hase</translation>
+        <translation>Kaninchen</translation>
     </message>
     <message>
         <source>Owl</source>
@@ -159,7 +159,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>Crab</source>
         <comment>ANIMAL19</comment>
-        <translation>Krebs</translation>
+        <translation>Krabbe</translation>
     </message>
     <message>
         <source>Whale</source>
@@ -414,7 +414,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>File folder</source>
         <comment>BUSINESS10</comment>
-        <translation>Aktenmappe</translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -2199,7 +2199,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>Children crossing</source>
         <comment>SIGN7</comment>
-        <translation>Kinder queren</translation>
+        <translation>Achtung, Kinder</translation>
     </message>
     <message>
         <source>No smoking</source>
@@ -2259,7 +2259,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>Placard</source>
         <comment>SIGN19</comment>
-        <translation>Schild</translation>
+        <translation>Plakat</translation>
     </message>
     <message>
         <source>Exclamation mark</source>

@@ -359,7 +359,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
     <message>
         <source>Building site</source>
         <comment>BUILDING29</comment>
-        <translation>Obra</translation>
+        <translation>Obra en construcción</translation>
     </message>
     <message>
         <source>Skyline</source>
@@ -1684,7 +1684,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
     <message>
         <source>Wind chime</source>
         <comment>MUSIC24</comment>
-        <translation>Móvil de viento</translation>
+        <translation>Campanillas de viento</translation>
     </message>
     <message>
         <source>Compact disc</source>
@@ -2154,7 +2154,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
     <message>
         <source>Chevron</source>
         <comment>SHAPE28</comment>
-        <translation>Galón</translation>
+        <translation>Cheurón</translation>
     </message>
     <message>
         <source>Cloud</source>
@@ -2524,7 +2524,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
     <message>
         <source>Moped</source>
         <comment>TRANSPORT12</comment>
-        <translation>Escúter</translation>
+        <translation>Ciclomotor</translation>
     </message>
     <message>
         <source>Kick scooter</source>

@@ -89,7 +89,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Penguin</source>
         <comment>ANIMAL5</comment>
-        <translation>Manchot</translation>
+        <translation>Pingouin</translation>
     </message>
     <message>
         <source>Frog</source>
@@ -364,7 +364,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Skyline</source>
         <comment>BUILDING30</comment>
-        <translation>Ligne d&apos;horizon urbaine</translation>
+        <translation>Paysage urbain</translation>
     </message>
     <message>
         <source>Briefcase</source>
@@ -414,7 +414,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>File folder</source>
         <comment>BUSINESS10</comment>
-        <translation>Chemise</translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Memo</source>
@@ -564,7 +564,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Fax machine</source>
         <comment>COMMUN10</comment>
-        <translation>Télécopieur</translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Pager</source>
@@ -719,7 +719,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Joystick</source>
         <comment>COMPUTER11</comment>
-        <translation>Manette de jeu</translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Battery</source>
@@ -744,7 +744,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Game controller</source>
         <comment>COMPUTER16</comment>
-        <translation>Manette de console</translation>
+        <translation>Manette de jeu</translation>
     </message>
     <message>
         <source>Gear</source>
@@ -844,7 +844,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Credit card</source>
         <comment>CURRENCY6</comment>
-        <translation>Carte bancaire</translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Money with wings</source>
@@ -1274,7 +1274,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Wrench</source>
         <comment>HARDWARE2</comment>
-        <translation>Clé plate</translation>
+        <translation>Clé à molette</translation>
     </message>
     <message>
         <source>Screwdriver</source>
@@ -2419,7 +2419,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>Lacrosse</source>
         <comment>SPORT21</comment>
-        <translation>Crosse</translation>
+        <translation>Lacrosse</translation>
     </message>
     <message>
         <source>Flying disc</source>
