@@ -28,6 +28,7 @@ packages=(
   qt6-svg-dev x11-utils
   qt6-wayland weston xdotool openbox
   lintian man-db fonts-liberation2
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 install_missing() {
