@@ -27,7 +27,7 @@ packages=(
   dpkg-dev fakeroot
   qt6-svg-dev x11-utils
   qt6-wayland weston xdotool openbox
-  lintian man-db fonts-liberation2
+  lintian man-db
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
