@@ -24,6 +24,7 @@ packages=(
   desktop-file-utils appstream
   dpkg-dev fakeroot
   qt6-svg-dev x11-utils
+  libxcb1-dev python3 imagemagick xdotool openbox weston qt6-wayland
 )
 
 install_missing() {
