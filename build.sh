@@ -26,7 +26,7 @@ packages=(
   desktop-file-utils appstream
   dpkg-dev fakeroot
   qt6-svg-dev x11-utils
-  qt6-wayland weston xdotool openbox
+  qt6-wayland weston xdotool openbox libxcb1-dev python3 imagemagick
   lintian man-db
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
