@@ -160,7 +160,7 @@ void ScoresWindow::BuildControls() {
     Image1 = new QLabel(this);
     Image1->setGeometry(TwipsRect(225, 4425, 480, 480));
     Image1->setAlignment(Qt::AlignCenter);
-    Trap([&] { Image1->setPixmap(TrophyPicture()); });
+    Trap([&] { Image1->setPixmap(TrophyPicture(Image1->devicePixelRatioF())); });
 
     setTabOrder(cmdOK, cmdReset);
     setTabOrder(cmdReset, tabScores);
