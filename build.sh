@@ -2,8 +2,10 @@
 # Sets up a Debian 12 machine for Pexora, builds it, and plays or tests it.
 #
 #   ./build.sh play   install what is missing, build, and start the game
-#   ./build.sh test   install what is missing, build, and run every test,
-#                     then again under AddressSanitizer and UBSan
+#   ./build.sh test   install what is missing, build, and run every test;
+#                     check the Debian package (lintian, install, start,
+#                     remove: dist/check-package.sh); then run the tests
+#                     again under AddressSanitizer and UBSan
 #
 # Packages are installed with apt-get, as root or through sudo; nothing
 # else is downloaded. Running it again installs nothing new.
@@ -18,12 +20,15 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libsdl2-dev libasound2-dev
   libchm-dev fp-utils
-  fonts-noto-color-emoji
+  fonts-noto-color-emoji fonts-liberation2
   libbenchmark-dev
   xvfb xauth
   desktop-file-utils appstream
   dpkg-dev fakeroot
   qt6-svg-dev x11-utils
+  qt6-wayland weston xdotool openbox libxcb1-dev python3 imagemagick
+  lintian man-db
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 install_missing() {
@@ -55,6 +60,7 @@ case "${1:-}" in
     install_missing
     build build
     ctest --test-dir build --output-on-failure -j"$jobs"
+    dist/check-package.sh build
     build build-asan -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
     ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"

@@ -16,6 +16,7 @@ inline constexpr int InvalidProcedureCall = 5;   // also: deleting a section tha
 inline constexpr int Overflow = 6;
 inline constexpr int OutOfMemory = 7;
 inline constexpr int TypeMismatch = 13;          // a stored score that is not a number
+inline constexpr int OutOfStringSpace = 14;      // a settings store too large to read (left as it is)
 inline constexpr int FileNotFound = 53;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;        // the settings store cannot be read or written

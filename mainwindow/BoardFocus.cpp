@@ -1,6 +1,8 @@
 #include "BoardFocus.h"
 
+#include <QChildEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 
 namespace {
@@ -65,6 +67,19 @@ bool StepForKey(int key, BoardStep& step) {
 BoardFocusFrame::BoardFocusFrame(QWidget* board) : QObject(board), m_board(board) {
     setObjectName(QStringLiteral("BoardFocusFrame"));
     board->installEventFilter(this);
+    // The keys and clicks go to the cells on the board, the ones there now
+    // and the ones added later.
+    for (QObject* cell : board->children()) Watch(cell);
+}
+
+void BoardFocusFrame::Watch(QObject* cell) {
+    if (cell->isWidgetType()) cell->installEventFilter(this);
+}
+
+void BoardFocusFrame::SetKeyboardInUse(bool inUse) {
+    if (inUse == m_keyboardInUse) return;
+    m_keyboardInUse = inUse;
+    m_board->update(Ring());
 }
 
 void BoardFocusFrame::Surround(const QRect& tile) {
@@ -87,12 +102,33 @@ void BoardFocusFrame::Place(const QRect& outer) {
 }
 
 bool BoardFocusFrame::eventFilter(QObject* watched, QEvent* event) {
-    // The board's background is filled before its paint event and the cells
-    // are painted after it: the ring lies between the two.
-    if (watched == m_board && event->type() == QEvent::Paint && IsShown()) {
-        QPainter painter(m_board);
-        painter.setClipRegion(Ring());
-        painter.fillRect(m_outer, Qt::black);
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (watched == m_board) Watch(static_cast<QChildEvent*>(event)->child());
+        break;
+    case QEvent::KeyPress:
+        SetKeyboardInUse(true);
+        break;
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) SetKeyboardInUse(true);
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        SetKeyboardInUse(false);
+        break;
+    case QEvent::Paint:
+        // The board's background is filled before its paint event and the
+        // cells are painted after it: the ring lies between the two.
+        if (watched == m_board && IsDrawn()) {
+            QPainter painter(m_board);
+            painter.setClipRegion(Ring());
+            painter.fillRect(m_outer, Qt::black);
+        }
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -26,6 +26,8 @@ bool StepForKey(int key, BoardStep& step);
 // A ring drawn on the board itself in the margin around one tile, outside
 // the tile, so it never covers a tile or its picture; only the ring's own
 // pixels are ever repainted, so the cells are not painted again for it.
+// It is drawn only while the keyboard is in use on the board: from a key
+// pressed there (or Tab bringing the focus in) to the next mouse click there.
 class BoardFocusFrame final : public QObject {
     Q_OBJECT
 public:
@@ -37,7 +39,11 @@ public:
     // Puts the ring round a tile whose geometry on the board is `tile`.
     void Surround(const QRect& tile);
     void Hide();
+    // Whether the ring is placed round a tile; it shows on screen only while
+    // the keyboard is in use as well.
     bool IsShown() const { return !m_outer.isNull(); }
+    bool KeyboardInUse() const { return m_keyboardInUse; }
+    bool IsDrawn() const { return IsShown() && m_keyboardInUse; }
     // The ring's outer edge on the board; null while it is hidden.
     QRect Outer() const { return m_outer; }
     // The pixels of the ring.
@@ -48,7 +54,10 @@ protected:
 
 private:
     void Place(const QRect& outer);
+    void Watch(QObject* cell);
+    void SetKeyboardInUse(bool inUse);
 
     QWidget* m_board;
     QRect m_outer;
+    bool m_keyboardInUse = false;
 };

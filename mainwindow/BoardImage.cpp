@@ -1,7 +1,11 @@
 #include "BoardImage.h"
 
+#include "ErrorTrap.h"
+#include "Resources.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
@@ -17,6 +21,8 @@ BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
 
 void BoardImage::SetPicture(const QPixmap& picture) {
     m_picture = picture;
+    m_artName = m_kind == Kind::Face ? IconResourceName(picture) : QString();
+    m_screenPicture = QPixmap();
     update();
 }
 
@@ -27,6 +33,23 @@ void BoardImage::Activate() {
 void BoardImage::paintEvent(QPaintEvent*) {
     if (m_picture.isNull()) return;
     QPainter painter(this);
+    // The ratio of what is painted on: the screen, or an image the cell is rendered into.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
+    if (ratio > 1 && !m_artName.isEmpty()) {
+        // Read when first shown on this screen, not with the deal.
+        if (m_screenPicture.isNull() || m_screenPicture.devicePixelRatio() != ratio) {
+            try {
+                m_screenPicture = ScreenPicture(m_artName, ratio);
+            } catch (const RuntimeError&) {
+                m_artName.clear();  // no art: the icon, enlarged, from now on
+            }
+        }
+        if (!m_screenPicture.isNull() && !m_artName.isEmpty()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(rect(), m_screenPicture);
+            return;
+        }
+    }
     // Small bitmaps on a dense screen: whole pixels grow into blocks, never blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawPixmap(rect(), m_picture);

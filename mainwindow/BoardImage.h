@@ -2,6 +2,9 @@
 // One image of a board cell: the tile body or the picture drawn on it.
 // Shows a copy of the pixmap it was given, at its own fixed size, and reports
 // a left-button click (press and release on the image) while it is enabled.
+// A face on a dense screen (device pixel ratio above 1) draws its picture
+// from the picture's true-colour art at the device pixel size; at a ratio of
+// 1 it shows the icon itself. Tile bodies are enlarged pixel for pixel.
 // A tile body can also hold the keyboard focus: Space or Enter on it is the
 // same click, and the arrow keys ask the board to move the focus.
 
@@ -44,5 +47,7 @@ private:
     int m_index;
     Kind m_kind;
     QPixmap m_picture;
+    QString m_artName;       // the resource of a face's picture, whose art a dense screen shows
+    QPixmap m_screenPicture; // that art at the device pixel ratio it was last drawn at
     bool m_pressed = false;
 };

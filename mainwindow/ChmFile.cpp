@@ -1,19 +1,17 @@
 #include "ChmFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-
-#include <cctype>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QtEndian>
 
 #include <chm_lib.h>
 
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <cctype>
 
 namespace {
 
@@ -27,6 +25,16 @@ constexpr char16_t Cp1252High[32] = {
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Bytes that windows-1252 leaves undefined.
+bool UndefinedInCp1252(unsigned char b) { return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D; }
+
+// No page of text holds NUL or a control character other than white space.
+bool HasControlCharacters(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f') return true;
+    return false;
+}
 
 QString FromCp1252(const QByteArray& bytes) {
     QString text;
@@ -141,44 +149,51 @@ void ReadEveryBlock(struct chmFile* handle) {
 
 }  // namespace
 
-bool ChmFile::ReadsSafely(const QString& path, int timeoutMs) {
+QString ChmFile::CheckerPath() {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(PEXORA_HELPCHECK_NAME);
+}
+
+bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenError* error, int timeoutMs) {
     // chmlib trusts what it reads: some damaged files make it write through a
-    // null pointer. A child process reads the whole file first; only a file
-    // that the child got through is opened here.
-    const pid_t child = fork();
-    if (child < 0) return true;  // cannot look ahead: open it as it is
-    if (child == 0) {
-        for (int sig : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(sig, SIG_DFL);
-        ChmFile probe;
-        if (!probe.OpenUnchecked(path)) _exit(1);
-        ReadEveryBlock(probe.m_handle);
-        // Walking the directory reads every listing block once.
-        chm_enumerate(probe.m_handle, CHM_ENUMERATE_ALL,
-                      [](struct chmFile*, struct chmUnitInfo*, void*) { return CHM_ENUMERATOR_CONTINUE; }, nullptr);
-        QStringList names = {probe.ContentsFile(), probe.IndexFile(), probe.DefaultTopic()};
-        for (const auto& type : probe.m_windows) names << type.ContentsFile << type.IndexFile << type.DefaultTopic;
-        for (const QString& sitemap : QStringList{probe.ContentsFile(), probe.IndexFile()})
-            for (const auto& entry : probe.ReadSitemap(sitemap)) names << entry.Local;
-        for (const QString& topic : names) {
-            if (topic.isEmpty()) continue;
-            QString page = topic.mid(topic.indexOf(QLatin1String("::")) < 0 ? 0 : topic.indexOf(QLatin1String("::")) + 2);
-            if (page.contains(QLatin1Char('#'))) page.truncate(page.indexOf(QLatin1Char('#')));
-            if (const auto data = probe.Read(page)) DecodeText(*data);
-        }
-        _exit(0);
+    // null pointer. The checker reads the whole file first; only a file that
+    // it got through is opened here.
+    const auto fail = [error](OpenError why) {
+        if (error) *error = why;
+        return false;
+    };
+    if (!QFileInfo(checker).isExecutable()) return fail(OpenError::NoChecker);
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.setStandardOutputFile(QProcess::nullDevice());
+    child.start(checker, {path}, QIODevice::ReadOnly);
+    if (!child.waitForStarted()) return fail(OpenError::NoChecker);
+    if (!child.waitForFinished(timeoutMs)) {
+        child.kill();
+        child.waitForFinished();
+        return fail(OpenError::Unreadable);
     }
-    for (int waited = 0;; waited += 5) {
-        int status = 0;
-        const pid_t done = waitpid(child, &status, WNOHANG);
-        if (done == child) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-        if (done < 0) return false;
-        if (waited >= timeoutMs) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return false;
-        }
-        usleep(5000);
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) return fail(OpenError::Unreadable);
+    return true;
+}
+
+bool ChmFile::ReadThrough(const QString& path) {
+    ChmFile file;
+    if (!file.OpenUnchecked(path)) return false;
+    ReadEveryBlock(file.m_handle);
+    // Walking the directory reads every listing block once.
+    chm_enumerate(file.m_handle, CHM_ENUMERATE_ALL,
+                  [](struct chmFile*, struct chmUnitInfo*, void*) { return CHM_ENUMERATOR_CONTINUE; }, nullptr);
+    QStringList names = {file.ContentsFile(), file.IndexFile(), file.DefaultTopic()};
+    for (const auto& type : file.m_windows) names << type.ContentsFile << type.IndexFile << type.DefaultTopic;
+    for (const QString& sitemap : QStringList{file.ContentsFile(), file.IndexFile()})
+        for (const auto& entry : file.ReadSitemap(sitemap)) names << entry.Local;
+    for (QString page : names) {
+        if (const qsizetype sep = page.indexOf(QLatin1String("::")); sep >= 0) page.remove(0, sep + 2);
+        if (const qsizetype hash = page.indexOf(QLatin1Char('#')); hash >= 0) page.truncate(hash);
+        if (page.isEmpty()) continue;
+        if (const auto data = file.Read(page)) DecodeText(*data);
     }
+    return true;
 }
 
 ChmFile::ChmFile() = default;
@@ -187,7 +202,8 @@ ChmFile::~ChmFile() {
     if (m_handle) chm_close(m_handle);
 }
 
-bool ChmFile::Open(const QString& path) {
+bool ChmFile::Open(const QString& path, const QString& checker) {
+    m_error = OpenError::None;
     if (m_handle) {
         chm_close(m_handle);
         m_handle = nullptr;
@@ -200,9 +216,14 @@ bool ChmFile::Open(const QString& path) {
     m_defaultWindow.clear();
     m_windows.clear();
     // chmlib would happily open a directory or a device; we only want files.
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
-    if (!ReadsSafely(path)) return false;
-    return OpenUnchecked(path);
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        m_error = OpenError::NotAFile;
+        return false;
+    }
+    if (!CheckedByChild(path, checker, &m_error)) return false;
+    if (OpenUnchecked(path)) return true;
+    m_error = OpenError::Unreadable;
+    return false;
 }
 
 bool ChmFile::OpenUnchecked(const QString& path) {
@@ -228,8 +249,8 @@ std::optional<QByteArray> ChmFile::Read(const QString& name) const {
     if (info.length == 0) return data;
     const LONGINT64 got = chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char*>(data.data()), 0,
                                               static_cast<LONGINT64>(info.length));
-    if (got <= 0) return std::nullopt;
-    data.truncate(static_cast<qsizetype>(got));
+    // Fewer bytes than the directory promises: the file is cut short or damaged there.
+    if (got != static_cast<LONGINT64>(info.length)) return std::nullopt;
     return data;
 }
 
@@ -304,7 +325,7 @@ QList<HelpEntry> ChmFile::ReadSitemap(const QString& name) const {
     if (name.isEmpty()) return {};
     const auto data = Read(name);
     if (!data) return {};
-    return ParseSitemap(DecodeText(*data));
+    return ParseSitemap(DecodeText(*data).value_or(QString()));
 }
 
 QList<HelpEntry> ChmFile::ParseSitemap(const QString& text) {
@@ -344,14 +365,21 @@ QList<HelpEntry> ChmFile::ParseSitemap(const QString& text) {
     return entries;
 }
 
-QString ChmFile::DecodeText(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-    const QByteArray charset = DeclaredCharset(bytes);
-    if (charset == "utf-8" || charset == "utf8") return QString::fromUtf8(bytes);
-    if (!charset.isEmpty() && charset != "windows-1252" && charset != "iso-8859-1" && charset != "latin1" &&
-        charset != "us-ascii" && charset != "cp1252") {
+std::optional<QString> ChmFile::DecodeText(const QByteArray& bytes) {
+    if (bytes.contains('\0')) return std::nullopt;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArray charset = bom ? QByteArray("utf-8") : DeclaredCharset(bytes);
+    QString text;
+    if (charset.isEmpty() || charset == "windows-1252" || charset == "iso-8859-1" || charset == "latin1" ||
+        charset == "us-ascii" || charset == "cp1252" || !QStringDecoder(charset.constData()).isValid()) {
+        for (char c : bytes)
+            if (UndefinedInCp1252(static_cast<unsigned char>(c))) return std::nullopt;
+        text = FromCp1252(bytes);
+    } else {
         QStringDecoder decoder(charset.constData());
-        if (decoder.isValid()) return decoder.decode(bytes);
+        text = decoder.decode(bom ? bytes.mid(3) : bytes);
+        if (decoder.hasError()) return std::nullopt;
     }
-    return FromCp1252(bytes);
+    if (HasControlCharacters(text)) return std::nullopt;
+    return text;
 }

@@ -33,15 +33,20 @@ struct HelpWindowType {
 
 class ChmFile {
 public:
+    // Why Open failed.
+    enum class OpenError { None, NotAFile, NoChecker, Unreadable };
+
     ChmFile();
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;
 
-    // Opens the file; false if it is missing, not a help file, or so damaged
-    // that reading it would bring the program down.
-    bool Open(const QString& path);
+    // Opens the file once the checker program has read all of it in a
+    // process of its own; false if it is missing, not a help file, so damaged
+    // that reading it brings chmlib down, or if the checker cannot be run.
+    bool Open(const QString& path, const QString& checker = CheckerPath());
     bool IsOpen() const { return m_handle != nullptr; }
+    OpenError Error() const { return m_error; }
     QString Path() const { return m_path; }
 
     // The bytes stored under name ("html/a.htm", "/html/a.htm" or
@@ -69,11 +74,20 @@ public:
     // Parses the text of a sitemap file (.hhc or .hhk).
     static QList<HelpEntry> ParseSitemap(const QString& text);
     // Decodes a page: by its declared charset, otherwise as windows-1252.
-    static QString DecodeText(const QByteArray& bytes);
+    // Nothing if the bytes are not text in that encoding (a NUL, a control
+    // character, a byte or sequence the encoding does not define).
+    static std::optional<QString> DecodeText(const QByteArray& bytes);
 
-    // Reads the whole file in a child process; false if that crashed, failed
-    // or took longer than timeoutMs.
-    static bool ReadsSafely(const QString& path, int timeoutMs = 10000);
+    // The checker program beside the running program.
+    static QString CheckerPath();
+    // Runs the checker on path; false if it is missing, crashed, refused the
+    // file or took longer than timeoutMs.
+    static bool CheckedByChild(const QString& path, const QString& checker, OpenError* error = nullptr,
+                               int timeoutMs = 10000);
+    // Opens the file in this process and reads all of it: every compressed
+    // block, the directory, the contents, the index and every page they name.
+    // chmlib can crash on a damaged file, so only the checker calls this.
+    static bool ReadThrough(const QString& path);
 
 private:
     bool OpenUnchecked(const QString& path);
@@ -82,6 +96,7 @@ private:
     QString StringAt(const QByteArray& strings, quint32 offset) const;
 
     struct chmFile* m_handle = nullptr;
+    OpenError m_error = OpenError::None;
     QString m_path;
     QString m_title;
     QString m_contentsFile;

@@ -92,7 +92,10 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     switch (type) {
     case QTextDocument::HtmlResource:
     case QTextDocument::StyleSheetResource:
-        return ChmFile::DecodeText(*data);
+        // Bytes that are not text are not shown: a page or style sheet of a
+        // damaged file would otherwise fill the page with junk.
+        if (const auto text = ChmFile::DecodeText(*data)) return *text;
+        return {};
     default:
         return *data;
     }
@@ -187,6 +190,7 @@ void HelpViewer::ShowMessage(const QString& text) {
 bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     m_path = path;
     m_message.clear();
+    m_damaged = false;
     m_contents->clear();
     m_index->clear();
     m_browser->clearHistory();
@@ -194,11 +198,16 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     if (!m_file.Open(path)) {
         m_panes->setEnabled(false);
         const QString shown = path.isEmpty() ? tr("(no file name)") : QDir::toNativeSeparators(path);
-        ShowMessage(QFileInfo::exists(path)
-                        ? tr("The help file cannot be read:\n%1\n\nIt may be damaged. Pexora goes on without help; "
-                             "installing the game again restores the file.").arg(shown)
-                        : tr("The help file was not found:\n%1\n\nPexora goes on without help; installing the game "
-                             "again restores the file.").arg(shown));
+        if (!QFileInfo::exists(path))
+            ShowMessage(tr("The help file was not found:\n%1\n\nPexora goes on without help; installing the game "
+                           "again restores the file.").arg(shown));
+        else if (m_file.Error() == ChmFile::OpenError::NoChecker)
+            ShowMessage(tr("The help file cannot be read: the program that checks it first is missing:\n%1\n\n"
+                           "Pexora goes on without help; installing the game again restores it.")
+                            .arg(QDir::toNativeSeparators(ChmFile::CheckerPath())));
+        else
+            ShowMessage(tr("The help file cannot be read:\n%1\n\nIt may be damaged. Pexora goes on without help; "
+                           "installing the game again restores the file.").arg(shown));
         return false;
     }
     m_panes->setEnabled(true);
@@ -217,6 +226,13 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     setWindowTitle(title.isEmpty() ? tr("Pexora Help") : title);
     FillContents(m_file.ReadSitemap(contentsFile));
     FillIndex(m_file.ReadSitemap(indexFile));
+    // Our help file has both: an empty one is damaged, or so is the record that names it.
+    m_damaged = m_contents->topLevelItemCount() == 0 || m_index->count() == 0;
+    const QString damaged = tr("The help file may be damaged.");
+    if (m_contents->topLevelItemCount() == 0)
+        (new QTreeWidgetItem(m_contents, {tr("The contents cannot be read.")}))->setToolTip(0, damaged);
+    if (m_index->count() == 0)
+        (new QListWidgetItem(tr("The index cannot be read."), m_index))->setToolTip(damaged);
     if (m_defaultTopic.isEmpty() && m_contents->topLevelItemCount() > 0)
         m_defaultTopic = m_contents->topLevelItem(0)->data(0, TopicRole).toString();
     return true;
@@ -297,11 +313,13 @@ void HelpViewer::ShowIndex() {
 bool HelpViewer::ShowTopic(const QString& topic) {
     if (!m_file.IsOpen()) return false;
     const QUrl url = ChmBrowser::TopicUrl(topic);
-    if (!m_file.Contains(url.path())) {
+    if (!m_damaged && !m_file.Contains(url.path())) {
         ShowMessage(tr("This help file has no topic \"%1\".").arg(StripFilePart(topic)));
         return false;
     }
-    if (!m_file.Read(url.path())) {
+    const auto data = m_file.Read(url.path());
+    // A topic is shown as a page: bytes that are not text are not one.
+    if (!data || !ChmFile::DecodeText(*data)) {
         ShowMessage(tr("The topic \"%1\" cannot be read; the help file may be damaged.").arg(StripFilePart(topic)));
         return false;
     }
@@ -312,6 +330,8 @@ bool HelpViewer::ShowTopic(const QString& topic) {
 
 void HelpViewer::ShowDefaultTopic() {
     if (!m_defaultTopic.isEmpty()) ShowTopic(m_defaultTopic);
+    else if (m_file.IsOpen())
+        ShowMessage(tr("The first topic of this help file cannot be read; the help file may be damaged."));
 }
 
 QString HelpViewer::CurrentTopic() const {

@@ -92,6 +92,7 @@ private:
     QString m_path;
     QString m_defaultTopic;
     QString m_message;
+    bool m_damaged = false;  // its contents or index cannot be read
     QTabWidget* m_panes = nullptr;
     QTreeWidget* m_contents = nullptr;
     QListWidget* m_index = nullptr;

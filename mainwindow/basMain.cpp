@@ -2,13 +2,132 @@
 
 #include "ErrorTrap.h"
 #include "GameEngine.h"
+#include "GameSettings.h"
 #include "ScoreBook.h"
 #include "basHelp.h"
 #include "basWave.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <QWindow>
+
+#include <csignal>
+#include <cerrno>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// ---- Ending by signal
+// The handler only notes the signal and writes a byte to a socket; the event
+// loop reads it and closes the window. Repeated signals (a logout sends
+// SIGTERM and SIGHUP together) change nothing once the first has arrived.
+
+volatile std::sig_atomic_t g_endSignal = 0;
+int g_signalSocket[2] = {-1, -1};
+
+extern "C" void NoteEndSignal(int) {
+    const int savedErrno = errno;
+    g_endSignal = 1;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalSocket[1], &byte, 1);
+    errno = savedErrno;
+}
+
+// Once the program is ending, an animation runs to its end without waiting...
+class PauseUntilEnding final : public IPauseClock {
+public:
+    explicit PauseUntilEnding(IPauseClock& clock) : m_clock(clock) {}
+    void Pause(double seconds) override {
+        if (!basMain::EndSignalReceived()) m_clock.Pause(seconds);
+    }
+
+private:
+    IPauseClock& m_clock;
+};
+
+// ...and no sound starts, the farewell included; a sound already playing ends.
+class SoundUntilEnding final : public ISoundPlayer {
+public:
+    explicit SoundUntilEnding(ISoundPlayer& player) : m_player(player) {}
+    void PlayWaveResource(const QString& name) override {
+        if (!basMain::EndSignalReceived()) m_player.PlayWaveResource(name);
+    }
+
+private:
+    ISoundPlayer& m_player;
+};
+
+// ---- Sizes a compositor gives
+// Qt's own title bar on Wayland offers maximise whatever a window's flags
+// say, and a compositor such as weston ends the connection of a client whose
+// window does not take the exact size of a maximised state. The request
+// comes before the compositor's answer, so the limits are lifted while it
+// is on its way.
+
+const char* const LiftedMinimum = "pexoraLiftedMinimum";
+const char* const LiftedMaximum = "pexoraLiftedMaximum";
+const char* const LiftedConstraint = "pexoraLiftedConstraint";
+const char* const Watched = "pexoraSizesWatched";
+
+bool WantsWholeArea(Qt::WindowStates states) { return (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0; }
+
+void LiftLimits(QWidget* window) {
+    if (window->property(LiftedMinimum).isValid()) return;
+    window->setProperty(LiftedMinimum, window->minimumSize());
+    window->setProperty(LiftedMaximum, window->maximumSize());
+    if (QLayout* layout = window->layout()) {
+        window->setProperty(LiftedConstraint, static_cast<int>(layout->sizeConstraint()));
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+    }
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void RestoreLimits(QWidget* window) {
+    if (!window->property(LiftedMinimum).isValid()) return;
+    const QSize minimum = window->property(LiftedMinimum).toSize();
+    const QSize maximum = window->property(LiftedMaximum).toSize();
+    const QVariant constraint = window->property(LiftedConstraint);
+    for (const char* name : {LiftedMinimum, LiftedMaximum, LiftedConstraint}) window->setProperty(name, QVariant());
+    window->setMinimumSize(minimum);
+    window->setMaximumSize(maximum);
+    if (QLayout* layout = window->layout(); layout != nullptr && constraint.isValid())
+        layout->setSizeConstraint(static_cast<QLayout::SizeConstraint>(constraint.toInt()));
+}
+
+class CompositorSizes final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::Resize) return false;
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window == nullptr || !window->isWindow() || window->windowHandle() == nullptr) return false;
+        QWindow* handle = window->windowHandle();
+        if (type == QEvent::Show && !handle->property(Watched).isValid()) {
+            handle->setProperty(Watched, true);
+            connect(handle, &QWindow::windowStateChanged, this, [target = QPointer<QWidget>(window)](Qt::WindowState state) {
+                if (target != nullptr && WantsWholeArea(state)) LiftLimits(target);
+            });
+        } else if (type == QEvent::Resize && !WantsWholeArea(handle->windowStates())) {
+            // Back in the normal state at the size it had before.
+            RestoreLimits(window);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 // The text carries a carriage return between the number and the
 // description, which a message box would not break, so it becomes a line
@@ -24,29 +143,70 @@ void basMain::ShowErrorBox(int number, const QString& description) {
 
 void basMain::PrepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Pexora"));
+    QApplication::setApplicationVersion(QStringLiteral(PEXORA_VERSION));
 #ifdef PEXORA_APP_ID
     // Ties the windows to the desktop entry (its icon and name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral(PEXORA_APP_ID));
 #endif
     SetErrorSink(&ShowErrorBox);
+    // A session that ends saves first; should the logout be cancelled, the
+    // close saves again whatever changed since.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { SaveSettings(); });
 }
 
 void basMain::SetHelpFileBesideProgram() {
     basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
 }
 
+QObject* basMain::WatchCompositorSizes() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return nullptr;
+    auto* watcher = new CompositorSizes(qApp);
+    qApp->installEventFilter(watcher);
+    return watcher;
+}
+
+bool basMain::EndSignalReceived() { return g_endSignal != 0; }
+
+bool basMain::CloseOnEndSignals(QWidget& window) {
+    if (g_signalSocket[0] < 0 &&
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
+        return false;
+    auto* notifier = new QSocketNotifier(g_signalSocket[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        char bytes[16];
+        while (::read(g_signalSocket[0], bytes, sizeof bytes) > 0) {
+        }
+        notifier->setEnabled(false);
+        // The close box's road: settings saved, the other windows unloaded.
+        window.close();
+        // Also when the window was never shown, and from inside a dialog.
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action = {};
+    action.sa_handler = &NoteEndSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    bool caught = true;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) caught = ::sigaction(signal, &action, nullptr) == 0 && caught;
+    return caught;
+}
+
 int basMain::Main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication();
+    WatchCompositorSizes();
 
     int result = 0;
-    WaveSoundPlayer sound;
-    SteadyPauseClock pause;
+    WaveSoundPlayer wave;
+    SteadyPauseClock steady;
+    SoundUntilEnding sound(wave);
+    PauseUntilEnding pause(steady);
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     Trap([&] {
         SetHelpFileBesideProgram();
         frmMain form(sound, pause, random, scoreBook);
+        CloseOnEndSignals(form);
         form.show();
         result = QApplication::exec();
     });

@@ -3,9 +3,13 @@
 
 #include <QString>
 
+class QObject;
+class QWidget;
+
 namespace basMain {
-// Names the application and installs the error report (a message box).
-// Needs a QApplication.
+// Names the application, installs the error report (a message box) and lets
+// the desktop session's request to save the program's data write the
+// settings. Needs a QApplication.
 void PrepareApplication();
 
 // Points the help at "Pexora.chm" in the program's own directory.
@@ -13,6 +17,22 @@ void SetHelpFileBesideProgram();
 
 // The common error report: exclamation icon, OK, title "Error".
 void ShowErrorBox(int number, const QString& description);
+
+// On a Wayland compositor: lets every top-level window take the size of a
+// maximised or full-screen state it is given, showing its fixed content at
+// the top left on its own background, and gives it back its fixed size
+// when it returns to the normal state. Returns the watcher (owned by the
+// application); nullptr on any other platform, where nothing is needed.
+QObject* WatchCompositorSizes();
+
+// SIGTERM, SIGHUP and SIGINT close `window` as its close box does, once the
+// program is back in its event loop; from then on pauses are not waited for
+// and no new sound starts. Returns false when the signals could not be
+// caught (they then end the program as before).
+bool CloseOnEndSignals(QWidget& window);
+
+// Whether one of those signals has arrived.
+bool EndSignalReceived();
 
 // Sets up the application and its error report, points the help at the
 // program's directory, shows the main window and runs until it is closed.

@@ -142,7 +142,8 @@ void frmAbout::Form_Load(QWidget* owner) {
 }
 
 void frmAbout::ShowPicture(const QString& name) {
-    const QPixmap picture = LoadResPicture(name, PictureKind::Icon);
+    // At the label's device pixel size: the icon, or on a dense screen its art.
+    const QPixmap picture = ScreenPicture(name, imgAbout ? imgAbout->devicePixelRatioF() : 1.0);
     if (imgAbout) imgAbout->setPixmap(picture);
     m_pictureName = name;
 }

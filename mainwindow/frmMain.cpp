@@ -2,6 +2,7 @@
 
 #include "BoardAccessible.h"
 #include "ErrorTrap.h"
+#include "FrameExtents.h"
 #include "GameBoard.h"
 #include "GameSettings.h"
 #include "Resources.h"
@@ -190,13 +191,28 @@ void frmMain::FitWindow() {
 }
 
 void frmMain::CenterWindow() {
+    // A Wayland compositor places windows itself; a client cannot.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     QScreen* screen = this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect area = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + qRound((area.width() - outer.width()) / 2.0),
-         area.y() + qRound((area.height() - outer.height()) / 2.0));
+    auto centred = [&](const QSize& outer) {
+        return QPoint(area.x() + qRound((area.width() - outer.width()) / 2.0),
+                      area.y() + qRound((area.height() - outer.height()) / 2.0));
+    };
+    // Before its first showing the window has no frame yet: the window
+    // manager says which one it will give, and the window itself is placed
+    // inside it.
+    if (frameGeometry().size() == size() && testAttribute(Qt::WA_WState_Created)) {
+        const QMargins frame = AnnouncedFrameExtents(this);
+        if (!frame.isNull()) {
+            const QPoint corner = centred(QRect(QPoint(), size()).marginsAdded(frame).size());
+            setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+            return;
+        }
+    }
+    move(centred(frameGeometry().size()));
 }
 
 // ---------------------------------------------------------------- the game

@@ -2,8 +2,8 @@
 
 #include "ErrorTrap.h"
 
-#include <QBitmap>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
 #include <QTextStream>
@@ -150,12 +150,64 @@ QImage WindowImage(const QString& file, const char* format, int wantedWidth) {
     return ReadImage(QStringLiteral(":/pexora/window/") + file, format, wantedWidth);
 }
 
+// The art scaled to the device pixels of a 32 x 32 picture on a dense screen.
+QPixmap ArtForScreen(const QString& name, qreal devicePixelRatio) {
+    const int side = qRound(32 * devicePixelRatio);
+    QPixmap scaled = QPixmap::fromImage(LoadHiResPicture(name).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
+qreal ApplicationPixelRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
+
+// Which resource the most recently loaded icons came from, by the pixmap's
+// identity, so a cell given one can draw the same picture from its art.
+// A deal loads sixty; the oldest are forgotten.
+class IconNames {
+public:
+    void Remember(const QPixmap& icon, const QString& name) {
+        if (m_names.size() >= kKept) m_names.remove(m_order[m_next]);
+        m_order[m_next] = icon.cacheKey();
+        m_next = (m_next + 1) % kKept;
+        m_names.insert(icon.cacheKey(), name);
+    }
+    QString NameOf(const QPixmap& icon) const { return m_names.value(icon.cacheKey()); }
+
+private:
+    static constexpr int kKept = 128;
+    QHash<qint64, QString> m_names;
+    qint64 m_order[kKept] = {};
+    int m_next = 0;
+};
+
+IconNames& LoadedIcons() {
+    static IconNames names;
+    return names;
+}
+
 }  // namespace
 
 QPixmap LoadResPicture(const QString& strName, PictureKind kind) {
     if (kind == PictureKind::Bitmap) return LoadImageResource(ResourcePath(strName, "bitmaps", "bmp"), "bmp", 60, strName);
-    return LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
+    QPixmap icon = LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
+    LoadedIcons().Remember(icon, strName.toUpper());
+    return icon;
 }
+
+QImage LoadHiResPicture(const QString& strName) {
+    QImageReader reader(ResourcePath(strName, "hires", "png"), "png");
+    const QImage art = reader.read();
+    if (art.isNull())
+        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QStringLiteral("Invalid resource format: '%1'").arg(strName));
+    return art;
+}
+
+QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1) return LoadResPicture(strName, PictureKind::Icon);
+    return ArtForScreen(strName, devicePixelRatio);
+}
+
+QString IconResourceName(const QPixmap& icon) { return icon.isNull() ? QString() : LoadedIcons().NameOf(icon); }
 
 QByteArray LoadResData(const QString& strName, const QString& strType) {
     if (strType.compare(QLatin1String("WAVE"), Qt::CaseInsensitive) != 0) ThrowNotFound(strName);
@@ -166,24 +218,28 @@ QByteArray LoadResData(const QString& strName, const QString& strType) {
 
 QIcon ProgramIcon() {
     const QImage image = WindowImage(QStringLiteral("program.ico"), "ico", 32);
-    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    QIcon icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    if (ApplicationPixelRatio() > 1) {
+        const QImage art = ReadImage(QStringLiteral(":/pexora/hires/PROGRAM.png"), "png", 128);
+        if (!art.isNull()) icon.addPixmap(QPixmap::fromImage(art));
+    }
+    return icon;
 }
 
 QCursor HandCursor() {
-    const QImage hand = WindowImage(QStringLiteral("hand.ico"), "ico", 32).convertToFormat(QImage::Format_ARGB32);
-    if (hand.isNull()) return QCursor(Qt::PointingHandCursor);
-    // A two-colour pointer: bitmap 1 = black, mask 1 = drawn.
-    QImage bits(hand.size(), QImage::Format_MonoLSB), mask(hand.size(), QImage::Format_MonoLSB);
-    bits.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    for (int y = 0; y < hand.height(); ++y)
-        for (int x = 0; x < hand.width(); ++x) {
-            const QRgb c = hand.pixel(x, y);
-            const bool drawn = qAlpha(c) >= 128;
-            mask.setPixel(x, y, drawn ? 1 : 0);
-            bits.setPixel(x, y, drawn && qGray(c) < 128 ? 1 : 0);
+    const qreal ratio = ApplicationPixelRatio();
+    QPixmap hand;
+    if (ratio > 1) {
+        try {
+            hand = ArtForScreen(QStringLiteral("HAND"), ratio);
+        } catch (const RuntimeError&) {
         }
-    return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), 0, 0);
+    }
+    if (hand.isNull()) hand = QPixmap::fromImage(WindowImage(QStringLiteral("hand.ico"), "ico", 32).convertToFormat(QImage::Format_ARGB32));
+    if (hand.isNull()) return QCursor(Qt::PointingHandCursor);
+    // A colour pointer with alpha, not a bitmap and mask: Qt on Wayland makes
+    // an empty image of those.
+    return QCursor(hand, 0, 0);
 }
 
 QPixmap ToolbarPicture(const QString& key) {
@@ -202,7 +258,15 @@ QPixmap ToolbarPicture(const QString& key) {
     return QPixmap::fromImage(image);
 }
 
-QPixmap TrophyPicture() { return QPixmap::fromImage(WindowImage(QStringLiteral("trophy.ico"), "ico", 32)); }
+QPixmap TrophyPicture(qreal devicePixelRatio) {
+    if (devicePixelRatio > 1) {
+        try {
+            return ArtForScreen(QStringLiteral("TROPHY"), devicePixelRatio);
+        } catch (const RuntimeError&) {
+        }
+    }
+    return QPixmap::fromImage(WindowImage(QStringLiteral("trophy.ico"), "ico", 32));
+}
 
 QString PictureName(const QString& categoryPrefix, int number) {
     // The one table of picture names, which the picture generator draws from too.

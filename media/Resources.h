@@ -1,6 +1,7 @@
 #pragma once
 // The resource catalogue: pictures, frames and sounds by name and kind,
-// loaded on demand and never cached.
+// loaded on demand and never cached. Beside the 32 x 32 icons every picture
+// has a true-colour art of 128 x 128 for dense screens, read only there.
 
 #include <QByteArray>
 #include <QCursor>
@@ -15,15 +16,33 @@ enum class PictureKind { Bitmap, Icon };
 // (ResourceNotFound) when there is no such resource.
 QPixmap LoadResPicture(const QString& strName, PictureKind kind);
 
+// The 128 x 128 true-colour art with alpha of a tile picture, "ABOUT1".."ABOUT5",
+// "HAND", "TROPHY" or "PROGRAM". Throws RuntimeError (ResourceNotFound) when
+// there is none.
+QImage LoadHiResPicture(const QString& strName);
+
+// A picture to be shown 32 x 32 (logical pixels) on a screen of the given
+// device pixel ratio: at 1 (or less) the icon itself; above 1 the art
+// smoothly scaled to the device pixels, its ratio set. Throws as above.
+QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio);
+
+// The resource an icon from LoadResPicture was loaded from (for the most
+// recent loads; a copy of the pixmap counts), or empty.
+QString IconResourceName(const QPixmap& icon);
+
 // The bytes of a resource of a custom type, e.g. LoadResData("FLIP", "WAVE").
 // Throws RuntimeError (ResourceNotFound) when there is no such resource.
 QByteArray LoadResData(const QString& strName, const QString& strType);
 
-// Pictures kept with the windows.
-QIcon ProgramIcon();                         // the 32 x 32, 16-colour program icon
-QCursor HandCursor();                        // index finger raised, hot spot (0, 0)
+// Pictures kept with the windows. Where a device pixel ratio is asked for, a
+// ratio above 1 gives the picture drawn from the true-colour art.
+QIcon ProgramIcon();                         // the 32 x 32, 16-colour program icon (and the art on a dense screen)
+// Index finger raised, hot spot (0, 0): a full-colour pointer (a bitmap and
+// mask pointer shows as nothing on some Wayland desktops); for the
+// application's device pixel ratio.
+QCursor HandCursor();
 QPixmap ToolbarPicture(const QString& key);  // 16 x 15, light grey transparent; keys "New".."Exit"
-QPixmap TrophyPicture();                     // the high-score dialog's golden cup
+QPixmap TrophyPicture(qreal devicePixelRatio = 1);  // the high-score dialog's golden cup, 32 x 32 logical
 
 // A human name for picture number (1..30) of a category prefix, e.g.
 // PictureName("ANIMAL", 1) == "Elephant". Empty for an unknown picture.

@@ -100,14 +100,16 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
         }
         if (!changed) return;
         // The whole table in one write: a game killed in the middle of it
-        // must not leave an entry overwritten before it was moved down.
+        // must not leave an entry overwritten before it was moved down. The
+        // section then holds exactly the entries written, so a key left
+        // below a hole in a hand-edited table cannot list an entry twice.
         QList<QPair<QString, QString>> keys;
         for (int r = 1; r <= ScoreTables::Places; ++r) {
             if (list[r].name.isEmpty()) continue;
             keys.append({NameKey(r), list[r].name});
             keys.append({ScoreKey(strKey, r), QString::number(list[r].score)});
         }
-        SaveSettingGroup(app, strSection, keys);
+        SaveSettingGroup(app, strSection, keys, SectionWrite::ReplaceSection);
         entered = true;
     });
     return entered;

@@ -1,5 +1,6 @@
 #include "frmScores.h"
 
+#include "DisplayName.h"
 #include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "Resources.h"
@@ -53,10 +54,24 @@ QTreeWidget* MakeScoreList(QWidget* page, const QString& scoreHeading) {
     return list;
 }
 
+// The headings over the lists: 9.75-point Liberation Serif, whose widths are
+// those of the classic serif face the boxes were measured for. Without it,
+// the nearest serif face this machine has.
+QFont HeadingFont() {
+    QFont face;
+    face.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Times New Roman"),
+                      QStringLiteral("Nimbus Roman"), QStringLiteral("serif")});
+    face.setStyleHint(QFont::Serif);
+    face.setPointSizeF(9.75);
+    face.setBold(false);
+    return face;
+}
+
 QLabel* MakeLabel(QWidget* page, const QString& text) {
     auto* label = new QLabel(page);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
+    label->setFont(HeadingFont());
     return label;
 }
 
@@ -145,7 +160,7 @@ void ScoresWindow::BuildControls() {
     Image1 = new QLabel(this);
     Image1->setGeometry(TwipsRect(225, 4425, 480, 480));
     Image1->setAlignment(Qt::AlignCenter);
-    Trap([&] { Image1->setPixmap(TrophyPicture()); });
+    Trap([&] { Image1->setPixmap(TrophyPicture(Image1->devicePixelRatioF())); });
 
     setTabOrder(cmdOK, cmdReset);
     setTabOrder(cmdReset, tabScores);
@@ -207,10 +222,11 @@ void ScoresWindow::FillScoreList(QTreeWidget* list, const QString& strSection, c
     Trap([&] {
         for (int rank = 1; rank <= ScoreTables::Places; ++rank) {
             QTreeWidgetItem* row = AddRankRow(list, rank);
-            // Names and scores are shown as stored, as plain text.
+            // Names and scores are shown as stored, as plain text; a name
+            // is kept on one line and cannot turn the row's direction.
             const ScoreRow stored = ReadScoreRow(strSection, strKey, rank);
             if (!stored.Name.isEmpty()) {
-                row->setText(1, stored.Name);
+                row->setText(1, DisplayName(stored.Name));
                 row->setText(ScoreColumn, stored.Score);
             }
         }

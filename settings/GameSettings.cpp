@@ -80,15 +80,16 @@ void LoadSettings() noexcept {
 
 void SaveSettings() noexcept {
     Trap([] {
-        const QString app = Text(Options::ApplicationName);
-        const QString section = Text(Options::SettingsSection);
-        SaveSetting(app, section, Text(Options::KeyImages), GameSettings.Images);
-        SaveSetting(app, section, Text(Options::KeyLevel), QString::number(GameSettings.Level));
-        SaveSetting(app, section, Text(Options::KeyPlayerCount), QString::number(GameSettings.PlayerCount));
-        for (int n = 1; n <= MaxPlayers; ++n) SaveSetting(app, section, PlayerKey(n), gudtPlayers(n).strName);
-        SaveSetting(app, section, Text(Options::KeySounds),
-                    gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False"));
-        SaveSetting(app, section, Text(Options::KeyTileColor), GameSettings.TileColor);
-        SaveSetting(app, section, Text(Options::KeyTileCount), QString::number(GameSettings.TileCount));
+        // The eight keys in one replacement of the file, in their order.
+        QList<QPair<QString, QString>> keys{
+            {Text(Options::KeyImages), GameSettings.Images},
+            {Text(Options::KeyLevel), QString::number(GameSettings.Level)},
+            {Text(Options::KeyPlayerCount), QString::number(GameSettings.PlayerCount)},
+        };
+        for (int n = 1; n <= MaxPlayers; ++n) keys.append({PlayerKey(n), gudtPlayers(n).strName});
+        keys.append({Text(Options::KeySounds), gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False")});
+        keys.append({Text(Options::KeyTileColor), GameSettings.TileColor});
+        keys.append({Text(Options::KeyTileCount), QString::number(GameSettings.TileCount)});
+        SaveSettingGroup(Text(Options::ApplicationName), Text(Options::SettingsSection), keys);
     });
 }

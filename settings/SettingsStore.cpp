@@ -9,7 +9,12 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QSettings>
+#include <QStringConverter>
 #include <QStringList>
+
+#include <sys/stat.h>
+
+#include <optional>
 
 namespace {
 
@@ -18,23 +23,61 @@ namespace {
                        QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path));
 }
 
-// Whether the INI reader would carry this line's value on into the lines
-// below it: a quote left open, or a backslash at the very end, joins the
-// following lines (whole sections of scores among them) to this value.
-bool RunsIntoNextLine(const QByteArray& line) {
+// Far above any store the game writes (a few kilobytes).
+constexpr qint64 LargestStore = 16 * 1024 * 1024;
+
+// The store is used only when it is a regular file (or a link to one), and
+// this is checked before anything opens it: opening a pipe blocks, reading
+// a device may never end, and saving through a link to a device would put a
+// file in its place. A store far too large is left as it is, unread.
+void CheckStoreFile(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return;  // none yet: made by the first save
+    if (!S_ISREG(info.st_mode)) {
+        throw RuntimeError(ErrorNumbers::PathFileAccess,
+                           QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path) +
+                               QStringLiteral(" is not a regular file"));
+    }
+    if (info.st_size > LargestStore) {
+        throw RuntimeError(ErrorNumbers::OutOfStringSpace,
+                           QStringLiteral("Out of string space: ") + QDir::toNativeSeparators(path) +
+                               QStringLiteral(" is larger than 16 MiB and is left as it is"));
+    }
+}
+
+// Why the INI reader would carry this line's value on into the lines below
+// it, joining them (whole sections of scores among them) to this value.
+enum class LineEnd { Closed, Backslash, OpenQuote };
+
+LineEnd HowLineEnds(const QByteArray& line) {
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const char c = line.at(i);
         if (c == '\\') {
-            if (i + 1 >= line.size()) return true;
+            if (i + 1 >= line.size()) return LineEnd::Backslash;
             ++i;
         } else if (c == '"') {
             quoted = !quoted;
         } else if (c == ';' && !quoted) {
-            return false;
+            return LineEnd::Closed;
         }
     }
-    return quoted;
+    return quoted ? LineEnd::OpenQuote : LineEnd::Closed;
+}
+
+bool RunsIntoNextLine(const QByteArray& line) { return HowLineEnds(line) != LineEnd::Closed; }
+
+// The line with its value ended where the line ends: a backslash at the very
+// end is dropped and the value before it kept; a quote left open is closed.
+QByteArray MendLine(QByteArray line) {
+    for (LineEnd end = HowLineEnds(line); end != LineEnd::Closed; end = HowLineEnds(line)) {
+        if (end == LineEnd::Backslash) {
+            line.chop(1);
+        } else {
+            line += '"';
+        }
+    }
+    return line;
 }
 
 bool IsKeyLine(const QByteArray& line) {
@@ -44,7 +87,8 @@ bool IsKeyLine(const QByteArray& line) {
 // A line a hand edit may have damaged: QSettings rewrites the whole file on
 // the first save and would fold or drop what it cannot parse.
 bool LooksDamaged(const QByteArray& contents) {
-    for (const QByteArray& raw : contents.split('\n')) {
+    const QByteArray utf8Mark = "\xEF\xBB\xBF";  // an editor's mark, read and dropped at the next save
+    for (const QByteArray& raw : (contents.startsWith(utf8Mark) ? contents.mid(3) : contents).split('\n')) {
         const QByteArray line = raw.trimmed();
         if (line.startsWith('[')) {
             if (!line.endsWith(']')) return true;
@@ -87,11 +131,21 @@ void KeepBackupBeforeFirstWrite(const QString& path) {
     KeepCopies(path, original.readAll());
 }
 
+// A store an editor saved as UTF-16 or UTF-32 (with its byte-order mark) as
+// the UTF-8 the INI reader takes; anything else as it is.
+QByteArray AsUtf8(const QByteArray& contents) {
+    const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(contents);
+    if (!encoding || *encoding == QStringConverter::Utf8) return contents;
+    QStringDecoder decode(*encoding);
+    const QString text = decode(contents);
+    return text.toUtf8();
+}
+
 // At the first use of a file in a run, before anything is read from it: a
-// line that would swallow the lines after it is taken out (the file as it
-// was is kept first), so that one bad value cannot hide the score tables
-// below it and have them dropped by the next save. A file that cannot be
-// rewritten is read as it is.
+// store in UTF-16 is turned into UTF-8, and a line that would swallow the
+// lines after it is mended (the file as it was is kept first), so that one
+// bad value cannot hide the score tables below it and have them dropped by
+// the next save. A file that cannot be rewritten is read as it is.
 void RepairBeforeFirstUse(const QString& path) {
     QMutexLocker lock(&g_mutex);
     if (g_checked.contains(path)) return;
@@ -100,28 +154,45 @@ void RepairBeforeFirstUse(const QString& path) {
     g_checked.insert(path);
     const QByteArray contents = original.readAll();
     original.close();
+    const QByteArray text = AsUtf8(contents);
     QByteArray repaired;
-    bool dropped = false;
-    for (const QByteArray& raw : contents.split('\n')) {
-        if (IsKeyLine(raw.trimmed()) && RunsIntoNextLine(raw.trimmed())) {
-            dropped = true;
+    repaired.reserve(text.size() + 16);
+    bool mended = text != contents;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (IsKeyLine(line) && RunsIntoNextLine(line)) {
+            mended = true;
+            repaired += MendLine(line) + '\n';
             continue;
         }
         repaired += raw + '\n';
     }
-    if (!dropped) return;
+    if (!mended) return;
     repaired.chop(1);
     if (!g_backedUp.contains(path)) {
         g_backedUp.insert(path);
-        KeepCopies(path, contents);
+        KeepCopies(path, text);
     }
     QSaveFile out(path);
     if (out.open(QIODevice::WriteOnly) && out.write(repaired) == repaired.size()) out.commit();
 }
 
+// Where the store of appName lives, found without opening it.
+QString StorePath(const QString& appName) {
+    // A name with no file of its own: the settings object only reports
+    // the folder the user's files go in.
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral(".pexora-folder-probe"));
+    return QFileInfo(probe.fileName()).absolutePath() + QLatin1Char('/') + appName + QLatin1Char('/') + appName +
+           QStringLiteral(".ini");
+}
+
+// The store, checked, and mended at its first use in the run. Only the
+// user's own file is read: nothing from other folders is merged into it.
 QSettings OpenStore(const QString& appName) {
-    RepairBeforeFirstUse(QSettings(QSettings::IniFormat, QSettings::UserScope, appName, appName).fileName());
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
+    const QString path = StorePath(appName);
+    CheckStoreFile(path);
+    RepairBeforeFirstUse(path);
+    return QSettings(path, QSettings::IniFormat);
 }
 
 void SyncOrThrow(QSettings& store) {
@@ -131,7 +202,7 @@ void SyncOrThrow(QSettings& store) {
 
 }  // namespace
 
-QString SettingsFilePath(const QString& appName) { return OpenStore(appName).fileName(); }
+QString SettingsFilePath(const QString& appName) { return StorePath(appName); }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultText) {
@@ -159,11 +230,12 @@ void SaveSetting(const QString& appName, const QString& section, const QString& 
 }
 
 void SaveSettingGroup(const QString& appName, const QString& section,
-                      const QList<QPair<QString, QString>>& keysAndValues) {
+                      const QList<QPair<QString, QString>>& keysAndValues, SectionWrite how) {
     QSettings store = OpenStore(appName);
     const QString path = store.fileName();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) ThrowAccessError(path);
     KeepBackupBeforeFirstWrite(path);
+    if (how == SectionWrite::ReplaceSection) store.remove(section);
     store.beginGroup(section);
     for (const auto& [key, value] : keysAndValues) store.setValue(key, value);
     store.endGroup();

@@ -1,7 +1,9 @@
 #pragma once
 // The per-user settings store: text values addressed by application name,
 // section and key. Kept in an INI file through QSettings (user scope,
-// organization and application "Pexora").
+// organization and application "Pexora"). The file is used only while it is
+// a regular file (or a link to one) of at most 16 MiB; anything else is
+// never opened, and every call on it throws RuntimeError.
 
 #include <QList>
 #include <QPair>
@@ -17,15 +19,20 @@ QString GetSetting(const QString& appName, const QString& section, const QString
 void SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value);
 
+// Whether a group write keeps the section's other keys or leaves the
+// section holding exactly the keys given.
+enum class SectionWrite { KeepOtherKeys, ReplaceSection };
+
 // Writes several keys of one section in a single replacement of the file,
 // in the order given: a process killed meanwhile leaves either all of them
 // or none. Throws like SaveSetting.
 void SaveSettingGroup(const QString& appName, const QString& section,
-                      const QList<QPair<QString, QString>>& keysAndValues);
+                      const QList<QPair<QString, QString>>& keysAndValues,
+                      SectionWrite how = SectionWrite::KeepOtherKeys);
 
 // Removes a whole section. Throws RuntimeError (InvalidProcedureCall, 5)
 // when the section does not exist, PathFileAccess when it cannot be written.
 void DeleteSetting(const QString& appName, const QString& section);
 
-// Path of the INI file that holds appName's settings.
+// Path of the INI file that holds appName's settings; finding it opens nothing.
 QString SettingsFilePath(const QString& appName);

@@ -233,8 +233,16 @@ void frmOptions::BuildControls() {
     setTabOrder(cmdApply, cmdCancel);
     setTabOrder(cmdCancel, tabOptions);
 
-    for (OptionButtons* group : {&optBoards, &optColors, &optImages, &optLevels, &optPlayers, &optSounds})
+    // A choice counts however it is made: a click (also on the button already
+    // selected), or a change of selection by the keyboard, by an assistive
+    // technology's action or from code. Both may report the same choice; what
+    // they do is the same and doing it twice changes nothing.
+    for (OptionButtons* group : {&optBoards, &optColors, &optImages, &optLevels, &optPlayers, &optSounds}) {
         connect(group->Group, &QButtonGroup::idClicked, this, [this, group](int) { optOptions_Click(*group); });
+        connect(group->Group, &QButtonGroup::idToggled, this, [this, group](int, bool checked) {
+            if (checked) optOptions_Click(*group);
+        });
+    }
     for (int player = 1; player <= MaxPlayers; ++player)
         connect(txtPlayer(player), &QLineEdit::textChanged, this, [this] { txtPlayer_Change(); });
     connect(tabOptions, &QTabWidget::currentChanged, this, [this](int tab) { tabOptions_Click(tab); });

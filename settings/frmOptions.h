@@ -33,7 +33,8 @@ public:
     QButtonGroup* Group = nullptr;
     // Index (1..Count) of the selected button, 0 when none is selected.
     int Selected() const;
-    // Selects button index without counting as a click.
+    // Selects button index. Like every change of selection it counts as a
+    // change of the tab; the loading and Default undo that themselves.
     void Select(int index) const;
 };
 

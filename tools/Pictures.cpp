@@ -486,7 +486,8 @@ QImage FitPicture(const QImage& big, int size, bool crop) {
         const int side = std::max(box.width(), box.height());
         box = QRect(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
-    const int inner = crop ? size - 2 : size;
+    // The margin grows with the size, so every size shows the same picture.
+    const int inner = crop ? size - 2 * std::max(1, size / 32) : size;
     QImage square(box.size(), QImage::Format_ARGB32_Premultiplied);
     square.fill(Qt::transparent);
     QPainter p(&square);
@@ -501,7 +502,7 @@ QImage FitPicture(const QImage& big, int size, bool crop) {
     return out;
 }
 
-bool OutlineIfPale(QImage& img) {
+bool IsPale(const QImage& img) {
     double sum = 0;
     int count = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -511,15 +512,40 @@ bool OutlineIfPale(QImage& img) {
             if (std::min({qRed(c), qGreen(c), qBlue(c)}) >= 200) sum += 1;
             ++count;
         }
-    if (count == 0 || sum / count < 0.5) return false;
-    const QImage before = img;
-    auto opaque = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < before.width() && y < before.height() && qAlpha(before.pixel(x, y)) >= 128;
-    };
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (!opaque(x, y) && (opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1)))
-                img.setPixel(x, y, qRgb(110, 110, 120));
+    return count != 0 && sum / count >= 0.5;
+}
+
+void AddOutline(QImage& img, int width) {
+    QImage grown = img.convertToFormat(QImage::Format_ARGB32);
+    for (int step = 0; step < width; ++step) {
+        const QImage before = grown;
+        auto opaque = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < before.width() && y < before.height() && qAlpha(before.pixel(x, y)) >= 128;
+        };
+        for (int y = 0; y < grown.height(); ++y)
+            for (int x = 0; x < grown.width(); ++x)
+                if (!opaque(x, y) && (opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1)))
+                    grown.setPixel(x, y, qRgb(110, 110, 120));
+    }
+    if (width == 1) {  // the small icon: a hard one-pixel line, nothing blended
+        img = grown.convertToFormat(img.format());
+        return;
+    }
+    // Larger: the outline under the drawing, so its soft edge blends into the grey.
+    QImage out(img.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    for (int y = 0; y < grown.height(); ++y)
+        for (int x = 0; x < grown.width(); ++x)
+            if (qAlpha(grown.pixel(x, y)) >= 128) p.fillRect(x, y, 1, 1, QColor(110, 110, 120));
+    p.drawImage(0, 0, img);
+    p.end();
+    img = out.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool OutlineIfPale(QImage& img) {
+    if (!IsPale(img)) return false;
+    AddOutline(img, 1);
     return true;
 }
 
@@ -547,7 +573,8 @@ QImage DrawProgramIcon() {
     return img;
 }
 
-IndexedPicture HandPointer() {
+namespace {
+const char* const* HandArt() {
     // X black, . white, space transparent; the tip of the index finger is
     // the hot spot at the top left.
     static const char* const art[32] = {
@@ -584,6 +611,12 @@ IndexedPicture HandPointer() {
         "                                ",
         "                                ",
     };
+    return art;
+}
+}  // namespace
+
+IndexedPicture HandPointer() {
+    const char* const* art = HandArt();
     IndexedPicture p;
     p.width = 32;
     p.height = 32;
@@ -598,6 +631,35 @@ IndexedPicture HandPointer() {
             p.transparent[y * 32 + x] = c == ' ';
         }
     return p;
+}
+
+namespace {
+// One step of the Scale2x rule: every pixel becomes four, and a corner takes
+// the colour of its two neighbours where they agree, so stair steps turn into
+// diagonals and no new colour appears.
+QImage Scale2x(const QImage& in) {
+    const int w = in.width(), h = in.height();
+    QImage out(2 * w, 2 * h, QImage::Format_ARGB32);
+    auto at = [&](int x, int y) { return in.pixel(qBound(0, x, w - 1), qBound(0, y, h - 1)); };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = at(x, y), a = at(x, y - 1), b = at(x + 1, y), c = at(x - 1, y), d = at(x, y + 1);
+            out.setPixel(2 * x, 2 * y, c == a && c != d && a != b ? a : p);
+            out.setPixel(2 * x + 1, 2 * y, a == b && a != c && b != d ? b : p);
+            out.setPixel(2 * x, 2 * y + 1, d == c && d != b && c != a ? c : p);
+            out.setPixel(2 * x + 1, 2 * y + 1, b == d && b != a && d != c ? d : p);
+        }
+    return out;
+}
+}  // namespace
+
+QImage HandPointerArt() {
+    const char* const* art = HandArt();
+    QImage img(32, 32, QImage::Format_ARGB32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            img.setPixel(x, y, art[y][x] == 'X' ? qRgb(0, 0, 0) : art[y][x] == '.' ? qRgb(255, 255, 255) : 0u);
+    return Scale2x(Scale2x(img));
 }
 
 QStringList ToolbarKeys() {

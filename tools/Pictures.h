@@ -29,9 +29,12 @@ QImage RenderPicture(const PictureEntry& entry, QString* problem);
 // fitted into the square (one pixel margin); without, the whole canvas is.
 QImage FitPicture(const QImage& big, int size, bool crop);
 
-// Gives a pale picture (mostly white or light grey, which the white tile
-// face would swallow) a grey outline; returns whether it did.
-bool OutlineIfPale(QImage& picture);
+// A pale picture (mostly white or light grey) would vanish on the white tile
+// face: it gets a grey outline, one pixel wide on the 32 x 32 icon and as
+// much wider as a larger picture is.
+bool IsPale(const QImage& picture);
+void AddOutline(QImage& picture, int width);
+bool OutlineIfPale(QImage& picture);  // IsPale, then a one-pixel outline; returns whether it outlined
 
 QImage DrawAboutFrame(int n);   // 128 x 128, a tile turning over in five steps
 QImage DrawProgramIcon();       // 128 x 128
@@ -40,6 +43,7 @@ QImage DrawProgramIcon();       // 128 x 128
 void PaintProgramIcon(QPainter& p);
 
 IndexedPicture HandPointer();   // 32 x 32, 1 bit, index finger raised, tip at the top left
+QImage HandPointerArt();        // the same pointer at 128 x 128, its steps smoothed (Scale2x twice)
 
 QStringList ToolbarKeys();                      // "New" .. "Exit", in toolbar order
 QImage DrawToolbarPicture(const QString& key);  // 16 x 15, standard palette, light grey around

@@ -2,13 +2,12 @@
 // under dist/icons/:
 //   <N>x<N>/pexora.png   for N = 16, 22, 24, 32, 48, 64, 128, 256
 //   scalable/pexora.svg
-// from the same drawing as the window icon media/window/program.ico. The
-// small sizes (up to 32) go through the same reduction and 16-colour palette
-// as the window icon, so the 32 x 32 one is that icon pixel for pixel; the
-// larger sizes and the SVG are the drawing itself at that size. Run with
+// from the same drawing as the window icon media/window/program.ico and its
+// high-resolution art media/hires/PROGRAM.png. Every size is that drawing in
+// true colour, painted at the size itself (so the small ones are not blurred
+// reductions), and the SVG is the drawing as vectors. Run with
 // QT_QPA_PLATFORM=offscreen; a second run rewrites nothing.
 
-#include "ImageFiles.h"
 #include "Pictures.h"
 
 #include <QBuffer>
@@ -32,16 +31,6 @@ void fail(const QString& message) {
 void write(const QString& path, const QByteArray& bytes) {
     if (!QDir().mkpath(QFileInfo(path).path()) || !WriteFileIfChanged(path, bytes))
         fail(QStringLiteral("cannot write %1").arg(path));
-}
-
-QImage toImage(const IndexedPicture& picture) {
-    QImage img(picture.width, picture.height, QImage::Format_ARGB32);
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            const int i = y * picture.width + x;
-            img.setPixel(x, y, picture.transparent[i] ? 0u : picture.palette[picture.pixels[i]]);
-        }
-    return img;
 }
 
 QImage drawAt(int size) {
@@ -89,10 +78,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = app.arguments().at(1);
-    const QImage art = DrawProgramIcon();
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage img = size <= 32 ? toImage(QuantiseIcon(FitPicture(art, size, false))) : drawAt(size);
-        write(QStringLiteral("%1/%2x%2/pexora.png").arg(dir).arg(size), png(img));
+        write(QStringLiteral("%1/%2x%2/pexora.png").arg(dir).arg(size), png(drawAt(size)));
     }
     write(dir + QStringLiteral("/scalable/pexora.svg"), svg());
     return gFailures ? 1 : 0;

@@ -2,6 +2,8 @@
 //   bitmaps/<COLOUR>FLIP1..6.bmp, <COLOUR>SHRINK1..5.bmp  the tile frames
 //   icons/<PREFIX>1..30.ico, ABOUT1..5.ico                 the tile pictures
 //   window/...                                             icon, pointer, toolbar, trophy
+//   hires/<NAME>.png                                       128 x 128 true-colour art of every
+//                                                          picture, ABOUT1..5, HAND, TROPHY, PROGRAM
 // and, with --sheet FILE, a contact sheet of all of them read back from the
 // written files. Run with QT_QPA_PLATFORM=offscreen. The output depends only
 // on this program, media/catalogue/pictures.tsv and the installed fonts, so a
@@ -10,6 +12,7 @@
 #include "ImageFiles.h"
 #include "Pictures.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -34,6 +37,19 @@ void fail(const QString& message) {
 
 void write(const QString& path, const QByteArray& bytes) {
     if (!WriteFileIfChanged(path, bytes)) fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+// The high-resolution art for dense screens: the same drawing as the icon,
+// fitted into 128 x 128, kept in true colour with its alpha channel.
+constexpr int kHiRes = 128;
+
+void writeHiRes(const QString& dir, const QString& name, const QImage& art) {
+    if (art.size() != QSize(kHiRes, kHiRes) || !art.hasAlphaChannel()) fail(name + QStringLiteral(": art is not 128 x 128 with alpha"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!art.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG", 0)) fail(QStringLiteral("cannot encode %1").arg(name));
+    write(dir + QStringLiteral("/hires/%1.png").arg(name), bytes);
 }
 
 // ---------------------------------------------------------------- tile frames
@@ -173,8 +189,14 @@ void makePictures(const QString& dir, const QList<PictureEntry>& entries, bool v
         const QImage big = RenderPicture(e, &problem);
         if (!problem.isEmpty()) fail(QStringLiteral("%1%2: %3").arg(e.prefix).arg(e.number).arg(problem));
         QList<IndexedPicture> images;
-        QImage picture = FitPicture(big, 32, e.kind != QLatin1String("shape"));
-        if (OutlineIfPale(picture) && verbose) std::printf("outlined %s%d %s\n", qPrintable(e.prefix), e.number, qPrintable(e.name));
+        const bool crop = e.kind != QLatin1String("shape");
+        QImage picture = FitPicture(big, 32, crop);
+        QImage art = FitPicture(big, kHiRes, crop);
+        if (OutlineIfPale(picture)) {
+            AddOutline(art, kHiRes / 32);
+            if (verbose) std::printf("outlined %s%d %s\n", qPrintable(e.prefix), e.number, qPrintable(e.name));
+        }
+        writeHiRes(dir, e.prefix + QString::number(e.number), art);
         // Four shapes also carry a 16 x 16 image, stored first: the game
         // must pick the 32 x 32 one by its size.
         if (e.prefix == QLatin1String("SHAPE") && (e.number == 7 || e.number == 8 || e.number == 14 || e.number == 24))
@@ -187,14 +209,19 @@ void makePictures(const QString& dir, const QList<PictureEntry>& entries, bool v
 // ------------------------------------------------------- window pictures
 
 void makeWindowPictures(const QString& dir) {
-    for (int n = 1; n <= 5; ++n)
+    for (int n = 1; n <= 5; ++n) {
         write(dir + QStringLiteral("/icons/ABOUT%1.ico").arg(n), EncodeIco({QuantiseIcon(FitPicture(DrawAboutFrame(n), 32, false))}));
+        writeHiRes(dir, QStringLiteral("ABOUT%1").arg(n), FitPicture(DrawAboutFrame(n), kHiRes, false));
+    }
     write(dir + QStringLiteral("/window/program.ico"), EncodeIco({QuantiseIcon(FitPicture(DrawProgramIcon(), 32, false))}));
+    writeHiRes(dir, QStringLiteral("PROGRAM"), FitPicture(DrawProgramIcon(), kHiRes, false));
     QString problem;
     const QImage trophy = RenderPicture(PictureEntry{QStringLiteral("TROPHY"), 0, QStringLiteral("Trophy"), QStringLiteral("emoji"), QStringLiteral("🏆")}, &problem);
     if (!problem.isEmpty()) fail(problem);
     write(dir + QStringLiteral("/window/trophy.ico"), EncodeIco({QuantiseIcon(FitPicture(trophy, 32, true))}));
+    writeHiRes(dir, QStringLiteral("TROPHY"), FitPicture(trophy, kHiRes, true));
     write(dir + QStringLiteral("/window/hand.ico"), EncodeIco({HandPointer()}));
+    writeHiRes(dir, QStringLiteral("HAND"), HandPointerArt());
     for (const QString& key : ToolbarKeys()) {
         const QImage img = DrawToolbarPicture(key);
         IndexedPicture p;
@@ -290,7 +317,7 @@ int main(int argc, char** argv) {
     const QList<PictureEntry> entries = ReadPictureTable(dir + QStringLiteral("/catalogue/pictures.tsv"), &error);
     if (!error.isEmpty()) fail(error);
 
-    for (const char* sub : {"bitmaps", "icons", "window"}) QDir(dir).mkpath(QString::fromLatin1(sub));
+    for (const char* sub : {"bitmaps", "icons", "window", "hires"}) QDir(dir).mkpath(QString::fromLatin1(sub));
     makeFrames(dir);
     makePictures(dir, entries, parser.isSet(verboseOption));
     makeWindowPictures(dir);

@@ -1,9 +1,11 @@
 // The installed tree: `cmake --install` of this build into a temporary
 // prefix puts every file where the program and the desktop look for it.
+// (dist/check-package.sh checks the Debian package made from it.)
+
+#include "basMain.h"
 
 #include <QDirIterator>
 #include <QImage>
-#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -60,6 +62,7 @@ class TestInstallTree : public QObject {
 
     QString path(const QString& relative) const { return prefix_.filePath(relative); }
     QString appDir() const { return path(QStringLiteral(PEXORA_APPDIR)); }
+    QString launcherFile() const { return path(QStringLiteral(PEXORA_LINKDIR "/pexora")); }
     QString desktopFile() const { return path(QStringLiteral("share/applications/%1.desktop").arg(appId_)); }
     QString metainfoFile() const { return path(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_)); }
     QString pngIcon(int size) const { return QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId_); }
@@ -82,7 +85,7 @@ private slots:
         QCOMPARE(help.read(4), QByteArray("ITSF"));
         QCOMPARE(help.size(), QFileInfo(QStringLiteral(PEXORA_BUILD_DIR "/Pexora.chm")).size());
 
-        const QFileInfo launcher(path(QStringLiteral("bin/pexora")));
+        const QFileInfo launcher(launcherFile());
         QVERIFY(launcher.isSymLink());
         char target[4096];
         QVERIFY(::readlink(QFile::encodeName(launcher.filePath()).constData(), target, sizeof target - 1) > 0);
@@ -97,7 +100,7 @@ private slots:
         QCOMPARE(desktopKey(entry, QStringLiteral("Type")), QStringLiteral("Application"));
         QCOMPARE(desktopKey(entry, QStringLiteral("Name")), QStringLiteral("Pexora"));
         const QString exec = desktopKey(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
-        QVERIFY2(!exec.isEmpty() && QFileInfo::exists(path(QStringLiteral("bin/") + exec)), qPrintable(exec));
+        QVERIFY2(!exec.isEmpty() && QFileInfo(launcherFile()).fileName() == exec, qPrintable(exec));
         QVERIFY(desktopKey(entry, QStringLiteral("Categories")).split(QLatin1Char(';')).contains(QStringLiteral("Game")));
         QCOMPARE(desktopKey(entry, QStringLiteral("Icon")), appId_);
 
@@ -106,10 +109,9 @@ private slots:
             QVERIFY2(image.size() == QSize(size, size) && image.hasAlphaChannel(), qPrintable(pngIcon(size)));
         }
         QVERIFY(readText(path(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId_))).contains("<svg"));
-        QImageReader reader(QStringLiteral(PEXORA_SOURCE_DIR "/media/window/program.ico"));
-        const QImage window = reader.read();
-        QCOMPARE(window.size(), QSize(32, 32));
-        QCOMPARE(opaquePixels(QImage(path(pngIcon(32)))), opaquePixels(window));
+        // The window's art for dense screens, the same drawing in true colour.
+        const QImage art(QStringLiteral(PEXORA_SOURCE_DIR "/media/hires/PROGRAM.png"));
+        QCOMPARE(opaquePixels(QImage(path(pngIcon(128)))), opaquePixels(art));
     }
 
     // The metainfo describes the desktop entry beside it and shows a screenshot
@@ -124,16 +126,31 @@ private slots:
         QVERIFY2(!homepage.isEmpty() && image.startsWith(homepage), qPrintable(image));
         QVERIFY2(QFileInfo::exists(QStringLiteral(PEXORA_SOURCE_DIR "/") + image.mid(homepage.size())), qPrintable(image));
 
-        const QString page = readText(path(QStringLiteral("share/man/man6/pexora.6")));
-        QVERIFY(page.contains(QLatin1String(".TH PEXORA 6")));
-        QVERIFY(!page.contains(QLatin1Char('@')));
-        QVERIFY2(page.contains(appDir() + QStringLiteral("/Pexora.chm")), "the help file's installed path");
+        const auto [unpacked, page] = run(QStringLiteral("gzip"), {"-dc", path(QStringLiteral("share/man/man6/pexora.6.gz"))});
+        QVERIFY(unpacked && page.contains(".TH PEXORA 6"));
+        QVERIFY(!page.contains('@'));
+        QVERIFY2(page.contains((appDir() + QStringLiteral("/Pexora.chm")).toUtf8()), "the help file's installed path");
+        QVERIFY2(page.contains(launcherFile().toUtf8()), "the link's installed path");
+        QVERIFY2(page.contains("\"Pexora 2.00\""), "the version in the page's header");
+    }
+
+    // The version 2.00 is what the program reports as it sets itself up and
+    // the metainfo's one release (the manual page's header names it too).
+    void everyVersionRecordSays200() {
+        basMain::PrepareApplication();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Pexora"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00"));
+        const QString xml = readText(metainfoFile());
+        QCOMPARE(xml.count(QLatin1String("<release ")), 1);
+        QVERIFY2(xml.contains(QLatin1String("<release version=\"2.00\"")), qPrintable(xml));
     }
 
     // Nothing else is installed: no libraries, tests or tools of the build.
     void installsNothingElse() {
-        QStringList expected{"bin/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/Pexora.chm", "share/man/man6/pexora.6",
-                             "share/doc/pexora/copyright", QStringLiteral("share/applications/%1.desktop").arg(appId_),
+        QStringList expected{PEXORA_LINKDIR "/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/pexora-helpcheck",
+                             PEXORA_APPDIR "/Pexora.chm",
+                             "share/man/man6/pexora.6.gz", "share/doc/pexora/copyright", "share/doc/pexora/changelog.gz",
+                             QStringLiteral("share/applications/%1.desktop").arg(appId_),
                              QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
                              QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId_)};
         for (const int size : kIconSizes) expected << pngIcon(size);

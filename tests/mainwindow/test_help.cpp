@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -28,13 +29,17 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? path : QString();
 }
 
-// The topics of the contents and of the index.
-QStringList Topics(const HelpViewer* viewer) {
-    QStringList topics;
-    for (QTreeWidgetItemIterator it(viewer->ContentsTree()); *it; ++it) topics << (*it)->data(0, Qt::UserRole).toString();
-    for (int i = 0; i < viewer->IndexList()->count(); ++i) topics << viewer->IndexList()->item(i)->data(Qt::UserRole).toString();
-    topics.removeAll(QString());
-    return topics;
+// The topics (Qt::UserRole) or the lines shown (Qt::DisplayRole) of the contents and of the index.
+QStringList PaneEntries(const HelpViewer* viewer, int role = Qt::UserRole) {
+    QStringList entries;
+    for (QTreeWidgetItemIterator it(viewer->ContentsTree()); *it; ++it) entries << (*it)->data(0, role).toString();
+    for (int i = 0; i < viewer->IndexList()->count(); ++i) entries << viewer->IndexList()->item(i)->data(role).toString();
+    if (role == Qt::UserRole) entries.removeAll(QString());
+    return entries;
+}
+
+quint32 Dword(const QByteArray& data, qsizetype at) {
+    return at >= 0 && at + 4 <= data.size() ? qFromLittleEndian<quint32>(data.constData() + at) : 0xFFFFFFFF;
 }
 
 QString SelectedContentsEntry(const HelpViewer* viewer) {
@@ -146,8 +151,8 @@ private slots:
                     .toString().contains(QStringLiteral("font-family")));
 
         // Topics are found through the contents and the index, never by enumerating the file.
-        QVERIFY(Topics(viewer).size() >= 40);
-        for (const QString& topic : Topics(viewer))
+        QVERIFY(PaneEntries(viewer).size() >= 40);
+        for (const QString& topic : PaneEntries(viewer))
             QVERIFY2(viewer->ShowTopic(topic) && !viewer->Browser()->toPlainText().trimmed().isEmpty(), qPrintable(topic));
     }
 
@@ -162,7 +167,7 @@ private slots:
             checks << QStringLiteral("categories:<td>%1</td>").arg(name);
         for (const QString& check : checks) {
             const QString page = QStringLiteral("html/%1.htm").arg(check.section(':', 0, 0));
-            QVERIFY2(ChmFile::DecodeText(file.Read(page).value_or("")).contains(check.section(':', 1)), qPrintable(check));
+            QVERIFY2(ChmFile::DecodeText(file.Read(page).value_or("")).value_or("").contains(check.section(':', 1)), qPrintable(check));
         }
         const auto main = file.WindowType(QStringLiteral("Main"));
         QVERIFY(main);
@@ -194,29 +199,83 @@ private slots:
             copies << bytes;
             for (qsizetype i = at; i < qMin(at + 64, bytes.size()); ++i) copies.last()[i] = char(0xFF ^ bytes[i]);
         }
+        // Each request shows the very page the intact file shows, or a message that the help
+        // cannot be read; the contents and the index are whole or say they cannot be read.
+        HelpViewer intact(nullptr);
+        QVERIFY(intact.OpenFile(BuiltHelpFile(), QStringLiteral("Main")));
+        const QStringList intactPanes = PaneEntries(&intact, Qt::DisplayRole), intactTopics = PaneEntries(&intact);
+        const QStringList unreadablePanes{"The contents cannot be read.", "The index cannot be read."};
+        QHash<QString, QString> pages;  // topic -> its text in the intact file
+        const auto fault = [&](HelpViewer* viewer) -> QString {  // what is wrong with what the viewer shows
+            const QString shown = viewer->Browser()->toPlainText();
+            if (viewer->CurrentTopic().isEmpty())
+                return shown == viewer->Message() && shown.contains(QStringLiteral("cannot be read")) ? QString() : shown.left(200);
+            if (!pages.contains(viewer->CurrentTopic()) && intact.ShowTopic(viewer->CurrentTopic()))
+                pages.insert(viewer->CurrentTopic(), intact.Browser()->toPlainText());
+            if (shown != pages.value(viewer->CurrentTopic())) return viewer->CurrentTopic() + ": " + shown.left(200);
+            for (const QString& line : PaneEntries(viewer, Qt::DisplayRole))
+                if (!intactPanes.contains(line) && !unreadablePanes.contains(line)) return line;
+            return viewer->HasFile() && PaneEntries(viewer, Qt::DisplayRole).isEmpty() ? QStringLiteral("empty panes") : QString();
+        };
         for (int i = 0; i < copies.size(); ++i) {
             const QString path = WriteFile(dir.filePath(QStringLiteral("damaged%1.chm").arg(i)), copies[i]);
-            viewer = Open(path);
-            ShowHelpIndex(m_owner.get(), path);
-            ShowHelpTopic(m_owner.get(), path, QStringLiteral("license.htm"));
-            for (const QString& topic : Topics(viewer)) viewer->ShowTopic(topic);
-            QVERIFY(viewer->isVisible());
+            for (const QString request : {"", "index", "License.htm"}) {
+                viewer = Open(path, request);
+                QVERIFY2(fault(viewer).isEmpty(), qPrintable(QString::number(i) + request + ": " + fault(viewer)));
+            }
+            for (const QString& topic : QSet<QString>(intactTopics.begin(), intactTopics.end())) {
+                viewer->ShowTopic(topic);
+                QVERIFY2(fault(viewer).isEmpty(), qPrintable(QString::number(i) + topic + ": " + fault(viewer)));
+            }
         }
 
-        // A compression window of 2^25 bytes passes chmlib's own checks, and its
-        // decompressor then writes through a null pointer: such a file is refused.
-        QByteArray hostile = bytes;
+        QCOMPARE(errors.count(), 0);
+    }
+
+    // A compression window of 2^25 bytes passes chmlib's own checks, and its decompressor then writes
+    // through a null pointer: the checker, beside the game and beside the tests, refuses such a file
+    // and the viewer says so. Without a checker no file is opened.
+    void checkerProgramRefusesAFileThatCrashesTheReader() {
+        QTemporaryDir dir;
+        QByteArray hostile = ReadFile(BuiltHelpFile());
         const qsizetype control = hostile.indexOf("LZXC");
         QVERIFY(control > 0);
         qToLittleEndian(quint32(0x400), hostile.data() + control + 8);   // reset interval, in units of 0x8000 bytes
         qToLittleEndian(quint32(0x400), hostile.data() + control + 12);  // window size
         const QString path = WriteFile(dir.filePath(QStringLiteral("hostile.chm")), hostile);
-        QVERIFY(!ChmFile::ReadsSafely(path));
-        QVERIFY(ChmFile::ReadsSafely(BuiltHelpFile()));
-        viewer = Open(path, QStringLiteral("License.htm"));
-        QVERIFY(!viewer->HasFile());
-        QVERIFY(viewer->Message().contains(QStringLiteral("cannot be read")));
-        QCOMPARE(errors.count(), 0);
+        for (const QString& checker : {ChmFile::CheckerPath(), QString::fromLocal8Bit(qgetenv("PEXORA_BINARY_DIR")) + "/pexora-helpcheck"}) {
+            QVERIFY2(ChmFile::CheckedByChild(BuiltHelpFile(), checker), qPrintable(checker));
+            ChmFile::OpenError error = ChmFile::OpenError::None;
+            QVERIFY(!ChmFile::CheckedByChild(path, checker, &error));
+            QCOMPARE(error, ChmFile::OpenError::Unreadable);
+        }
+        HelpViewer* viewer = Open(path, QStringLiteral("License.htm"));
+        QVERIFY(!viewer->HasFile() && viewer->Browser()->toPlainText().contains(QStringLiteral("cannot be read")));
+        ChmFile file;
+        QVERIFY(!file.Open(BuiltHelpFile(), dir.filePath(QStringLiteral("pexora-helpcheck"))));
+        QCOMPARE(file.Error(), ChmFile::OpenError::NoChecker);
+    }
+
+    // A generic viewer names each topic after the entry of the file's topic table (#TOPICS, whose
+    // titles and addresses point into #STRINGS and #URLTBL/#URLSTR): that is the page's own <title>.
+    void topicTableTitlesEveryPageWithItsOwnTitle() {
+        ChmFile file;
+        QVERIFY(file.Open(BuiltHelpFile()));
+        const QByteArray topics = file.Read("/#TOPICS").value_or(""), strings = file.Read("/#STRINGS").value_or("");
+        const QByteArray urls = file.Read("/#URLTBL").value_or(""), names = file.Read("/#URLSTR").value_or("");
+        const auto text = [](const QByteArray& data, quint32 at) { return at < data.size() ? QString::fromLatin1(data.constData() + at) : QString(); };
+        QMap<QString, QString> titles;
+        for (qsizetype at = 0; at + 16 <= topics.size(); at += 16) {
+            const QString page = text(names, Dword(urls, Dword(topics, at + 8) + 8) + 8).toLower();
+            QVERIFY2(!titles.contains(page), qPrintable(page));
+            titles.insert(page, text(strings, Dword(topics, at + 4)));
+        }
+        const QDir html(qEnvironmentVariable("PEXORA_SOURCE_DIR") + QStringLiteral("/Help/html"));
+        const QStringList pages = html.entryList({QStringLiteral("*.htm")});
+        QVERIFY(pages.size() >= 38);
+        static const QRegularExpression title(QStringLiteral("<title>\\s*(.*?)\\s*</title>"), QRegularExpression::CaseInsensitiveOption);
+        for (const QString& page : pages)
+            QCOMPARE(titles.value("html/" + page.toLower()), title.match(ChmFile::DecodeText(ReadFile(html.filePath(page))).value_or("")).captured(1));
     }
 
     void pagesAreWindows1252UnlessTheyDeclareACharsetAndNamesUseSlashes() {
@@ -224,6 +283,10 @@ private slots:
         QCOMPARE(ChmFile::DecodeText("<meta charset=\"utf-8\">caf\xC3\xA9"), QStringLiteral("<meta charset=\"utf-8\">caf\u00E9"));
         const char* declared = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
         QCOMPARE(ChmFile::DecodeText(QByteArray(declared) + "\x96"), QString::fromLatin1(declared) + QChar(0x2013));
+        // Not text: a NUL, a control character, a byte windows-1252 leaves out, a broken UTF-8 sequence.
+        for (const QByteArray& junk : {QByteArray("<p>a\0b", 7), QByteArray("<p>\x01"), QByteArray("<p>\x81"),
+                                       QByteArray("<meta charset=utf-8><p>\xC3(")})
+            QVERIFY2(!ChmFile::DecodeText(junk), junk.constData());
         QCOMPARE(ChmFile::NormalizedName(QStringLiteral("./html\\..\\html\\Deep.htm")), QStringLiteral("/html/Deep.htm"));
     }
 };

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""The real game's first window under an X11 window manager that reports
+its frames (openbox): the whole window, frame included, is centred on the
+screen within a pixel, from the moment it is mapped.
+
+usage: test_x11_first_place.py PATH-TO-PEXORA
+"""
+
+import os
+import re
+import subprocess
+import sys
+
+from desktop_kit import Failure, need, run, wait_for, x_env, xdotool
+
+SCREEN = (1280, 1024)
+
+
+def main(session):
+    game = os.path.abspath(sys.argv[1])
+    need("Xvfb", "openbox", "xdotool", "xprop", "xwininfo")
+    display = session.start_x()
+    session.start(["openbox"], env=x_env(display))
+
+    def prop(args):
+        return subprocess.run(["xprop", *args], env=x_env(display), capture_output=True, text=True).stdout
+
+    wait_for("openbox", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in prop(["-root"]))
+
+    runtime = session.path("runtime")
+    os.mkdir(runtime, 0o700)
+    env = dict(os.environ)
+    env.pop("WAYLAND_DISPLAY", None)
+    env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "XDG_RUNTIME_DIR": runtime,
+                "XDG_CONFIG_HOME": session.path("config"), "SDL_AUDIODRIVER": "dummy"})
+    pexora = session.start([game], env=env)
+    window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
+    window = window.split()[0]
+
+    def frame():
+        """The frame's left, top, width and height once openbox has framed the window."""
+        extents = re.search(r"= (\d+), (\d+), (\d+), (\d+)", prop(["-id", window, "_NET_FRAME_EXTENTS"]))
+        info = subprocess.run(["xwininfo", "-id", window], env=x_env(display), capture_output=True, text=True).stdout
+        numbers = {key: int(value) for key, value in re.findall(r"(Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", info)}
+        if extents is None or len(numbers) != 4:
+            return None
+        left, right, top, bottom = map(int, extents.groups())
+        return (numbers["Absolute upper-left X"] - left, numbers["Absolute upper-left Y"] - top,
+                numbers["Width"] + left + right, numbers["Height"] + top + bottom)
+
+    x, y, width, height = wait_for("the window's frame", frame)
+    # Twice the offset of the frame's centre from the screen's: at most 1 pixel.
+    off = (2 * x + width - SCREEN[0], 2 * y + height - SCREEN[1])
+    if max(abs(off[0]), abs(off[1])) > 2:
+        raise Failure("frame %dx%d+%d+%d is not centred on %dx%d" % (width, height, x, y, *SCREEN))
+    pexora.terminate()
+    wait_for("the game to end", lambda: pexora.poll() is not None)
+    print("frame %dx%d+%d+%d centred" % (width, height, x, y))
+    return 0
+
+
+if __name__ == "__main__":
+    run(main)

@@ -1,0 +1,93 @@
+// The true-colour art that dense screens show: there for every picture, of
+// the right kind, recognisably the picture of its own icon, and what a face
+// draws above a device pixel ratio of 1 (at 1 the icon, unchanged).
+
+#include "BoardImage.h"
+#include "Resources.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+const QStringList kPrefixes{"ANIMAL", "BUILDING", "BUSINESS", "COMMUN", "COMPUTER", "CURRENCY", "FLAG",  "FOOD",     "HARDWARE",
+                            "HOUSE",  "MUSIC",    "PLANT",    "SCIENCE", "SHAPE",   "SIGN",     "SPORT", "TRANSPORT"};
+
+// An image of size x size on the white tile face: what a face shows.
+QImage OnWhite(const QImage& picture, int size, Qt::TransformationMode mode) {
+    QImage out(size, size, QImage::Format_ARGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.drawImage(0, 0, picture.scaled(size, size, Qt::IgnoreAspectRatio, mode));
+    return out;
+}
+
+// Mean colour difference per pixel (0..765), over the pixels opaque in mask.
+double Difference(const QImage& a, const QImage& b, const QImage& mask) {
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            if (qAlpha(mask.pixel(x, y)) < 128) continue;
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            ++count;
+        }
+    return count ? sum / count : 765;
+}
+
+QImage Icon(const QString& name) { return LoadResPicture(name, PictureKind::Icon).toImage().convertToFormat(QImage::Format_ARGB32); }
+
+}  // namespace
+
+class HiResPicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyPictureHasTrueColourArtOfItsOwnIcon() {
+        for (const QString& prefix : kPrefixes) {
+            QList<QImage> icons, reduced;
+            for (int n = 1; n <= 30; ++n) {
+                const QString name = prefix + QString::number(n);
+                const QImage art = LoadHiResPicture(name);
+                QVERIFY2(art.format() == QImage::Format_ARGB32 && art.width() >= 128 && art.width() == art.height(), qPrintable(name));
+                icons << Icon(name);
+                reduced << OnWhite(art, 32, Qt::SmoothTransformation);
+            }
+            for (int i = 0; i < 30; ++i)
+                for (int j = 0; j < 30; ++j)
+                    QVERIFY2(i == j || Difference(reduced[i], icons[i], icons[i]) < Difference(reduced[i], icons[j], icons[j]),
+                             qPrintable(QStringLiteral("%1%2 is nearer to %1%3").arg(prefix).arg(i + 1).arg(j + 1)));
+        }
+        for (const char* name : {"ABOUT1", "ABOUT2", "ABOUT3", "ABOUT4", "ABOUT5", "HAND", "TROPHY", "PROGRAM"})
+            QVERIFY2(LoadHiResPicture(name).format() == QImage::Format_ARGB32 && LoadHiResPicture(name).width() >= 128, name);
+        // A colour pointer with alpha (a bitmap and mask pointer is empty on Wayland), the finger tip at the top left.
+        QVERIFY(HandCursor().pixmap().hasAlphaChannel() && HandCursor().hotSpot() == QPoint(0, 0));
+    }
+
+    // A face rendered at ratio 2 or 1.5 shows the art smoothly scaled, far
+    // nearer to it than to the icon enlarged; at 1 exactly the icon.
+    void faceDrawsTheArtOnADenseScreen() {
+        BoardImage face(1, QSize(32, 32), BoardImage::Kind::Face, nullptr);
+        for (const char* name : {"ANIMAL1", "SHAPE9", "CURRENCY11"}) {
+            face.SetPicture(LoadResPicture(name, PictureKind::Icon));
+            for (const qreal ratio : {1.0, 1.5, 2.0}) {
+                const int side = qRound(32 * ratio);
+                QImage drawn(side, side, QImage::Format_ARGB32);
+                drawn.setDevicePixelRatio(ratio);
+                drawn.fill(Qt::white);
+                face.render(&drawn);
+                drawn.setDevicePixelRatio(1);
+                const QImage enlarged = OnWhite(Icon(name), side, Qt::FastTransformation);
+                if (ratio == 1) {
+                    QCOMPARE(drawn, enlarged);
+                    continue;
+                }
+                const double toArt = Difference(drawn, OnWhite(LoadHiResPicture(name), side, Qt::SmoothTransformation), drawn);
+                QVERIFY2(toArt < 2 && toArt * 5 < Difference(drawn, enlarged, drawn), name);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(HiResPicturesTest)
+#include "test_hires_pictures.moc"

@@ -1,0 +1,170 @@
+// The store file under hostile conditions: not a regular file, far too
+// large, saved by an editor in another encoding, very large and saved once.
+// And how a player's name is shown beside other text.
+#include "DisplayName.h"
+#include "GameSettings.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+const QString App = QStringLiteral("Pexora");
+const QString Section = QStringLiteral("Game Settings");
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+mode_t TypeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+}  // namespace
+
+class StoreHostileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { gudtPlayers(1).strName.clear(); }
+
+    // Each row makes the store something else than a regular file.
+    void aStoreThatIsNoRegularFileIsReportedAndNeverOpenedOrWritten_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"link to the zero device", "link to the null device", "pipe", "link to a folder"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void aStoreThatIsNoRegularFileIsReportedAndNeverOpenedOrWritten() {
+        QFETCH(QString, kind);
+        ScopedStore store;
+        const QString ini = store.iniPath();
+        QVERIFY(QDir().mkpath(QFileInfo(ini).absolutePath()));
+        QString target = QStringLiteral("/dev/zero");
+        if (kind.contains(QLatin1String("null"))) {
+            // As root, a node of our own for the null device: nothing here may replace the real one.
+            target = getuid() == 0 ? store.dir() + QStringLiteral("/null") : QStringLiteral("/dev/null");
+            if (getuid() == 0) QVERIFY(::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+        } else if (kind.contains(QLatin1String("folder"))) {
+            target = store.dir() + QStringLiteral("/folder");
+            QVERIFY(QDir().mkpath(target));
+        }
+        if (kind == QLatin1String("pipe")) {
+            QVERIFY(::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0);
+        } else {
+            QVERIFY(QFile::link(target, ini));
+        }
+        const mode_t type = TypeOf(ini);
+        ErrorRecorder errors;
+        LoadSettings();
+        // Only once the start has refused the store is a save tried.
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.reports.first().first, ErrorNumbers::PathFileAccess);
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
+        SaveSettings();
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(TypeOf(ini), type);
+        if (type == S_IFLNK) QCOMPARE(QFileInfo(ini).symLinkTarget(), target);
+        QCOMPARE(TypeOf(target), kind.contains(QLatin1String("folder")) ? mode_t(S_IFDIR) : mode_t(S_IFCHR));
+        QVERIFY(!QFile::exists(ini + QStringLiteral(".bak")));
+    }
+
+    void aStoreOfMoreThan16MiBIsReportedAndLeftAsItIs() {
+        ScopedStore store;
+        store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n");
+        QFile file(store.iniPath());
+        QVERIFY(file.resize(16 * 1024 * 1024 + 1));  // sparse: nothing more is written
+        ErrorRecorder errors;
+        LoadSettings();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.reports.first().first, ErrorNumbers::OutOfStringSpace);
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
+        SaveSettings();
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(QFileInfo(store.iniPath()).size(), 16 * 1024 * 1024 + 1);
+        QVERIFY(ReadFile(store.iniPath()).startsWith("[Game%20Settings]\nPlayer%201=Ann\n"));
+    }
+
+    void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8_data() {
+        QTest::addColumn<QByteArray>("file");
+        const QString text = QStringLiteral("[Game Settings]\r\nPlayer 1=Zoë\r\nTile Count=60\r\n");
+        QByteArray le = "\xFF\xFE", be = "\xFE\xFF";
+        for (QChar c : text) {
+            le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
+            be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("UTF-16 little-endian") << le;
+        QTest::newRow("UTF-16 big-endian") << be;
+        QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + text.toUtf8();
+    }
+    void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8() {
+        QFETCH(QByteArray, file);
+        ScopedStore store;
+        store.writeRaw(file);
+        ErrorRecorder errors;
+        LoadSettings();
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Zoë"));
+        QCOMPARE(GameSettings.TileCount, qint16(60));
+        SaveSettings();
+        QCOMPARE(errors.count(), 0);
+        const QByteArray saved = store.readRaw();
+        QVERIFY2(!saved.startsWith("\xEF\xBB\xBF") && !saved.contains('\0') && saved.contains("Player%201=Zo\xC3\xAB"), saved);
+        QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".bak")), file);
+        QVERIFY(!QFile::exists(store.iniPath() + QStringLiteral(".damaged")));
+    }
+
+    // A store grown large (tables and options among many keys a tool left):
+    // closing the game replaces the file once, not once for each option.
+    void theOptionsAreSavedInOneReplacementOfTheFile() {
+        ScopedStore store;
+        QByteArray file = "[Game%20Settings]\nTile%20Count=60\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
+        for (int i = 0; file.size() < 15 * 1000 * 1000; ++i) file += "key" + QByteArray::number(i) + '=' + QByteArray(90, 'x') + '\n';
+        store.writeRaw(file);
+        LoadSettings();
+        GameSettings.Level = 3;
+        const int watch = inotify_init1(IN_NONBLOCK);
+        QVERIFY(watch >= 0);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(QFileInfo(store.iniPath()).absolutePath()).constData(),
+                                  IN_MOVED_FROM | IN_MOVED_TO) >= 0);  // each a new file renamed over it
+        SaveSettings();
+        int replacements = 0;
+        alignas(inotify_event) char buffer[64 * 1024];
+        for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char* p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len) {
+                const auto* event = reinterpret_cast<inotify_event*>(p);
+                if (event->len > 0 && QByteArray(event->name) == "Pexora.ini") ++replacements;
+            }
+        }
+        ::close(watch);
+        QCOMPARE(replacements, 1);
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Level")), QStringLiteral("3"));
+        QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Sets 1")), QStringLiteral("17"));
+    }
+
+    void aNameIsShownOnOneLineAndIsolatedOnlyWhenItCouldTurnTheText_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString fsi = QString(QChar(0x2068)), pdi = QString(QChar(0x2069));
+        QTest::newRow("plain") << "Ann" << "Ann";
+        QTest::newRow("accents, emoji, blanks") << " Zoë 🦊 " << " Zoë 🦊 ";
+        QTest::newRow("right-to-left override") << "\u202Eevil" << fsi + "\u202Eevil" + pdi;
+        QTest::newRow("Hebrew") << "שרה" << fsi + "שרה" + pdi;
+        QTest::newRow("Arabic") << "Ann سارة" << fsi + "Ann سارة" + pdi;
+        QTest::newRow("line feed") << "Ann\nBob" << "Ann Bob";
+        QTest::newRow("CR LF") << "Ann\r\nBob" << "Ann Bob";
+        QTest::newRow("line separator") << "Ann\u2028Bob" << "Ann Bob";
+        QTest::newRow("a stray isolate end cannot close ours") << "a\u2069\u202Eb" << fsi + "a\u202Eb" + pdi;
+        QTest::newRow("an isolate left open is closed") << "\u2067x" << fsi + "\u2067x" + pdi + pdi;
+    }
+    void aNameIsShownOnOneLineAndIsolatedOnlyWhenItCouldTurnTheText() {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QCOMPARE(DisplayName(name), shown);
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreHostileTest)
+#include "test_store_hostile.moc"

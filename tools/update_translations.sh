@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Brings translations/pexora_{de,fr,es}.ts up to date with the texts in the
+# code: run it by hand after changing a text a player sees, then
+# tools/fill_translations.py, then translate what it reports as missing.
+# The build never runs it.
+#
+#   tools/update_translations.sh          update the .ts files
+#   tools/update_translations.sh --check  change nothing; fail when a .ts
+#                                         file is out of date with the code
+#
+# Besides tr() and QCoreApplication::translate() in the sources, the picture
+# names of the catalogue are offered for translation in the context
+# "PictureName", each with its resource name ("ANIMAL1") as disambiguation.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+
+lupdate=""
+for candidate in "${LUPDATE:-}" /usr/lib/qt6/bin/lupdate "$(command -v lupdate6 || true)" "$(command -v lupdate || true)"; do
+  if [ -n "$candidate" ] && [ -x "$candidate" ]; then lupdate="$candidate"; break; fi
+done
+lconvert="$(dirname "$lupdate")/lconvert"
+[ -n "$lupdate" ] || { echo "lupdate not found (Debian package qt6-l10n-tools)" >&2; exit 1; }
+
+check=0
+[ "${1:-}" = "--check" ] && check=1
+
+catalogue=""
+for candidate in media/catalogue/pictures.tsv media/design/pictures.tsv; do
+  if [ -f "$candidate" ]; then catalogue="$candidate"; break; fi
+done
+[ -n "$catalogue" ] || { echo "picture catalogue pictures.tsv not found under media/" >&2; exit 1; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# The picture names as lupdate reads them: one QT_TRANSLATE_NOOP3 a line.
+python3 - "$catalogue" "$work/PictureNames.cpp" <<'PY'
+import sys
+out = []
+for line in open(sys.argv[1], encoding="utf-8"):
+    if not line.strip() or line.startswith("#"):
+        continue
+    category, number, name = line.rstrip("\n").split("\t")[:3]
+    quoted = name.replace("\\", "\\\\").replace('"', '\\"')
+    out.append('QT_TRANSLATE_NOOP3("PictureName", "%s", "%s%s")' % (quoted, category, number))
+open(sys.argv[2], "w", encoding="utf-8").write("\n".join(out) + "\n")
+PY
+
+sources=()
+for dir in settings scores mainwindow engine media translations; do
+  [ -d "$dir" ] && sources+=("$dir")
+done
+[ -f main.cpp ] && sources+=(main.cpp)
+
+status=0
+for lang in de fr es; do
+  ts="translations/pexora_$lang.ts"
+  target="$ts"
+  if [ "$check" -eq 1 ]; then
+    target="$work/pexora_$lang.ts"
+    [ -f "$ts" ] && cp "$ts" "$target"
+  fi
+  "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \
+    -source-language en -target-language "$lang" \
+    "${sources[@]}" "$work/PictureNames.cpp" -ts "$target"
+  if [ "$check" -eq 1 ]; then
+    if [ ! -f "$ts" ]; then
+      echo "$ts is missing" >&2; status=1; continue
+    fi
+    "$lconvert" -i "$ts" -o "$work/was_$lang.ts"
+    "$lconvert" -i "$target" -o "$work/now_$lang.ts"
+    if ! diff -u "$work/was_$lang.ts" "$work/now_$lang.ts" >"$work/diff_$lang.txt"; then
+      echo "$ts is out of date with the code; run tools/update_translations.sh:" >&2
+      grep -E '^[-+] ' "$work/diff_$lang.txt" | head -40 >&2 || true
+      status=1
+    fi
+  fi
+done
+[ "$check" -eq 1 ] && [ "$status" -eq 0 ] && echo "translations are up to date"
+exit "$status"

@@ -1,0 +1,66 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+namespace {
+
+QPointer<QTranslator> gameTranslator;
+QPointer<QTranslator> qtTranslator;
+
+// English is the language the texts are written in: nothing to load.
+bool IsSourceLanguage(const QString& language) {
+    return language == QLatin1String("C") || language == QLatin1String("POSIX") ||
+           language.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ||
+           language.startsWith(QLatin1String("en_"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+namespace Translations {
+
+void Uninstall() {
+    for (QPointer<QTranslator>* slot : {&gameTranslator, &qtTranslator}) {
+        if (!slot->isNull()) {
+            QCoreApplication::removeTranslator(slot->data());
+            delete slot->data();
+        }
+    }
+}
+
+QString InstallForLanguages(const QStringList& languages) {
+    Uninstall();
+    for (QString language : languages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        // The first language the player names that the game can speak wins;
+        // English before any other means English.
+        if (IsSourceLanguage(language)) return {};
+        auto* game = new QTranslator(QCoreApplication::instance());
+        // "pexora_de_DE" is tried, then "pexora_de".
+        if (!game->load(QStringLiteral("pexora_") + language, QStringLiteral(":/i18n"))) {
+            delete game;
+            continue;
+        }
+        QCoreApplication::installTranslator(game);
+        gameTranslator = game;
+        const QString loaded = game->language().section(QLatin1Char('_'), 0, 0);
+        // Qt's own strings in the same language, when the system has them
+        // (qt6-translations-l10n); without them only Qt's buttons stay English.
+        auto* qt = new QTranslator(QCoreApplication::instance());
+        if (qt->load(QStringLiteral("qtbase_") + loaded, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt);
+            qtTranslator = qt;
+        } else {
+            delete qt;
+        }
+        return loaded;
+    }
+    return {};
+}
+
+QString InstallForSystemLocale() { return InstallForLanguages(QLocale::system().uiLanguages()); }
+
+}  // namespace Translations
