@@ -21,6 +21,8 @@
 #include "basMain.h"
 #include "frmMain.h"
 
+#include "Translations.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -194,6 +196,7 @@ int main(int argc, char* argv[]) {
 
     // As basMain::Main does it, step by step.
     QApplication app(argc, argv);
+    Translations::InstallForSystemLocale();
     basMain::PrepareApplication();
     if (breakdown) bench::Mark("application");
 

@@ -1,5 +1,7 @@
 #include "ErrorTrap.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
@@ -10,7 +12,7 @@ ErrorSink& Sink() {
 }  // namespace
 
 QString ErrorReportText(int number, const QString& description) {
-    return QStringLiteral("Error #: ") + QString::number(number) + QChar(13) + description;
+    return QCoreApplication::translate("ErrorTrap", "Error #: %1").arg(number) + QChar(13) + description;
 }
 
 void ShowErrorMessage(int number, const QString& description) noexcept {

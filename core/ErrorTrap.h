@@ -4,6 +4,7 @@
 // ShowErrorMessage and the operation leaves at that point; whatever it had
 // already done stays done, and the caller goes on with its next step.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -59,11 +60,11 @@ bool Trap(Body&& body) noexcept {
     } catch (const RuntimeError& e) {
         ShowErrorMessage(e.Number, e.Description);
     } catch (const std::bad_alloc&) {
-        ShowErrorMessage(ErrorNumbers::OutOfMemory, QStringLiteral("Out of memory"));
+        ShowErrorMessage(ErrorNumbers::OutOfMemory, QCoreApplication::translate("ErrorTrap", "Out of memory"));
     } catch (const std::exception& e) {
         ShowErrorMessage(ErrorNumbers::Internal, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        ShowErrorMessage(ErrorNumbers::Internal, QStringLiteral("Unexpected error"));
+        ShowErrorMessage(ErrorNumbers::Internal, QCoreApplication::translate("ErrorTrap", "Unexpected error"));
     }
     return false;
 }

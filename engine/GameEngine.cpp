@@ -1,8 +1,10 @@
 #include "GameEngine.h"
 
 #include "ErrorTrap.h"
+#include "ShownName.h"
 
 #include <QChar>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -20,6 +22,9 @@ int Partner(float u, int n) {
     return std::clamp(static_cast<int>(std::floor(x)), 1, n);
 }
 
+QString SetsFlippedText(qint32 sets) { return QCoreApplication::translate("GameEngine", "Sets Flipped: %1").arg(sets); }
+QString TimeText(qint32 seconds) { return QCoreApplication::translate("GameEngine", "Time: %1").arg(seconds); }
+
 }  // namespace
 
 GameEngine::GameEngine(World world, IBoardView& view, IGameClock& clock, IPauseClock& pause,
@@ -36,7 +41,7 @@ int GameEngine::BoardSize() const { return std::clamp<int>(GameSettings.TileCoun
 const BoardCell& GameEngine::Cell(int k) const { return const_cast<GameEngine*>(this)->CellRef(k); }
 
 BoardCell& GameEngine::CellRef(int k) {
-    if (k < 1 || k > BoardCells) throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+    if (k < 1 || k > BoardCells) throw RuntimeError(9, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
     return m_cells[static_cast<std::size_t>(k - 1)];
 }
 
@@ -100,7 +105,7 @@ void GameEngine::DealTiles() noexcept {
     Trap([&] {
         const int n = BoardSize();
         const int level = GameSettings.Level;
-        if (level < 2) throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QStringLiteral("Invalid level"));
+        if (level < 2) throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QCoreApplication::translate("GameEngine", "Invalid level"));
         const int m = n / level;
         auto tag = [&](int i) -> QString& { return CellRef(i).Tag; };
         // Only cells 1..30 are seeded: every category has thirty pictures.
@@ -241,8 +246,7 @@ void GameEngine::CheckGameOver() noexcept {
         }
         if (GameSettings.PlayerCount == 1) {
             const PlayerInfo& player = gudtPlayers(1);
-            m_view.GameOver(QStringLiteral("Sets Flipped: ") + QString::number(player.lngSetsFlipped) +
-                            QStringLiteral(", Time: ") + QString::number(mlngSeconds));
+            m_view.GameOver(SetsFlippedText(player.lngSetsFlipped) + QStringLiteral(", ") + TimeText(mlngSeconds));
             m_clock.SetEnabled(false);
             bool show = false;
             if (m_scores.OfferScore(ScoreKind::Sets, GameSettings.TileCount, player.strName, player.lngSetsFlipped)) {
@@ -254,9 +258,12 @@ void GameEngine::CheckGameOver() noexcept {
             if (show) m_view.ShowNewHighScore();
             return;
         }
-        const QString text = QString::number(gudtPlayers(1).intMatches) + QStringLiteral(" matches for ") +
-                             gudtPlayers(1).strName + QChar(13) + QString::number(gudtPlayers(2).intMatches) +
-                             QStringLiteral(" matches for ") + gudtPlayers(2).strName;
+        // One line a player; the name in one pass, so a "%1" in it stays as typed.
+        auto line = [](const PlayerInfo& player) {
+            return QCoreApplication::translate("GameEngine", "%1 matches for %2")
+                .arg(QString::number(player.intMatches), ShownName(player.strName));
+        };
+        const QString text = line(gudtPlayers(1)) + QChar(13) + line(gudtPlayers(2));
         m_view.GameOver(text);
         m_view.ShowGameOverMessage(text);
     });
@@ -335,12 +342,12 @@ void GameEngine::ChangeTileColor() noexcept {
 void GameEngine::UpdateStatusBar() noexcept {
     Trap([&] {
         const PlayerInfo& player = gudtPlayers(mintPlayer);
-        m_view.SetStatusPanel(1, player.strName);
+        m_view.SetStatusPanel(1, ShownName(player.strName));
         if (GameSettings.PlayerCount == 1) {
-            m_view.SetStatusPanel(2, QStringLiteral("Sets Flipped: ") + QString::number(player.lngSetsFlipped));
-            m_view.SetStatusPanel(3, QStringLiteral("Time: ") + QString::number(mlngSeconds));
+            m_view.SetStatusPanel(2, SetsFlippedText(player.lngSetsFlipped));
+            m_view.SetStatusPanel(3, TimeText(mlngSeconds));
         } else {
-            m_view.SetStatusPanel(2, QStringLiteral("Matches: ") + QString::number(player.intMatches));
+            m_view.SetStatusPanel(2, QCoreApplication::translate("GameEngine", "Matches: %1").arg(player.intMatches));
             m_view.SetStatusPanel(3, QString());
         }
     });
@@ -351,7 +358,7 @@ void GameEngine::GameClockTick() noexcept {
         if (mlngSeconds < ClockLimit) {
             ++mlngSeconds;
             if (GameSettings.PlayerCount == 1) {
-                m_view.SetStatusPanel(3, QStringLiteral("Time: ") + QString::number(mlngSeconds));
+                m_view.SetStatusPanel(3, TimeText(mlngSeconds));
             }
         } else {
             m_clock.SetEnabled(false);

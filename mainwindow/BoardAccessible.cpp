@@ -35,7 +35,7 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString& actionName) const override {
-        if (actionName == pressAction() && isTile()) return {QStringLiteral("Space")};
+        if (actionName == pressAction() && isTile()) return {QCoreApplication::translate("BoardAccessible", "Space")};
         return QAccessibleWidget::keyBindingsForAction(actionName);
     }
 

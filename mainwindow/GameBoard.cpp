@@ -156,13 +156,13 @@ void GameBoard::LoadShrinkFrames() noexcept {
 
 BoardImage* GameBoard::CheckedTile(int cell) const {
     if (cell < 1 || cell > BoardCells || m_tiles[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
     return m_tiles[cell];
 }
 
 BoardImage* GameBoard::CheckedPicture(int cell) const {
     if (cell < 1 || cell > BoardCells || m_pictures[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+        throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
     return m_pictures[cell];
 }
 
@@ -176,7 +176,7 @@ void GameBoard::SetTilePicture(int cell, TilePicture picture) {
     } else if (n >= 11 && n <= 15) {
         tile->SetPicture(imgShrink[n - 10]);
     } else {
-        throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"));
+        throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument"));
     }
 }
 
@@ -271,20 +271,21 @@ void GameBoard::UpdateCellName(int k) {
     QString name;
     QString pictureName;
     if (k > grid.columns * grid.rows) {
-        name = QStringLiteral("Out of play");
+        name = tr("Out of play");
     } else {
         // Only a face that shows is named (the name table is read at the first).
         if (cell.FaceVisible && cell.TileEnabled) {
             pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
-            if (pictureName.isEmpty()) pictureName = QStringLiteral("Picture ") + cell.Tag;
+            if (pictureName.isEmpty()) pictureName = tr("Picture %1").arg(cell.Tag);
         }
-        name = QStringLiteral("Row %1, column %2, ").arg((k - 1) % grid.rows + 1).arg((k - 1) / grid.rows + 1);
+        const QString row = QString::number((k - 1) % grid.rows + 1);
+        const QString column = QString::number((k - 1) / grid.rows + 1);
         if (!cell.TileEnabled) {
-            name += QStringLiteral("removed");
+            name = tr("Row %1, column %2, removed").arg(row, column);
         } else if (cell.FaceVisible) {
-            name += QStringLiteral("face up, ") + pictureName;
+            name = tr("Row %1, column %2, face up, %3").arg(row, column, pictureName);
         } else {
-            name += QStringLiteral("face down");
+            name = tr("Row %1, column %2, face down").arg(row, column);
         }
     }
     // A picture is named only while it can be seen: the names of face-down

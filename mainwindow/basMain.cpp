@@ -4,6 +4,7 @@
 #include "GameEngine.h"
 #include "GameSettings.h"
 #include "ScoreBook.h"
+#include "Translations.h"
 #include "basHelp.h"
 #include "basWave.h"
 #include "frmMain.h"
@@ -135,7 +136,7 @@ protected:
 void basMain::ShowErrorBox(int number, const QString& description) {
     QString text = ErrorReportText(number, description);
     text.replace(QChar(13), QChar(10));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("ErrorTrap", "Error"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -193,6 +194,8 @@ bool basMain::CloseOnEndSignals(QWidget& window) {
 
 int basMain::Main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The player's language, before any window is made.
+    Translations::InstallForSystemLocale();
     PrepareApplication();
     WatchCompositorSizes();
 

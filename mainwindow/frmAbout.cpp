@@ -42,16 +42,16 @@ frmAbout::~frmAbout() {
     delete m_window.data();
 }
 
-const QStringList& frmAbout::MakersLines() {
-    static const QStringList lines = {
-        QStringLiteral("Copyright (C) 2026"),
-        QStringLiteral("the Pexora developers"),
-        QStringLiteral("A picture-matching memory game"),
-        QStringLiteral("Free software under the GNU GPL,"),
-        QStringLiteral("version 3 or later; NO WARRANTY."),
-        QStringLiteral("More in Help > Contents (F1)"),
+QStringList frmAbout::MakersLines() {
+    // In the player's language of the moment.
+    return {
+        QCoreApplication::translate("frmAbout", "Copyright (C) 2026"),
+        QCoreApplication::translate("frmAbout", "the Pexora developers"),
+        QCoreApplication::translate("frmAbout", "A picture-matching memory game"),
+        QCoreApplication::translate("frmAbout", "Free software under the GNU GPL,"),
+        QCoreApplication::translate("frmAbout", "version 3 or later; NO WARRANTY."),
+        QCoreApplication::translate("frmAbout", "More in Help > Contents (F1)"),
     };
-    return lines;
 }
 
 void frmAbout::Show(QWidget* owner) {
@@ -75,7 +75,7 @@ void frmAbout::Form_Load(QWidget* owner) {
                                           Qt::MSWindowsFixedSizeDialogHint);
     m_window = window;
     window->setObjectName(QStringLiteral("frmAbout"));
-    window->setWindowTitle(QStringLiteral("About ") + ProgramTitle);
+    window->setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(ProgramTitle));
     window->setModal(true);
     window->setFixedSize(Px(4275), Px(2565));
     if (owner) window->setWindowIcon(owner->window()->windowIcon());
@@ -88,7 +88,7 @@ void frmAbout::Form_Load(QWidget* owner) {
     lblTitle = MakeLabel(window, ProgramTitle + QStringLiteral(" 2.0"), TwipRect(720, 120, 3285, 225));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
 
-    const QStringList& lines = MakersLines();
+    const QStringList lines = MakersLines();
     const int tops[6] = {360, 600, 840, 1320, 1560, 1800};
     for (int i = 0; i < 6; ++i) {
         QLabel* line = MakeLabel(window, lines[i], TwipRect(720, tops[i], 3285, 225));
@@ -103,11 +103,11 @@ void frmAbout::Form_Load(QWidget* owner) {
     black.setColor(QPalette::Window, Qt::black);
     rule->setPalette(black);
 
-    cmdOk = new QPushButton(QStringLiteral("OK"), window);
+    cmdOk = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), window);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setGeometry(TwipRect(1037, 2160, 1000, 315));
     cmdOk->setDefault(true);
-    cmdLicense = new QPushButton(QStringLiteral("License"), window);
+    cmdLicense = new QPushButton(QCoreApplication::translate("frmAbout", "License"), window);
     cmdLicense->setObjectName(QStringLiteral("cmdLicense"));
     cmdLicense->setGeometry(TwipRect(2237, 2160, 1000, 315));
     cmdLicense->setAutoDefault(false);

@@ -36,7 +36,7 @@ public:
     void cmdLicense_Click() noexcept;
 
     // The six maker's lines, top to bottom.
-    static const QStringList& MakersLines();
+    static QStringList MakersLines();
 
 private:
     void Form_Load(QWidget* owner);

@@ -6,6 +6,7 @@
 #include "GameBoard.h"
 #include "GameSettings.h"
 #include "Resources.h"
+#include "ShownName.h"
 #include "Twips.h"
 #include "basHelp.h"
 #include "frmOptions.h"
@@ -241,19 +242,19 @@ void frmMain::SetFaceEnabled(int cell, bool enabled) { m_board->SetFaceEnabled(c
 void frmMain::RedrawFace(int cell) { m_board->RedrawFace(cell); }
 
 void frmMain::SetStatusPanel(int panel, const QString& text) {
-    if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
     QLabel* label = m_panels[panel - 1];
     label->setText(text);
     // Said as it is shown: a name is never taken for markup or access keys.
-    const QString spoken = panel == 1 ? QStringLiteral("Player: ") + text : text;
+    const QString spoken = panel == 1 ? tr("Player: %1").arg(text) : text;
     if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
 }
 
-void frmMain::TurnChanged(int player) { Announce(gudtPlayers(player).strName + QStringLiteral(" to play")); }
+void frmMain::TurnChanged(int player) { Announce(tr("%1 to play").arg(ShownName(gudtPlayers(player).strName))); }
 
 void frmMain::GameOver(const QString& summary) {
     // Said as sentences: "Game over." and then each line of the result.
-    QString text = QStringLiteral("Game over.");
+    QString text = tr("Game over.");
     for (const QString& line : summary.split(QChar(13))) text += QStringLiteral(" ") + line + QStringLiteral(".");
     Announce(text);
 }
@@ -266,7 +267,7 @@ void frmMain::ShowNewHighScore() {
 }
 
 void frmMain::ShowGameOverMessage(const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Game Over"), WithLineBreaks(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Information, tr("Game Over"), WithLineBreaks(text), QMessageBox::Ok,
                     this);
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -1,10 +1,12 @@
 #include "frmMain.h"
 
 #include "ErrorTrap.h"
+#include "ShownName.h"
 #include "Resources.h"
 #include "Twips.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,18 +31,18 @@ struct ToolbarButtonDef {
 
 // Left to right; a null key is a separator.
 constexpr std::array<ToolbarButtonDef, 12> ToolbarButtons{{
-    {"New", "Start New Game"},
-    {"Scores", "Display High Scores"},
+    {"New", QT_TRANSLATE_NOOP("frmMain", "Start New Game")},
+    {"Scores", QT_TRANSLATE_NOOP("frmMain", "Display High Scores")},
     {nullptr, nullptr},
-    {"Boards", "Change Board Size"},
-    {"Colors", "Change Tile Color"},
-    {"Images", "Change Image Category"},
-    {"Levels", "Change Level of Difficulty"},
-    {"Players", "Change Players"},
-    {"Sounds", "Toggle Sounds"},
+    {"Boards", QT_TRANSLATE_NOOP("frmMain", "Change Board Size")},
+    {"Colors", QT_TRANSLATE_NOOP("frmMain", "Change Tile Color")},
+    {"Images", QT_TRANSLATE_NOOP("frmMain", "Change Image Category")},
+    {"Levels", QT_TRANSLATE_NOOP("frmMain", "Change Level of Difficulty")},
+    {"Players", QT_TRANSLATE_NOOP("frmMain", "Change Players")},
+    {"Sounds", QT_TRANSLATE_NOOP("frmMain", "Toggle Sounds")},
     {nullptr, nullptr},
-    {"About", "Display Program Information"},
-    {"Exit", "Exit Game"},
+    {"About", QT_TRANSLATE_NOOP("frmMain", "Display Program Information")},
+    {"Exit", QT_TRANSLATE_NOOP("frmMain", "Exit Game")},
 }};
 
 // The toolbar pictures are 16 x 15: on a dense screen each pixel becomes a
@@ -66,33 +68,33 @@ void frmMain::BuildMenus() {
         return action;
     };
 
-    mnuGame = bar->addMenu(QStringLiteral("&Game"));
+    mnuGame = bar->addMenu(tr("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuGameNew = item(mnuGame, "mnuGameNew", QStringLiteral("&New"));
+    mnuGameNew = item(mnuGame, "mnuGameNew", tr("&New"));
     mnuGameNew->setShortcut(QKeySequence(Qt::Key_F2));
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep1"));
-    mnuGameHighScores = item(mnuGame, "mnuGameHighScores", QStringLiteral("&High Scores..."));
+    mnuGameHighScores = item(mnuGame, "mnuGameHighScores", tr("&High Scores..."));
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep2"));
-    mnuGameExit = item(mnuGame, "mnuGameExit", QStringLiteral("E&xit"));
+    mnuGameExit = item(mnuGame, "mnuGameExit", tr("E&xit"));
     connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
     connect(mnuGameHighScores, &QAction::triggered, this, [this] { mnuGameHighScores_Click(); });
     connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
 
-    mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    mnuOptions = bar->addMenu(tr("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    const std::array<QString, 6> optionCaptions{QStringLiteral("&Boards"), QStringLiteral("&Colors"),
-                                                QStringLiteral("&Images"), QStringLiteral("&Levels"),
-                                                QStringLiteral("&Players"), QStringLiteral("&Sounds")};
+    const std::array<QString, 6> optionCaptions{tr("&Boards"), tr("&Colors"),
+                                                tr("&Images"), tr("&Levels"),
+                                                tr("&Players"), tr("&Sounds")};
     for (int i = 0; i < 6; ++i) {
         mnuOption[i] = item(mnuOptions, "mnuOption", optionCaptions[i]);
         mnuOption[i]->setData(i);
         connect(mnuOption[i], &QAction::triggered, this, [this, i] { mnuOption_Click(i); });
     }
 
-    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView = bar->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewStatusBar = item(mnuView, "mnuViewStatusBar", QStringLiteral("&Status Bar"));
-    mnuViewToolbar = item(mnuView, "mnuViewToolbar", QStringLiteral("&Toolbar"));
+    mnuViewStatusBar = item(mnuView, "mnuViewStatusBar", tr("&Status Bar"));
+    mnuViewToolbar = item(mnuView, "mnuViewToolbar", tr("&Toolbar"));
     for (QAction* toggle : {mnuViewStatusBar, mnuViewToolbar}) {
         toggle->setCheckable(true);
         toggle->setChecked(true);
@@ -100,14 +102,14 @@ void frmMain::BuildMenus() {
     connect(mnuViewStatusBar, &QAction::triggered, this, [this] { mnuViewStatusBar_Click(); });
     connect(mnuViewToolbar, &QAction::triggered, this, [this] { mnuViewToolbar_Click(); });
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelpContents = item(mnuHelp, "mnuHelpContents", tr("&Contents"));
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelpIndex = item(mnuHelp, "mnuHelpIndex", QStringLiteral("&Index"));
-    mnuHelpLicense = item(mnuHelp, "mnuHelpLicense", QStringLiteral("&License Agreement"));
+    mnuHelpIndex = item(mnuHelp, "mnuHelpIndex", tr("&Index"));
+    mnuHelpLicense = item(mnuHelp, "mnuHelpLicense", tr("&License Agreement"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Pexora..."));
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", tr("&About Pexora..."));
     connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
     connect(mnuHelpIndex, &QAction::triggered, this, [this] { mnuHelpIndex_Click(); });
     connect(mnuHelpLicense, &QAction::triggered, this, [this] { mnuHelpLicense_Click(); });
@@ -136,10 +138,11 @@ void frmMain::BuildToolbar() {
         QAction* button = tlbMain->addAction(CrispIcon(picture), QString());
         button->setObjectName(QStringLiteral("tlbMain") + key);
         button->setData(key);
-        button->setToolTip(QLatin1String(def.toolTip));
+        const QString tip = tr(def.toolTip);
+        button->setToolTip(tip);
         // The buttons carry no caption: a screen reader says the tip.
         if (QWidget* widget = tlbMain->widgetForAction(button))
-            widget->setAccessibleName(QLatin1String(def.toolTip));
+            widget->setAccessibleName(tip);
         if (key == QLatin1String("Sounds")) button->setCheckable(true);
     }
     connect(tlbMain, &QToolBar::actionTriggered, this,
@@ -151,12 +154,12 @@ void frmMain::BuildStatusBar() {
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
     stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
-    const std::array<QString, 3> initialTexts{QStringLiteral("Player 1"), QStringLiteral("Sets Flipped: 0"),
-                                             QStringLiteral("Time: 0")};
+    const std::array<QString, 3> initialTexts{TranslatedName(QStringLiteral("Player 1")),
+                                             tr("Sets Flipped: 0"), tr("Time: 0")};
     const std::array<QString, 3> descriptions{
-        QStringLiteral("The player whose turn it is"),
-        QStringLiteral("Sets flipped by the player, or the player's matches in a two-player game"),
-        QStringLiteral("Seconds since the first tile of a one-player game was turned")};
+        tr("The player whose turn it is"),
+        tr("Sets flipped by the player, or the player's matches in a two-player game"),
+        tr("Seconds since the first tile of a one-player game was turned")};
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(initialTexts[i], stbMain);
         panel->setObjectName(QStringLiteral("stbMainPanel%1").arg(i + 1));

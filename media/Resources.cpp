@@ -20,7 +20,7 @@ bool IsResourceName(const QString& name) {
 }
 
 [[noreturn]] void ThrowNotFound(const QString& name) {
-    throw RuntimeError(ErrorNumbers::ResourceNotFound, QStringLiteral("Resource with identifier '%1' not found").arg(name));
+    throw RuntimeError(ErrorNumbers::ResourceNotFound, QCoreApplication::translate("Resources", "Resource with identifier '%1' not found").arg(name));
 }
 
 // The resource file of a name; resource names are not case-sensitive.
@@ -142,7 +142,7 @@ QImage ReadImage(const QString& path, const char* format, int wantedWidth) {
 QPixmap LoadImageResource(const QString& path, const char* format, int wantedWidth, const QString& name) {
     const QImage image = ReadImage(path, format, wantedWidth);
     if (image.isNull())
-        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QStringLiteral("Invalid resource format: '%1'").arg(name));
+        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QCoreApplication::translate("Resources", "Invalid resource format: '%1'").arg(name));
     return QPixmap::fromImage(image);
 }
 
@@ -198,7 +198,7 @@ QImage LoadHiResPicture(const QString& strName) {
     QImageReader reader(ResourcePath(strName, "hires", "png"), "png");
     const QImage art = reader.read();
     if (art.isNull())
-        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QStringLiteral("Invalid resource format: '%1'").arg(strName));
+        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QCoreApplication::translate("Resources", "Invalid resource format: '%1'").arg(strName));
     return art;
 }
 
@@ -285,5 +285,10 @@ QString PictureName(const QString& categoryPrefix, int number) {
         return table;
     }();
     if (number < 1 || number > 30) return QString();
-    return names.value(categoryPrefix + QString::number(number));
+    // Translated with the picture's resource name ("ANIMAL1") as disambiguation:
+    // the same English name may be two things in two categories.
+    const QString key = categoryPrefix + QString::number(number);
+    const QString name = names.value(key);
+    if (name.isEmpty()) return name;
+    return QCoreApplication::translate("PictureName", name.toUtf8().constData(), key.toUtf8().constData());
 }

@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -28,15 +29,15 @@ qint32 ToScore(const QString& text) {
     const qlonglong whole = text.trimmed().toLongLong(&ok, 10);
     if (ok) {
         if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max()) {
-            throw RuntimeError(ErrorNumbers::Overflow, QStringLiteral("Overflow"));
+            throw RuntimeError(ErrorNumbers::Overflow, QCoreApplication::translate("ScoreTables", "Overflow"));
         }
         return static_cast<qint32>(whole);
     }
     const double real = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(real)) throw RuntimeError(ErrorNumbers::TypeMismatch, QStringLiteral("Type mismatch"));
+    if (!ok || !std::isfinite(real)) throw RuntimeError(ErrorNumbers::TypeMismatch, QCoreApplication::translate("ScoreTables", "Type mismatch"));
     const double rounded = std::nearbyint(real);
     if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max()) {
-        throw RuntimeError(ErrorNumbers::Overflow, QStringLiteral("Overflow"));
+        throw RuntimeError(ErrorNumbers::Overflow, QCoreApplication::translate("ScoreTables", "Overflow"));
     }
     return static_cast<qint32>(rounded);
 }
@@ -137,9 +138,10 @@ void DeleteScoreTable(const QString& appName, const QString& strSection) noexcep
 void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound) noexcept {
     Trap([&] {
         const bool small = tileCount != 60;
-        const QString text = small ? QStringLiteral("Are you sure you want to reset all Small Board scores?")
-                                   : QStringLiteral("Are you sure you want to reset all Large Board scores?");
-        if (!ui.ConfirmReset(QStringLiteral("Reset Scores"), text)) return;
+        const QString text =
+            small ? QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Small Board scores?")
+                  : QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Large Board scores?");
+        if (!ui.ConfirmReset(QCoreApplication::translate("ScoreTables", "Reset Scores"), text)) return;
         if (gblnPlaySound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
         const QString app = AppName();
         if (small) {

@@ -1,6 +1,6 @@
 #include "frmScores.h"
 
-#include "DisplayName.h"
+#include "ShownName.h"
 #include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "Resources.h"
@@ -40,7 +40,7 @@ QTreeWidget* MakeScoreList(QWidget* page, const QString& scoreHeading) {
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setColumnCount(3);
-    list->setHeaderLabels({QString(), QStringLiteral("Name"), scoreHeading});
+    list->setHeaderLabels({QString(), QCoreApplication::translate("ScoresWindow", "Name"), scoreHeading});
     list->headerItem()->setTextAlignment(ScoreColumn, ScoreAlignment);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
@@ -83,7 +83,7 @@ ScoresWindow::ScoresWindow(frmScores& form, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_form(form) {
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(QCoreApplication::translate("ScoresWindow", "High Scores"));
     setFixedSize(Twips(4905), Twips(5040));
     BuildControls();
     Form_Load();
@@ -120,10 +120,10 @@ void ScoresWindow::FitFontToLists() {
 
 void ScoresWindow::BuildControls() {
     // Created in keyboard order: OK, Reset Scores, the tabs and their lists.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(QCoreApplication::translate("ScoresWindow", "OK"), this);
     cmdOK->setGeometry(TwipsRect(3585, 4500, 1215, 375));
     cmdOK->setDefault(true);
-    cmdReset = new QPushButton(QStringLiteral("Reset Scores"), this);
+    cmdReset = new QPushButton(QCoreApplication::translate("ScoresWindow", "Reset Scores"), this);
     cmdReset->setGeometry(TwipsRect(2160, 4500, 1215, 375));
 
     tabScores = new QTabWidget(this);
@@ -131,13 +131,13 @@ void ScoresWindow::BuildControls() {
 
     auto* smallPage = new QWidget;
     auto* largePage = new QWidget;
-    tabScores->addTab(smallPage, QStringLiteral("&Small Board"));
-    tabScores->addTab(largePage, QStringLiteral("&Large Board"));
+    tabScores->addTab(smallPage, QCoreApplication::translate("ScoresWindow", "&Small Board"));
+    tabScores->addTab(largePage, QCoreApplication::translate("ScoresWindow", "&Large Board"));
 
-    const QString fastest = QStringLiteral("Fastest Times");
-    const QString fewest = QStringLiteral("Fewest Sets Flipped");
-    const QString seconds = QStringLiteral("Seconds");
-    const QString sets = QStringLiteral("Sets");
+    const QString fastest = QCoreApplication::translate("ScoresWindow", "Fastest Times");
+    const QString fewest = QCoreApplication::translate("ScoresWindow", "Fewest Sets Flipped");
+    const QString seconds = QCoreApplication::translate("ScoresWindow", "Seconds");
+    const QString sets = QCoreApplication::translate("ScoresWindow", "Sets");
     lblLabels[0] = MakeLabel(smallPage, fastest);
     lvwSmallBoardTimes = MakeScoreList(smallPage, seconds);
     lblLabels[1] = MakeLabel(smallPage, fewest);
@@ -226,7 +226,7 @@ void ScoresWindow::FillScoreList(QTreeWidget* list, const QString& strSection, c
             // is kept on one line and cannot turn the row's direction.
             const ScoreRow stored = ReadScoreRow(strSection, strKey, rank);
             if (!stored.Name.isEmpty()) {
-                row->setText(1, DisplayName(stored.Name));
+                row->setText(1, ShownName(stored.Name));
                 row->setText(ScoreColumn, stored.Score);
             }
         }

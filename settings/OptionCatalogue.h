@@ -2,6 +2,8 @@
 // The one declarative place for every stored option: its key, its default,
 // the values it accepts, and the captions the options dialog shows for them.
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
@@ -12,28 +14,55 @@ inline constexpr std::string_view SettingsSection = "Game Settings";
 
 struct Choice {
     std::string_view stored;   // the text kept in the store and in memory
-    std::string_view caption;  // the option button's caption
+    std::string_view caption;  // the option button's caption (English; shown translated in the context "Options")
 };
 
 // Picture categories, in the order of the dialog's option buttons (index 1..17).
 inline constexpr std::array<Choice, 17> ImageCategories{{
-    {"ANIMAL", "Animals"},     {"BUILDING", "Buildings"}, {"BUSINESS", "Business"},
-    {"COMMUN", "Communication"}, {"COMPUTER", "Computer"}, {"CURRENCY", "Currency"},
-    {"FLAG", "Flags"},         {"FOOD", "Food"},           {"HARDWARE", "Hardware"},
-    {"HOUSE", "Household"},    {"MUSIC", "Music"},         {"PLANT", "Plants"},
-    {"SCIENCE", "Science"},    {"SHAPE", "Shapes"},        {"SIGN", "Signs"},
-    {"SPORT", "Sports"},       {"TRANSPORT", "Transportation"},
+    {"ANIMAL", QT_TRANSLATE_NOOP("Options", "Animals")},
+    {"BUILDING", QT_TRANSLATE_NOOP("Options", "Buildings")},
+    {"BUSINESS", QT_TRANSLATE_NOOP("Options", "Business")},
+    {"COMMUN", QT_TRANSLATE_NOOP("Options", "Communication")},
+    {"COMPUTER", QT_TRANSLATE_NOOP("Options", "Computer")},
+    {"CURRENCY", QT_TRANSLATE_NOOP("Options", "Currency")},
+    {"FLAG", QT_TRANSLATE_NOOP("Options", "Flags")},
+    {"FOOD", QT_TRANSLATE_NOOP("Options", "Food")},
+    {"HARDWARE", QT_TRANSLATE_NOOP("Options", "Hardware")},
+    {"HOUSE", QT_TRANSLATE_NOOP("Options", "Household")},
+    {"MUSIC", QT_TRANSLATE_NOOP("Options", "Music")},
+    {"PLANT", QT_TRANSLATE_NOOP("Options", "Plants")},
+    {"SCIENCE", QT_TRANSLATE_NOOP("Options", "Science")},
+    {"SHAPE", QT_TRANSLATE_NOOP("Options", "Shapes")},
+    {"SIGN", QT_TRANSLATE_NOOP("Options", "Signs")},
+    {"SPORT", QT_TRANSLATE_NOOP("Options", "Sports")},
+    {"TRANSPORT", QT_TRANSLATE_NOOP("Options", "Transportation")},
 }};
 
 // Tile colours, in the order of the dialog's option buttons (index 1..5).
 inline constexpr std::array<Choice, 5> TileColors{{
-    {"BLUE", "Blue"}, {"GREEN", "Green"}, {"PURPLE", "Purple"}, {"RED", "Red"}, {"YELLOW", "Yellow"},
+    {"BLUE", QT_TRANSLATE_NOOP("Options", "Blue")},
+    {"GREEN", QT_TRANSLATE_NOOP("Options", "Green")},
+    {"PURPLE", QT_TRANSLATE_NOOP("Options", "Purple")},
+    {"RED", QT_TRANSLATE_NOOP("Options", "Red")},
+    {"YELLOW", QT_TRANSLATE_NOOP("Options", "Yellow")},
 }};
 
-inline constexpr std::array<Choice, 2> Boards{{{"30", "Small"}, {"60", "Large"}}};
-inline constexpr std::array<Choice, 2> Levels{{{"2", "Match 2 Tiles"}, {"3", "Match 3 Tiles"}}};
-inline constexpr std::array<Choice, 2> Players{{{"1", "One"}, {"2", "Two"}}};
-inline constexpr std::array<Choice, 2> Sounds{{{"True", "On"}, {"False", "Off"}}};
+inline constexpr std::array<Choice, 2> Boards{{
+    {"30", QT_TRANSLATE_NOOP("Options", "Small")},
+    {"60", QT_TRANSLATE_NOOP("Options", "Large")},
+}};
+inline constexpr std::array<Choice, 2> Levels{{
+    {"2", QT_TRANSLATE_NOOP("Options", "Match 2 Tiles")},
+    {"3", QT_TRANSLATE_NOOP("Options", "Match 3 Tiles")},
+}};
+inline constexpr std::array<Choice, 2> Players{{
+    {"1", QT_TRANSLATE_NOOP("Options", "One")},
+    {"2", QT_TRANSLATE_NOOP("Options", "Two")},
+}};
+inline constexpr std::array<Choice, 2> Sounds{{
+    {"True", QT_TRANSLATE_NOOP("Options", "On")},
+    {"False", QT_TRANSLATE_NOOP("Options", "Off")},
+}};
 
 // Keys of "Game Settings" in the order they are read and written.
 inline constexpr std::string_view KeyImages = "Images";

@@ -2,6 +2,7 @@
 
 #include "ErrorTrap.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ namespace {
 
 [[noreturn]] void ThrowAccessError(const QString& path) {
     throw RuntimeError(ErrorNumbers::PathFileAccess,
-                       QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path));
+                       QCoreApplication::translate("SettingsStore", "Path/File access error: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 // Far above any store the game writes (a few kilobytes).
@@ -35,13 +36,13 @@ void CheckStoreFile(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) return;  // none yet: made by the first save
     if (!S_ISREG(info.st_mode)) {
         throw RuntimeError(ErrorNumbers::PathFileAccess,
-                           QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path) +
-                               QStringLiteral(" is not a regular file"));
+                           QCoreApplication::translate("SettingsStore", "Path/File access error: %1 is not a regular file")
+                               .arg(QDir::toNativeSeparators(path)));
     }
     if (info.st_size > LargestStore) {
         throw RuntimeError(ErrorNumbers::OutOfStringSpace,
-                           QStringLiteral("Out of string space: ") + QDir::toNativeSeparators(path) +
-                               QStringLiteral(" is larger than 16 MiB and is left as it is"));
+                           QCoreApplication::translate("SettingsStore", "Out of string space: %1 is larger than 16 MiB and is left as it is")
+                               .arg(QDir::toNativeSeparators(path)));
     }
 }
 
@@ -247,7 +248,7 @@ void DeleteSetting(const QString& appName, const QString& section) {
     if (store.status() == QSettings::AccessError) ThrowAccessError(store.fileName());
     if (!store.childGroups().contains(section)) {
         throw RuntimeError(ErrorNumbers::InvalidProcedureCall,
-                           QStringLiteral("Invalid procedure call or argument"));
+                           QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument"));
     }
     KeepBackupBeforeFirstWrite(store.fileName());
     store.remove(section);

@@ -4,6 +4,7 @@
 #include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "OptionsHost.h"
+#include "ShownName.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -124,7 +125,7 @@ frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(Twips(5310), Twips(3405));
     BuildControls();
     FitFontToCaptions();
@@ -156,14 +157,14 @@ void frmOptions::ShowOptions(IOptionsHost& host, QWidget* owner, int tab) {
 void frmOptions::BuildControls() {
     // Created in keyboard order: OK, Default, Apply, Cancel, the tabs.
     auto makeButton = [this](const char* caption, QRect rect) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        auto* button = new QPushButton(tr(caption), this);
         button->setGeometry(rect);
         return button;
     };
-    cmdOk = makeButton("OK", TwipsRect(473, 2925, 975, 375));
-    cmdDefault = makeButton("Default", TwipsRect(1613, 2925, 975, 375));
-    cmdApply = makeButton("Apply", TwipsRect(2738, 2925, 975, 375));
-    cmdCancel = makeButton("Cancel", TwipsRect(3863, 2925, 975, 375));
+    cmdOk = makeButton(QT_TR_NOOP("OK"), TwipsRect(473, 2925, 975, 375));
+    cmdDefault = makeButton(QT_TR_NOOP("Default"), TwipsRect(1613, 2925, 975, 375));
+    cmdApply = makeButton(QT_TR_NOOP("Apply"), TwipsRect(2738, 2925, 975, 375));
+    cmdCancel = makeButton(QT_TR_NOOP("Cancel"), TwipsRect(3863, 2925, 975, 375));
     cmdOk->setDefault(true);
 
     tabOptions = new QTabWidget(this);
@@ -175,8 +176,9 @@ void frmOptions::BuildControls() {
     tabStyle->setParent(tabs);
     tabs->setStyle(tabStyle);
 
-    static constexpr std::array<const char*, TabCount> captions{"&Boards", "&Colors", "&Images",
-                                                                "&Levels", "&Players", "&Sounds"};
+    static constexpr std::array<const char*, TabCount> captions{
+        QT_TR_NOOP("&Boards"), QT_TR_NOOP("&Colors"),  QT_TR_NOOP("&Images"),
+        QT_TR_NOOP("&Levels"), QT_TR_NOOP("&Players"), QT_TR_NOOP("&Sounds")};
     for (int tab = 0; tab < TabCount; ++tab) {
         auto* page = new QWidget;
         const int frame = FrameOfTab.at(static_cast<size_t>(tab));
@@ -186,7 +188,7 @@ void frmOptions::BuildControls() {
         fra->resize(Twips(FrameSize.at(static_cast<size_t>(frame)).first),
                     Twips(FrameSize.at(static_cast<size_t>(frame)).second));
         fraOptions.at(static_cast<size_t>(frame)) = fra;
-        tabOptions->addTab(page, QString::fromLatin1(captions.at(static_cast<size_t>(tab))));
+        tabOptions->addTab(page, tr(captions.at(static_cast<size_t>(tab))));
     }
     PlaceFramesOnTabs();
 
@@ -195,7 +197,7 @@ void frmOptions::BuildControls() {
         group.Group->setExclusive(true);
         int index = 1;
         for (const Options::Choice& choice : choices) {
-            auto* button = new QRadioButton(Text(choice.caption), frame);
+            auto* button = new QRadioButton(QCoreApplication::translate("Options", choice.caption.data()), frame);
             button->setGeometry(rectOf(index));
             group.Group->addButton(button, index);
             group.Add(button);
@@ -320,7 +322,7 @@ void frmOptions::LoadPlayers() {
     Trap([&] {
         for (int player = 1; player <= MaxPlayers; ++player) {
             if (GameSettings.PlayerCount == player) optPlayers.Select(player);
-            txtPlayer(player)->setText(gudtPlayers(player).strName);
+            txtPlayer(player)->setText(TranslatedName(gudtPlayers(player).strName));
             SetNameBoxEnabled(player, GameSettings.PlayerCount >= player);
         }
     });
@@ -376,7 +378,9 @@ void frmOptions::ApplyPlayers() {
     Trap([&] {
         if (const int i = optPlayers.Selected()) GameSettings.PlayerCount = StoredAt(Options::Players, i).toShort();
         // Disabled and empty boxes give their text all the same.
-        for (int player = 1; player <= MaxPlayers; ++player) gudtPlayers(player).strName = txtPlayer(player)->text();
+        // A default name shown in the player's language is stored as it was.
+        for (int player = 1; player <= MaxPlayers; ++player)
+            gudtPlayers(player).strName = StoredName(txtPlayer(player)->text(), player);
         m_host.StartNewGame();
     });
 }
@@ -468,7 +472,7 @@ void frmOptions::cmdDefault_Click() {
             const int players = IndexOfStored(Options::Players, Text(Options::DefaultPlayerCount));
             optPlayers.Select(players);
             for (int player = 1; player <= MaxPlayers; ++player) {
-                txtPlayer(player)->setText(DefaultPlayerName(player));
+                txtPlayer(player)->setText(TranslatedName(DefaultPlayerName(player)));
                 SetNameBoxEnabled(player, player <= players);
             }
             ApplyPlayers();

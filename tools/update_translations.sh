@@ -49,7 +49,7 @@ open(sys.argv[2], "w", encoding="utf-8").write("\n".join(out) + "\n")
 PY
 
 sources=()
-for dir in settings scores mainwindow engine media translations; do
+for dir in core settings scores mainwindow engine media translations; do
   [ -d "$dir" ] && sources+=("$dir")
 done
 [ -f main.cpp ] && sources+=(main.cpp)

@@ -2,6 +2,86 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Error #: %1</source>
+        <translation>Fehler Nr.: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
+        <source>Out of play</source>
+        <translation>Nicht im Spiel</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, removed</source>
+        <translation>Reihe %1, Spalte %2, entfernt</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face up, %3</source>
+        <translation>Reihe %1, Spalte %2, aufgedeckt, %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Reihe %1, Spalte %2, verdeckt</translation>
+    </message>
+</context>
+<context>
+    <name>GameEngine</name>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Züge: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Invalid level</source>
+        <translation>Ungültige Stufe</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 Treffer für %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Treffer: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -62,6 +142,155 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
     <message>
         <source>The topic &quot;%1&quot; cannot be read; the help file may be damaged.</source>
         <translation>Das Thema „%1“ kann nicht gelesen werden; die Hilfedatei ist vielleicht beschädigt.</translation>
+    </message>
+    <message>
+        <source>The help file cannot be read: the program that checks it first is missing:
+%1
+
+Pexora goes on without help; installing the game again restores it.</source>
+        <translation>Die Hilfedatei kann nicht gelesen werden: Das Programm, das sie vorher prüft, fehlt:
+%1
+
+Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es wieder her.</translation>
+    </message>
+    <message>
+        <source>The help file may be damaged.</source>
+        <translation>Die Hilfedatei ist vielleicht beschädigt.</translation>
+    </message>
+    <message>
+        <source>The contents cannot be read.</source>
+        <translation>Das Inhaltsverzeichnis kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The index cannot be read.</source>
+        <translation>Der Index kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
+        <translation>Das erste Thema dieser Hilfedatei kann nicht gelesen werden; die Hilfedatei ist vielleicht beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Animals</source>
+        <translation>Tiere</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Gebäude</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Flaggen</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Essen</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Werkzeug</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Haushalt</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>Pflanzen</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Wissenschaft</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formen</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Schilder</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Verkehr</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Match 2 Tiles</source>
+        <translation>Je 2 Karten</translation>
+    </message>
+    <message>
+        <source>Match 3 Tiles</source>
+        <translation>Je 3 Karten</translation>
+    </message>
+    <message>
+        <source>One</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
@@ -2615,6 +2844,343 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt die
         <source>Minibus</source>
         <comment>TRANSPORT30</comment>
         <translation>Kleinbus</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Resource with identifier &apos;%1&apos; not found</source>
+        <translation>Ressource mit der Kennung „%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid resource format: &apos;%1&apos;</source>
+        <translation>Ungültiges Ressourcenformat: „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTables</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Small Board scores?</source>
+        <translation>Möchten Sie die Bestenliste des kleinen Spielfelds wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Large Board scores?</source>
+        <translation>Möchten Sie die Bestenliste des großen Spielfelds wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Bestenliste zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresWindow</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Small Board</source>
+        <translation>&amp;Kleines Feld</translation>
+    </message>
+    <message>
+        <source>&amp;Large Board</source>
+        <translation>&amp;Großes Feld</translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>Fewest Sets Flipped</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Züge</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is not a regular file</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
+        <translation>Nicht genügend Zeichenkettenspeicher: %1 ist größer als 16 MiB und bleibt unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>die Pexora-Entwickler</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Ein Gedächtnisspiel mit Bildern</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Freie Software unter der GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>Version 3 oder später; OHNE GEWÄHR.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Mehr unter Hilfe &gt; Inhalt (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel vorbei.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Bestenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Spielfeldgröße ändern</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Farbe der Karten ändern</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Bildkategorie ändern</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Schwierigkeitsstufe ändern</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Spieler ändern</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Klänge ein/aus</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Programminformationen anzeigen</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Bestenliste...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>S&amp;tufe</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>S&amp;pieler</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Klänge</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>Ü&amp;ber Pexora...</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: 0</source>
+        <translation>Züge: 0</translation>
+    </message>
+    <message>
+        <source>Time: 0</source>
+        <translation>Zeit: 0</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Der Spieler, der am Zug ist</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Züge des Spielers oder, im Spiel zu zweit, seine Treffer</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>S&amp;tufe</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>S&amp;pieler</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Klänge</translation>
     </message>
 </context>
 </TS>

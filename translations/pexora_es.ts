@@ -2,6 +2,86 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Llamada a procedimiento o argumento no válidos</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>Error #: %1</source>
+        <translation>Error n.º: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
+        <source>Out of play</source>
+        <translation>Fuera de juego</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagen %1</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, removed</source>
+        <translation>Fila %1, columna %2, retirada</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face up, %3</source>
+        <translation>Fila %1, columna %2, boca arriba, %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Fila %1, columna %2, boca abajo</translation>
+    </message>
+</context>
+<context>
+    <name>GameEngine</name>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Jugadas: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Invalid level</source>
+        <translation>Nivel no válido</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 aciertos de %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -62,6 +142,155 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
     <message>
         <source>The topic &quot;%1&quot; cannot be read; the help file may be damaged.</source>
         <translation>No se puede leer el tema «%1»; puede que el archivo de ayuda esté dañado.</translation>
+    </message>
+    <message>
+        <source>The help file cannot be read: the program that checks it first is missing:
+%1
+
+Pexora goes on without help; installing the game again restores it.</source>
+        <translation>No se puede leer el archivo de ayuda: falta el programa que lo comprueba antes:
+%1
+
+Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
+    </message>
+    <message>
+        <source>The help file may be damaged.</source>
+        <translation>Puede que el archivo de ayuda esté dañado.</translation>
+    </message>
+    <message>
+        <source>The contents cannot be read.</source>
+        <translation>No se puede leer el contenido.</translation>
+    </message>
+    <message>
+        <source>The index cannot be read.</source>
+        <translation>No se puede leer el índice.</translation>
+    </message>
+    <message>
+        <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
+        <translation>No se puede leer el primer tema de este archivo de ayuda; puede que el archivo esté dañado.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animales</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Edificios</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Oficina</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Comunicación</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Informática</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Dinero</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Banderas</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Hogar</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>Plantas</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Ciencia</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formas</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Señales</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Deportes</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Transporte</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Morado</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Menor</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Mayor</translation>
+    </message>
+    <message>
+        <source>Match 2 Tiles</source>
+        <translation>De 2 en 2</translation>
+    </message>
+    <message>
+        <source>Match 3 Tiles</source>
+        <translation>De 3 en 3</translation>
+    </message>
+    <message>
+        <source>One</source>
+        <translation>Uno</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dos</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -2615,6 +2844,343 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura el archivo.</tran
         <source>Minibus</source>
         <comment>TRANSPORT30</comment>
         <translation>Microbús</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Resource with identifier &apos;%1&apos; not found</source>
+        <translation>No se encontró el recurso con el identificador «%1»</translation>
+    </message>
+    <message>
+        <source>Invalid resource format: &apos;%1&apos;</source>
+        <translation>Formato de recurso no válido: «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTables</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Small Board scores?</source>
+        <translation>¿Seguro que desea reiniciar los récords del tablero pequeño?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Large Board scores?</source>
+        <translation>¿Seguro que desea reiniciar los récords del tablero grande?</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Reiniciar los récords</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresWindow</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Small Board</source>
+        <translation>Tablero &amp;pequeño</translation>
+    </message>
+    <message>
+        <source>&amp;Large Board</source>
+        <translation>Tablero &amp;grande</translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation>Más rápidos</translation>
+    </message>
+    <message>
+        <source>Fewest Sets Flipped</source>
+        <translation>Menos jugadas</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Jugadas</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Error de acceso a la ruta o al archivo: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is not a regular file</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
+        <translation>Espacio de cadenas insuficiente: %1 ocupa más de 16 MiB y se deja como está</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>los desarrolladores de Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Un juego de memoria con imágenes</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Software libre bajo la GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>versión 3 o posterior; SIN GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Más en Ayuda &gt; Contenido (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Jugador: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>Le toca a %1</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Fin de la partida.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Ver los récords</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Cambiar el tamaño del tablero</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Cambiar el color de las fichas</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Cambiar la categoría de imágenes</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Cambiar el nivel de dificultad</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Cambiar los jugadores</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Activar/desactivar sonidos</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Información del programa</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Salir del juego</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Récords...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugador</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>Acuerdo de &amp;licencia</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>&amp;Acerca de Pexora...</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: 0</source>
+        <translation>Jugadas: 0</translation>
+    </message>
+    <message>
+        <source>Time: 0</source>
+        <translation>Tiempo: 0</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>El jugador al que le toca</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Jugadas del jugador o, en una partida de dos, sus aciertos</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugador</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonido</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,86 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument non valide</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice hors limites</translation>
+    </message>
+    <message>
+        <source>Error #: %1</source>
+        <translation>Erreur n°&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
+        <source>Out of play</source>
+        <translation>Hors jeu</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, removed</source>
+        <translation>Ligne %1, colonne %2, retirée</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face up, %3</source>
+        <translation>Ligne %1, colonne %2, face visible, %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2, face down</source>
+        <translation>Ligne %1, colonne %2, face cachée</translation>
+    </message>
+</context>
+<context>
+    <name>GameEngine</name>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Coups&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Invalid level</source>
+        <translation>Niveau non valide</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 points pour %2</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Points&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -62,6 +142,155 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
     <message>
         <source>The topic &quot;%1&quot; cannot be read; the help file may be damaged.</source>
         <translation>La rubrique «&#xa0;%1&#xa0;» est illisible&#xa0;; le fichier d&apos;aide est peut-être endommagé.</translation>
+    </message>
+    <message>
+        <source>The help file cannot be read: the program that checks it first is missing:
+%1
+
+Pexora goes on without help; installing the game again restores it.</source>
+        <translation>Le fichier d&apos;aide est illisible&#xa0;: le programme qui le vérifie d&apos;abord est absent&#xa0;:
+%1
+
+Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
+    </message>
+    <message>
+        <source>The help file may be damaged.</source>
+        <translation>Le fichier d&apos;aide est peut-être endommagé.</translation>
+    </message>
+    <message>
+        <source>The contents cannot be read.</source>
+        <translation>Le sommaire est illisible.</translation>
+    </message>
+    <message>
+        <source>The index cannot be read.</source>
+        <translation>L&apos;index est illisible.</translation>
+    </message>
+    <message>
+        <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
+        <translation>La première rubrique de ce fichier d&apos;aide est illisible&#xa0;; le fichier d&apos;aide est peut-être endommagé.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Animals</source>
+        <translation>Animaux</translation>
+    </message>
+    <message>
+        <source>Buildings</source>
+        <translation>Bâtiments</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Informatique</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Drapeaux</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Cuisine</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Maison</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>Plantes</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Sciences</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formes</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Panneaux</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation>Sports</translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation>Transports</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>Match 2 Tiles</source>
+        <translation>Par paires</translation>
+    </message>
+    <message>
+        <source>Match 3 Tiles</source>
+        <translation>Par trois</translation>
+    </message>
+    <message>
+        <source>One</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
@@ -2615,6 +2844,343 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu rétablit le fichier.</tran
         <source>Minibus</source>
         <comment>TRANSPORT30</comment>
         <translation>Minibus</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>Resource with identifier &apos;%1&apos; not found</source>
+        <translation>Ressource d&apos;identifiant «&#xa0;%1&#xa0;» introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid resource format: &apos;%1&apos;</source>
+        <translation>Format de ressource non valide&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreTables</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Small Board scores?</source>
+        <translation>Voulez-vous vraiment réinitialiser les meilleurs scores du petit plateau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all Large Board scores?</source>
+        <translation>Voulez-vous vraiment réinitialiser les meilleurs scores du grand plateau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Réinitialiser les scores</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresWindow</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Reset Scores</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&amp;Small Board</source>
+        <translation>&amp;Petit plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Large Board</source>
+        <translation>&amp;Grand plateau</translation>
+    </message>
+    <message>
+        <source>Fastest Times</source>
+        <translation>Plus rapides</translation>
+    </message>
+    <message>
+        <source>Fewest Sets Flipped</source>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Coups</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Path/File access error: %1</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is not a regular file</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
+        <translation>Espace de chaînes insuffisant&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>les développeurs de Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Un jeu de mémoire avec des images</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Logiciel libre sous licence GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>version 3 ou ultérieure&#xa0;; SANS GARANTIE.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Plus dans Aide &gt; Sommaire (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Joueur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>À %1 de jouer</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Afficher les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Changer la taille du plateau</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Changer la couleur des cartes</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Changer la catégorie d&apos;images</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Changer le niveau de difficulté</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Changer les joueurs</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Activer/couper les sons</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Informations sur le programme</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Quitter le jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Meilleurs scores...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barre d&apos;&amp;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Contrat de licence</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>À &amp;propos de Pexora...</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: 0</source>
+        <translation>Coups&#xa0;: 0</translation>
+    </message>
+    <message>
+        <source>Time: 0</source>
+        <translation>Temps&#xa0;: 0</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Le joueur dont c&apos;est le tour</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Coups du joueur, ou ses points dans une partie à deux</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
     </message>
 </context>
 </TS>
