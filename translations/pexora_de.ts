@@ -2958,7 +2958,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>version 3 or later; NO WARRANTY.</source>
-        <translation>Version 3 oder später; OHNE GEWÄHR.</translation>
+        <translation>ab Version 3; OHNE GEWÄHR.</translation>
     </message>
     <message>
         <source>More in Help &gt; Contents (F1)</source>

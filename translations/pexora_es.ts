@@ -2958,7 +2958,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>version 3 or later; NO WARRANTY.</source>
-        <translation>versión 3 o posterior; SIN GARANTÍA.</translation>
+        <translation>versión 3 o superior; SIN GARANTÍA.</translation>
     </message>
     <message>
         <source>More in Help &gt; Contents (F1)</source>

@@ -2950,7 +2950,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>A picture-matching memory game</source>
-        <translation>Un jeu de mémoire avec des images</translation>
+        <translation>Un jeu de mémoire en images</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL,</source>
@@ -2958,7 +2958,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>version 3 or later; NO WARRANTY.</source>
-        <translation>version 3 ou ultérieure&#xa0;; SANS GARANTIE.</translation>
+        <translation>version 3 ou plus&#xa0;; SANS GARANTIE.</translation>
     </message>
     <message>
         <source>More in Help &gt; Contents (F1)</source>

@@ -1,0 +1,204 @@
+// The game in each language it speaks, chosen the way the program chooses it
+// (the system's locale: LANGUAGE here), and the store the same in all of them.
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "MainWindowTestKit.h"
+#include "Translations.h"
+#include "frmOptions.h"
+#include "frmScores.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+struct Seen {
+    QString text;
+    int needed = 0, room = 0;  // pixels; room 0: no box to fit
+};
+using Sight = QMap<QString, Seen>;  // every text a player meets, keyed by where it stands
+
+// The system's locale is read once a process: a second language in the same
+// run goes through the list the system's locale would give.
+QString Speak(const QString& language) { return Translations::InstallForLanguages({language}); }
+
+int Width(const QWidget* w, const QString& text) {
+    return w->fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, text).width();
+}
+
+// The texts of a window and of the dialogs it opens; access keys per group.
+void Look(QWidget* w, const QString& at, Sight& sight, QMap<QString, QStringList>& keys) {
+    sight[at + "/title"] = {w->windowTitle()};
+    QStyle* style = w->style();
+    int n = 0;
+    for (auto* b : w->findChildren<QAbstractButton*>()) {
+        if (b->text().isEmpty()) continue;
+        const bool radio = qobject_cast<QRadioButton*>(b) != nullptr;
+        const int room = radio ? b->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b) -
+                                     style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b)
+                               : b->width() - 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, b);
+        sight[at + QStringLiteral("/button%1").arg(n++)] = {b->text(), Width(b, b->text()), room};
+        if (!radio) keys[at] << b->text();
+    }
+    n = 0;
+    for (auto* l : w->findChildren<QLabel*>())
+        if (!l->text().isEmpty()) sight[at + QStringLiteral("/label%1").arg(n++)] = {l->text(), Width(l, l->text()), l->contentsRect().width()};
+    for (auto* t : w->findChildren<QTabBar*>())
+        for (int i = 0; i < t->count(); ++i) {
+            sight[at + QStringLiteral("/tab%1").arg(i)] = {t->tabText(i), Width(t, t->tabText(i)), t->tabRect(i).width()};
+            keys[at] << t->tabText(i);
+        }
+    for (auto* list : w->findChildren<QTreeWidget*>())
+        for (int c = 1; c < list->columnCount(); ++c)
+            sight[at + QStringLiteral("/heading%1").arg(c)] = {list->headerItem()->text(c), Width(list->header(), list->headerItem()->text(c)), list->header()->sectionSize(c)};
+}
+
+Sight LookAtEverything(QMap<QString, QStringList>& keys) {
+    MainWindowHarness h;
+    frmMain& w = h.open();
+    Sight sight;
+    Look(&w, "main", sight, keys);
+    for (QAction* menu : w.menuBar()->actions()) {
+        const QString at = "menu/" + menu->menu()->objectName();
+        sight[at] = {menu->text()};
+        keys["bar"] << menu->text();
+        for (QAction* item : menu->menu()->actions())
+            if (!item->isSeparator()) {
+                sight[at + "/" + item->objectName() + item->data().toString()] = {item->text()};
+                keys[menu->menu()->objectName()] << item->text();
+            }
+    }
+    for (QAction* button : w.findChild<QToolBar*>()->actions())
+        if (!button->isSeparator()) sight["tip/" + button->objectName()] = {button->toolTip()};
+    sight["error"] = {ErrorReportText(5, QString()).trimmed()};
+    auto lookAt = [&](QAction* command, const QString& at, std::function<void(QWidget*)> then) {
+        ModalWatcher watcher([&](QWidget* d) {
+            Look(d, at, sight, keys);
+            then(d);
+        });
+        command->trigger();
+        QTRY_COMPARE(watcher.seen, 1);
+    };
+    lookAt(Option(w, 4), "options", [&](QWidget* d) {
+        sight["options/font"] = {QString::number(d->font().pointSizeF())};
+        d->close();
+    });
+    lookAt(Item(w, "mnuHelpAbout"), "about", [](QWidget* d) { d->close(); });
+    lookAt(Item(w, "mnuGameHighScores"), "scores", [&](QWidget* d) {
+        ModalWatcher question([&](QWidget* q) {
+            sight["question/title"] = {q->windowTitle()};
+            sight["question/text"] = {static_cast<QMessageBox*>(q)->text()};
+            static_cast<QMessageBox*>(q)->button(QMessageBox::No)->click();
+        });
+        static_cast<ScoresWindow*>(d)->cmdReset->click();
+        d->close();
+    });
+    return sight;
+}
+
+}  // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void cleanup() { Translations::Uninstall(); }
+
+    // Run once under each language (ctest sets LANGUAGE) and once under C.
+    void everyTextIsTranslatedFitsItsBoxAndKeepsUniqueKeys() {
+        // Words a language shares with English.
+        const QStringList all{"OK", "Pexora", "Pexora 2.0", "Copyright (C) 2026"};
+        const QMap<QString, QStringList> same{{"de", all + QStringList{"Index", "Computer", "Name"}},
+                                              {"fr", all + QStringList{"Index", "Options", "Images", "Communication", "Sports"}},
+                                              {"es", {"Pexora", "Pexora 2.0", "Copyright (C) 2026", "Error"}}};
+        Translations::Uninstall();
+        QMap<QString, QStringList> englishKeys;
+        const Sight english = LookAtEverything(englishKeys);
+        const QString language = Translations::InstallForSystemLocale();  // as the game starts
+        const QString asked = qEnvironmentVariable("LANGUAGE").left(2);
+        QCOMPARE(language, same.contains(asked) ? asked : QString());
+        QMap<QString, QStringList> keys;
+        const Sight sight = LookAtEverything(keys);
+        if (language.isEmpty()) {
+            const QStringList design{"&Game", "E&xit", "&Levels", "Start New Game", "Player 1", "Sets Flipped: 0",
+                                     "Time: 0", "Options", "Match 2 Tiles", "Transportation", "About Pexora",
+                                     "High Scores", "Fewest Sets Flipped", "Reset Scores", "Error #: 5",
+                                     "Are you sure you want to reset all Small Board scores?"};
+            QStringList texts;
+            for (const Seen& seen : sight) texts << seen.text;
+            for (const QString& text : design) QVERIFY2(texts.contains(text), qPrintable(text));
+        }
+        QCOMPARE(sight.keys(), english.keys());
+        for (auto seen = sight.cbegin(); seen != sight.cend(); ++seen) {
+            QString plain = seen->text;
+            plain.remove('&');
+            if (language.isEmpty()) QCOMPARE(seen->text, english[seen.key()].text);
+            else if (seen.key() != "options/font")
+                QVERIFY2(seen->text != english[seen.key()].text || same[language].contains(plain),
+                         qPrintable(seen.key() + " is still English: " + seen->text));
+            QVERIFY2(seen->needed <= seen->room || seen->room == 0,
+                     qPrintable(QStringLiteral("%1 \"%2\" is clipped: %3 > %4 pixels").arg(seen.key(), seen->text).arg(seen->needed).arg(seen->room)));
+        }
+        QVERIFY(sight["options/font"].text.toDouble() >= english["options/font"].text.toDouble());  // never smaller
+        for (auto group = keys.cbegin(); group != keys.cend(); ++group) {
+            QStringList letters;
+            for (const QString& caption : *group) {
+                const qsizetype at = caption.indexOf('&');
+                if (at < 0 || at + 1 >= caption.size()) continue;
+                const QString letter = caption.mid(at + 1, 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(group.key() + ": access key " + letter + " twice"));
+                letters << letter;
+            }
+        }
+    }
+
+    // Options and a score written under one language read the same under the
+    // other: a default name is stored as "Player N", a typed one as typed.
+    void storeIsTheSameWhateverTheLanguage_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("reader");
+        QTest::newRow("French, then English") << "fr" << "C";
+        QTest::newRow("English, then French") << "C" << "fr";
+    }
+    void storeIsTheSameWhateverTheLanguage() {
+        QFETCH(QString, writer);
+        QFETCH(QString, reader);
+        auto playAndSave = [](const QByteArray& before, const QString& language, bool change) -> QByteArray {
+            Speak(language);
+            MainWindowHarness h;
+            if (!before.isEmpty()) h.store.writeRaw(before);
+            frmMain& w = h.open();
+            ModalWatcher watcher([&](QWidget* d) {
+                auto* options = static_cast<frmOptions*>(d);
+                if (change) {
+                    options->optPlayers.Select(2);
+                    options->txtPlayer(1)->setText(QStringLiteral("Anne %1"));
+                }
+                options->cmdOk->click();
+            });
+            Option(w, 4)->trigger();
+            if (!QTest::qWaitFor([&] { return watcher.seen == 1; })) return "the options never opened";
+            if (change) h.storeBook.OfferScore(ScoreKind::Times, 30, gudtPlayers(2).strName, 42);
+            h.window->close();
+            return h.store.readRaw();
+        };
+        const QByteArray written = playAndSave({}, writer, true);
+        QVERIFY2(written.contains("Player%202=Player 2") && written.contains("Player%201=Anne %1") &&
+                     written.contains("Player%20Count=2") && written.contains("Name%201=Player 2"),
+                 written.constData());
+        QCOMPARE(playAndSave(written, reader, false), written);
+        QCOMPARE(playAndSave({}, reader, true), written);
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"
