@@ -97,6 +97,12 @@ public:
         if (type == CT_TabBarTab) result.setWidth(m_tabWidth);
         return result;
     }
+    // The caption keeps the even tab's width less a narrow margin, so that
+    // it is not cut off at both ends in any language.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? std::min(value, 8) : value;
+    }
 
 private:
     int m_tabWidth;

@@ -43,7 +43,7 @@ void Look(QWidget* w, const QString& at, Sight& sight, QMap<QString, QStringList
         if (!l->text().isEmpty()) sight[at + QStringLiteral("/label%1").arg(n++)] = {l->text(), Width(l, l->text()), l->contentsRect().width()};
     for (auto* t : w->findChildren<QTabBar*>())
         for (int i = 0; i < t->count(); ++i) {
-            sight[at + QStringLiteral("/tab%1").arg(i)] = {t->tabText(i), Width(t, t->tabText(i)), t->tabRect(i).width()};
+            sight[at + QStringLiteral("/tab%1").arg(i)] = {t->tabText(i), Width(t, t->tabText(i)), t->tabRect(i).width() - t->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, t)};
             keys[at] << t->tabText(i);
         }
     for (auto* list : w->findChildren<QTreeWidget*>())
