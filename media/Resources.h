@@ -45,5 +45,5 @@ QPixmap ToolbarPicture(const QString& key);  // 16 x 15, light grey transparent;
 QPixmap TrophyPicture(qreal devicePixelRatio = 1);  // the high-score dialog's golden cup, 32 x 32 logical
 
 // A human name for picture number (1..30) of a category prefix, e.g.
-// PictureName("ANIMAL", 1) == "Elephant". Empty for an unknown picture.
+// PictureName("ANIMAL", 1) == "Elephant", in the player's language. Empty for an unknown picture.
 QString PictureName(const QString& categoryPrefix, int number);
