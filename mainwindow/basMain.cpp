@@ -152,7 +152,8 @@ void basMain::PrepareApplication() {
     SetErrorSink(&ShowErrorBox);
     // A session that ends saves first; should the logout be cancelled, the
     // close saves again whatever changed since.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [](QSessionManager&) { SaveSettings(); });
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) { SaveSettings(); });
 }
 
 void basMain::SetHelpFileBesideProgram() {
@@ -161,8 +162,8 @@ void basMain::SetHelpFileBesideProgram() {
 
 QObject* basMain::WatchCompositorSizes() {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return nullptr;
-    auto* watcher = new CompositorSizes(qApp);
-    qApp->installEventFilter(watcher);
+    auto* watcher = new CompositorSizes(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watcher);
     return watcher;
 }
 
