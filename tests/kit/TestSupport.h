@@ -4,7 +4,6 @@
 
 #include "Doubles.h"
 
-#include <QObject>
 #include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>

@@ -68,7 +68,6 @@ private:
         return dialog;
     }
     static void Tab(const frmOptions& d, int tab) { Named<QTabWidget>(d, "tabOptions")->setCurrentIndex(tab); }
-    static QPushButton* Cmd(const frmOptions& d, const char* name) { return Named<QPushButton>(d, name); }
 
 private slots:
     void init() {
@@ -85,23 +84,23 @@ private slots:
     void switchingTabsAppliesOnlyAPendingTabThatWasLeft() {
         auto dialog = Open(frmOptions::TabBoards);
         Named<QRadioButton>(*dialog, "optBoards", 1)->click();
-        QVERIFY(Cmd(*dialog, "cmdApply")->isEnabled());
+        QVERIFY(Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QVERIFY(host.calls.isEmpty());
         Tab(*dialog, frmOptions::TabColors);
         QCOMPARE(host.calls, NewBoard);
-        QVERIFY(!Cmd(*dialog, "cmdApply")->isEnabled());
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
 
         Tab(*dialog, frmOptions::TabPlayers);  // nothing pending
         QTest::keyClicks(Named<QLineEdit>(*dialog, "txtPlayer", 1), QStringLiteral("e"));  // an edit is pending too
-        QVERIFY(Cmd(*dialog, "cmdApply")->isEnabled());
+        QVERIFY(Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QCOMPARE(host.calls, NewBoard);
         QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Ann", Odd}));
         Tab(*dialog, frmOptions::TabLevels);
         QCOMPARE(host.calls, NewBoard + QStringList{"StartNewGame"});
         QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Anne", Odd}));
         Named<QRadioButton>(*dialog, "optLevels", 1)->click();  // Apply applies the tab it is on, and nothing is pending after it
-        Cmd(*dialog, "cmdApply")->click();
-        QVERIFY(!Cmd(*dialog, "cmdApply")->isEnabled() && GameSettings.Level == 2);
+        Named<QPushButton>(*dialog, "cmdApply")->click();
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled() && GameSettings.Level == 2);
     }
 
     // The Colors tab is applied by leaving it, then "Flags" is clicked on the Images tab (or not).
@@ -121,8 +120,8 @@ private slots:
         Named<QRadioButton>(*dialog, "optColors", 2)->click();  // "Green"
         Tab(*dialog, frmOptions::TabImages);
         if (pending) Named<QRadioButton>(*dialog, "optImages", 7)->click();
-        if (how == "Cancel") Cmd(*dialog, "cmdCancel")->click();
-        if (how == "OK") Cmd(*dialog, "cmdOk")->click();
+        if (how == "Cancel") Named<QPushButton>(*dialog, "cmdCancel")->click();
+        if (how == "OK") Named<QPushButton>(*dialog, "cmdOk")->click();
         if (how == "close") QVERIFY(dialog->close());
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(how == "OK" ? QDialog::Accepted : QDialog::Rejected));
@@ -150,16 +149,16 @@ private slots:
         QFETCH(QStringList, settings);
         GameSettings.PlayerCount = 2;
         auto dialog = Open(tab);
-        Cmd(*dialog, "cmdDefault")->click();
+        Named<QPushButton>(*dialog, "cmdDefault")->click();
         QCOMPARE(Settings(), settings);
         QCOMPARE(host.calls, calls);
-        QVERIFY(!Cmd(*dialog, "cmdApply")->isEnabled());
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QCOMPARE(Look(Named<QLineEdit>(*dialog, "txtPlayer", 1)), OnWhite);
         QCOMPARE(Look(Named<QLineEdit>(*dialog, "txtPlayer", 2)), tab == frmOptions::TabPlayers ? OffGrey : OnWhite);  // loaded: 2 players
         Tab(*dialog, tab == 0 ? 1 : 0);  // applied already: nothing more
         QCOMPARE(host.calls, calls);
         Tab(*dialog, tab);
-        Cmd(*dialog, "cmdDefault")->click();  // at the default already: the follow-ups run again
+        Named<QPushButton>(*dialog, "cmdDefault")->click();  // at the default already: the follow-ups run again
         QCOMPARE(host.calls, calls + calls);
     }
 
