@@ -286,7 +286,7 @@ private slots:
             const int killAfter = 6 + static_cast<int>(rng() % 30);
             QByteArray out;
             while (out.count("saved ") < killAfter && p->waitForReadyRead(120000)) out += p->readAllStandardOutput();
-            usleep(static_cast<useconds_t>(rng() % 4000));
+            usleep(static_cast<useconds_t>(rng() % 40000));  // anywhere in the next save or two
             p->kill();
             QVERIFY(p->waitForFinished(60000));
             out += p->readAllStandardOutput();
