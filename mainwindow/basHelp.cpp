@@ -10,14 +10,8 @@ QString& HelpFilePath() {
     return path;
 }
 
-basHelp::HelpRequest& LastRequest() {
-    static basHelp::HelpRequest request;
-    return request;
-}
-
 // Hands a request to the viewer; its answer is not looked at.
 void HelpRequestCall(QWidget* owner, const QString& request, int command) {
-    LastRequest() = basHelp::HelpRequest{request, command};
     HtmlHelp(owner, request, command);
 }
 
@@ -28,7 +22,6 @@ const QString WindowType = QStringLiteral(">Main");
 namespace basHelp {
 void SetHelpFile(const QString& path) { HelpFilePath() = path; }
 QString HelpFile() { return HelpFilePath(); }
-HelpRequest LastHelpRequest() { return LastRequest(); }
 }  // namespace basHelp
 
 void ShowHelpContents(QWidget* owner, const QString& helpFile) noexcept {

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -161,12 +162,22 @@ void ScoresWindow::BuildControls() {
     Image1->setGeometry(TwipsRect(225, 4425, 480, 480));
     Image1->setAlignment(Qt::AlignCenter);
     Trap([&] { Image1->setPixmap(TrophyPicture(Image1->devicePixelRatioF())); });
+    NameControls();
 
     setTabOrder(cmdOK, cmdReset);
     setTabOrder(cmdReset, tabScores);
 
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+}
+
+void ScoresWindow::NameControls() {
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{tabScores, "tabScores"}, {cmdOK, "cmdOK"},
+                                 {cmdReset, "cmdReset"}, {Image1, "Image1"}, {lvwSmallBoardTimes, "lvwSmallBoardTimes"},
+                                 {lvwSmallBoardSets, "lvwSmallBoardSets"}, {lvwLargeBoardTimes, "lvwLargeBoardTimes"},
+                                 {lvwLargeBoardSets, "lvwLargeBoardSets"}})
+        control->setObjectName(QLatin1String(name));
+    for (size_t i = 0; i < lblLabels.size(); ++i) lblLabels.at(i)->setObjectName(QStringLiteral("lblLabels%1").arg(i));
 }
 
 // The controls on the tabs are placed from the tab control's corner; the

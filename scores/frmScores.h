@@ -27,6 +27,17 @@ class ScoresWindow final : public QDialog, public IScoreResetUi {
 public:
     ScoresWindow(frmScores& form, QWidget* owner);
 
+    // IScoreResetUi
+    bool ConfirmReset(const QString& title, const QString& text) override;
+    void ClearScoreList(const QString& strSection) noexcept override;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Each control carries its name as its object name ("cmdReset",
+    // "lvwSmallBoardSets"); a heading adds its index ("lblLabels0").
     QTabWidget* tabScores = nullptr;
     std::array<QLabel*, 4> lblLabels{};
     QTreeWidget* lvwSmallBoardTimes = nullptr;
@@ -39,20 +50,11 @@ public:
 
     // The list that shows a table's section, or null.
     QTreeWidget* ListOf(const QString& strSection) const;
-
-    // IScoreResetUi
-    bool ConfirmReset(const QString& title, const QString& text) override;
-    void ClearScoreList(const QString& strSection) noexcept override;
-
     // The "Reset Scores" question, built but not shown.
     static QMessageBox* MakeResetQuestion(const QString& title, const QString& text, QWidget* parent);
 
-protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-private:
     void BuildControls();
+    void NameControls();
     void PlaceControlsOnTabs();
     void FitFontToLists();
     void Form_Load();

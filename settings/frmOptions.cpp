@@ -235,6 +235,7 @@ void frmOptions::BuildControls() {
         txtPlayer.Add(box);
     }
     makeGroup(optSounds, fraOptions[4], Options::Sounds, twoRows(855));
+    NameControls();
 
     setTabOrder(cmdOk, cmdDefault);
     setTabOrder(cmdDefault, cmdApply);
@@ -258,6 +259,18 @@ void frmOptions::BuildControls() {
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+}
+
+void frmOptions::NameControls() {
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{cmdOk, "cmdOk"}, {cmdDefault, "cmdDefault"},
+                                 {cmdApply, "cmdApply"}, {cmdCancel, "cmdCancel"}, {tabOptions, "tabOptions"}})
+        control->setObjectName(QLatin1String(name));
+    for (auto [group, name] : {std::pair<const OptionButtons*, const char*>{&optBoards, "optBoards"}, {&optColors, "optColors"},
+                               {&optImages, "optImages"}, {&optLevels, "optLevels"}, {&optPlayers, "optPlayers"},
+                               {&optSounds, "optSounds"}})
+        for (int i = 1; i <= group->Count(); ++i) (*group)(i)->setObjectName(QLatin1String(name) + QString::number(i));
+    for (int player = 1; player <= txtPlayer.Count(); ++player)
+        txtPlayer(player)->setObjectName(QStringLiteral("txtPlayer%1").arg(player));
 }
 
 // The controls keep their laid-out sizes, so the dialog takes a compact

@@ -52,7 +52,12 @@ public:
     // destroyed when it closes.
     static void ShowOptions(IOptionsHost& host, QWidget* owner, int tab);
 
-    // Controls, public so the main window's tests and our own can drive them.
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Each control carries its name as its object name ("cmdApply", "tabOptions",
+    // "fraOptions5"); an element of an array adds its index ("optBoards2", "txtPlayer1").
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdDefault = nullptr;
     QPushButton* cmdApply = nullptr;
@@ -68,11 +73,8 @@ public:
     OptionButtons optSounds;
     ControlArray<QLineEdit> txtPlayer;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void BuildControls();
+    void NameControls();
     void PlaceFramesOnTabs();
     void FitFontToCaptions();
 

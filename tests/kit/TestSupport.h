@@ -1,10 +1,15 @@
 #pragma once
-// A private settings store for tests of the store and the windows.
+// A private settings store for tests of the store and the windows, and the
+// windows' parts found by name.
 
 #include "Doubles.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+
+class QWidget;
 
 // Points the per-user settings store at a fresh temporary folder for the
 // lifetime of the object; the real configuration is never touched.
@@ -24,3 +29,20 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A window's part, found by its object name as any onlooker would ("cmdApply",
+// "optBoards2"); a missing part fails the test.
+template <class T = QWidget>
+T* Named(const QObject& w, const QString& name) {
+    T* found = w.findChild<T*>(name);
+    if (found == nullptr) QTest::qFail(qPrintable(QStringLiteral("no part named ") + name), __FILE__, __LINE__);
+    return found;
+}
+// An element of a control array: "optBoards" 2 is the part named "optBoards2".
+template <class T = QWidget>
+T* Named(const QObject& w, const QString& array, int index) { return Named<T>(w, array + QString::number(index)); }
+// Every element of a control array, in the order they were made.
+template <class T = QWidget>
+QList<T*> NamedArray(const QObject& w, const QString& array) {
+    return w.findChildren<T*>(QRegularExpression(QStringLiteral("^%1\\d+$").arg(array)));
+}

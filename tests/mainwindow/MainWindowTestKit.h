@@ -85,13 +85,6 @@ private:
     QTimer m_timer;
 };
 
-// The window's parts, found by their object names as any onlooker would.
-template <class T = QWidget>
-T* Named(const QWidget& w, const QString& name) {
-    T* found = w.findChild<T*>(name);
-    if (found == nullptr) QTest::qFail(qPrintable(QStringLiteral("no part named ") + name), __FILE__, __LINE__);
-    return found;
-}
 inline QAction* Item(const QWidget& w, const QString& name) { return Named<QAction>(w, name); }
 inline QAction* Option(const QWidget& w, int i) { return w.findChildren<QAction*>(QStringLiteral("mnuOption")).value(i); }
 inline BoardImage* Tile(const QWidget& w, int k) { return Named<BoardImage>(w, QStringLiteral("imgTile%1").arg(k)); }

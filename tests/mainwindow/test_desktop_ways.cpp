@@ -29,12 +29,8 @@ public:
     void SetSoundsButtonPressed(bool) override {}
 };
 
-// The groups in tab order, each with the tab that holds it.
-std::vector<std::pair<int, OptionButtons frmOptions::*>> Groups() {
-    return {{frmOptions::TabBoards, &frmOptions::optBoards}, {frmOptions::TabColors, &frmOptions::optColors},
-            {frmOptions::TabImages, &frmOptions::optImages}, {frmOptions::TabLevels, &frmOptions::optLevels},
-            {frmOptions::TabPlayers, &frmOptions::optPlayers}, {frmOptions::TabSounds, &frmOptions::optSounds}};
-}
+// The groups of option buttons in tab order.
+const QStringList Groups{"optBoards", "optColors", "optImages", "optLevels", "optPlayers", "optSounds"};
 
 }  // namespace
 
@@ -56,31 +52,32 @@ private slots:
         QuietHost host;
         GameSettings = {QStringLiteral("ANIMAL"), 2, 1, QStringLiteral("BLUE"), 30};
         gblnPlaySound = true;
-        for (const auto& [tab, member] : Groups()) {
-            const int count = (frmOptions(host, nullptr).*member).Count();
+        for (int tab = 0; tab < frmOptions::TabCount; ++tab) {
+            const QString name = Groups[tab];
+            const auto count = NamedArray<QRadioButton>(frmOptions(host, nullptr), name).size();
             for (int i = 1; i <= count; ++i) {
-                const QString where = QStringLiteral("tab %1, button %2").arg(tab).arg(i);
+                const QString where = name + QString::number(i);
                 {
                     frmOptions dialog(host, nullptr);
-                    dialog.tabOptions->setCurrentIndex(tab);
+                    Named<QTabWidget>(dialog, "tabOptions")->setCurrentIndex(tab);
                     dialog.show();
-                    const OptionButtons& group = dialog.*member;
-                    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(group(i));
+                    QRadioButton* option = Named<QRadioButton>(dialog, name, i);
+                    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(option);
                     QVERIFY2(button != nullptr && button->actionInterface() != nullptr, qPrintable(where));
-                    if (group.Selected() == i) {
-                        QVERIFY2(!dialog.cmdApply->isEnabled(), qPrintable(where));
+                    if (option->isChecked()) {
+                        QVERIFY2(!Named<QPushButton>(dialog, "cmdApply")->isEnabled(), qPrintable(where));
                         continue;  // already chosen: toggling cannot unselect it
                     }
                     QAccessibleActionInterface* actions = button->actionInterface();
                     actions->doAction(toggle ? QAccessibleActionInterface::toggleAction()
                                              : QAccessibleActionInterface::pressAction());
-                    QTRY_VERIFY2(group(i)->isChecked(), qPrintable(where));
-                    QVERIFY2(dialog.cmdApply->isEnabled(), qPrintable(where));
-                    if (member == &frmOptions::optPlayers) QCOMPARE(dialog.txtPlayer(2)->isEnabled(), i == 2);
-                    dialog.cmdOk->click();
+                    QTRY_VERIFY2(option->isChecked(), qPrintable(where));
+                    QVERIFY2(Named<QPushButton>(dialog, "cmdApply")->isEnabled(), qPrintable(where));
+                    if (name == "optPlayers") QCOMPARE(Named(dialog, "txtPlayer2")->isEnabled(), i == 2);
+                    Named<QPushButton>(dialog, "cmdOk")->click();
                 }
                 frmOptions reopened(host, nullptr);
-                QVERIFY2((reopened.*member).Selected() == i, qPrintable(where));
+                QVERIFY2(Named<QRadioButton>(reopened, name, i)->isChecked(), qPrintable(where));
             }
         }
         QCOMPARE(errors.count(), 0);

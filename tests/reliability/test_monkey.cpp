@@ -226,41 +226,42 @@ private:
 
     // A few random changes, applies, tab switches and defaults, then OK or Cancel.
     void DriveOptions(frmOptions& d) {
-        const std::array<OptionButtons*, 6> groups{&d.optBoards, &d.optColors, &d.optImages,
-                                                   &d.optLevels, &d.optPlayers, &d.optSounds};
+        static const std::array<const char*, 6> groups{"optBoards", "optColors", "optImages",
+                                                       "optLevels", "optPlayers", "optSounds"};
+        auto* tabs = Named<QTabWidget>(d, "tabOptions");
         for (int i = 0, steps = 1 + Pick(5); i < steps; ++i) {
-            const QString tab = QString::number(d.tabOptions->currentIndex());
+            const QString tab = QString::number(tabs->currentIndex());
             switch (Pick(6)) {
             case 0:
-                d.tabOptions->setCurrentIndex(Pick(frmOptions::TabCount));  // applies the tab it leaves
+                tabs->setCurrentIndex(Pick(frmOptions::TabCount));  // applies the tab it leaves
                 ++counts["options: tab switched"];
                 break;
             case 1:
             case 2: {
-                OptionButtons& g = *groups[static_cast<size_t>(d.tabOptions->currentIndex())];
-                g(1 + Pick(g.Count()))->click();
+                const auto options = NamedArray<QRadioButton>(d, groups[static_cast<size_t>(tabs->currentIndex())]);
+                options.value(Pick(static_cast<int>(options.size())))->click();
                 ++counts["options: option clicked"];
                 break;
             }
             case 3:
-                if (QLineEdit* box = d.txtPlayer(1 + Pick(2)); box->isEnabled()) {
+                if (auto* box = Named<QLineEdit>(d, "txtPlayer", 1 + Pick(2)); box->isEnabled()) {
                     box->setText(AnyName());
                     ++counts["options: name typed"];
                 }
                 break;
             case 4:
-                if (!d.cmdApply->isEnabled()) break;
-                d.cmdApply->click();
+                if (!Named(d, "cmdApply")->isEnabled()) break;
+                Named<QPushButton>(d, "cmdApply")->click();
                 ++counts["options: Apply on tab " + tab];
                 CheckInside("after Apply");
                 break;
             default:
-                d.cmdDefault->click();
+                Named<QPushButton>(d, "cmdDefault")->click();
                 ++counts["options: Default on tab " + tab];
                 CheckInside("after Default");
             }
         }
-        QPushButton* close = Chance(3) ? d.cmdCancel : d.cmdOk;
+        auto* close = Named<QPushButton>(d, Chance(3) ? "cmdCancel" : "cmdOk");
         ++counts["options: " + close->text().remove('&')];
         close->click();
     }
@@ -278,11 +279,11 @@ private:
     void DriveScores(ScoresWindow& s) {
         ++counts[w.Scores().blnNewHighScore ? "high-score dialog after a game" : "high-score dialog closed"];
         if (Chance(10)) {
-            s.tabScores->setCurrentIndex(Pick(2));
+            Named<QTabWidget>(s, "tabScores")->setCurrentIndex(Pick(2));
             AnswerResetQuestion();
-            s.cmdReset->click();
+            Named<QPushButton>(s, "cmdReset")->click();
         }
-        s.cmdOK->click();
+        Named<QPushButton>(s, "cmdOK")->click();
     }
 
     frmMain& w;

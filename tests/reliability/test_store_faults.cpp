@@ -1,7 +1,9 @@
 // The settings store under attack: hostile values in every key of "Game
-// Settings", a read-only configuration folder
-// as an unprivileged user. Nothing may crash, no score the tables keep may be lost, and every failure
-// is a silent default or the error report.
+// Settings", a read-only configuration folder as an unprivileged user, a
+// damaged file with a backup, two games recording scores at the same moment,
+// and a game killed in the middle of its saves. Nothing may crash, no score
+// the tables keep may be lost, and every failure is a silent default or the
+// error report.
 #include <QtTest>
 
 #include "OptionCatalogue.h"
@@ -15,6 +17,7 @@
 #include <unistd.h>
 
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -56,6 +59,11 @@ const QList<KeySpec> Keys = [] {
 
 // A score table kept beside the options, to prove that no options save loses it.
 const QByteArray KeptScores = "[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\nName%202=Bob\nSets%202=21\n";
+
+// The two tables a game on the small board records into.
+QList<std::pair<QString, QString>> SmallTables() {
+    return {{ScoreTables::SmallBoardSets, ScoreTables::SetsKey}, {ScoreTables::SmallBoardTimes, ScoreTables::TimeKey}};
+}
 
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
@@ -126,7 +134,34 @@ int ChildReadOnly(int argc, char** argv) {
     return 0;
 }
 
-int RunChild(int argc, char** argv) { return ChildReadOnly(argc, argv); }
+// Records results first, first - step, ... (count of them; 0: until killed) into both
+// small-board tables as a game end does, named prefix + result, once told to go on
+// stdin; prints "saved N" after each. Stops with 3 at the first error report.
+int ChildRecord(const QStringList& a) {
+    ErrorRecorder errors;
+    std::getchar();
+    for (int i = 0, first = a.value(1).toInt(); a.value(3).toInt() == 0 || i < a.value(3).toInt(); ++i) {
+        const qint32 score = first - i * a.value(2).toInt();
+        for (const auto& [section, key] : SmallTables()) SaveScore(section, key, a.value(0) + QString::number(score), score);
+        if (errors.count() > 0) return 3;
+        std::printf("saved %d\n", score);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int RunChild(int argc, char** argv) {
+    if (QByteArray(argv[2]) == "readonly") return ChildReadOnly(argc, argv);
+    QCoreApplication app(argc, argv);
+    return ChildRecord(app.arguments().mid(3));
+}
+
+std::unique_ptr<QProcess> StartRecording(const QStringList& args, const QString& configHome) {
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(reliability::ChildEnvironment(configHome));
+    p->start(QCoreApplication::applicationFilePath(), QStringList{"--child", "record"} + args);
+    return p;
+}
 
 }  // namespace
 
@@ -198,6 +233,76 @@ private slots:
         for (const QString& n : numbers) QCOMPARE(n.toInt(), ErrorNumbers::PathFileAccess);
         QCOMPARE(ReadFile(ini), file);
         QVERIFY(!QFile::exists(ini + QStringLiteral(".bak")));
+    }
+
+    // A hand-damaged file never replaces the backup of the last good one; it is
+    // kept beside it, and the scores it still holds survive.
+    void aDamagedFileKeepsTheLastGoodBackup() {
+        ++g_faultsTried;
+        ScopedStore store;
+        const QByteArray good = "[Game%20Settings]\nTile%20Count=60\n" + KeptScores;
+        const QByteArray damaged = "[Game%20Settings]\nTile%20Count=60\nLevel=\"3\n\xff\xfe junk\n@Variant(\\0\\x7f)=x\n" +
+                                   KeptScores + "[Small%20Board%20Times\nName%201";
+        store.writeRaw(good);
+        QVERIFY(QFile::rename(store.iniPath(), store.iniPath() + QStringLiteral(".bak")));
+        store.writeRaw(damaged);
+        ErrorRecorder errors;
+        LoadSettings();
+        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Cy"), 19));
+        SaveSettings();
+        QVERIFY(errors.count() == 0 && GameSettings.TileCount == 60);
+        QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".bak")) + ReadFile(store.iniPath() + QStringLiteral(".damaged")), good + damaged);
+        for (int r = 1; r <= 3; ++r) {
+            const ScoreRow row = ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, r);
+            QCOMPARE(row.Name + ' ' + row.Score, QStringList({"Ann 17", "Cy 19", "Bob 21"})[r - 1]);
+        }
+    }
+
+    // Two games ending over and over at the same moment: each table holds the five best of both.
+    void twoGamesRecordingAtOnceLoseNoEntry() {
+        ScopedStore store;
+        const int count = 60, best = 999 - 2 * (count - 1);  // B's last result, then A's last, and so on
+        const auto a = StartRecording({"A", "1000", "2", QString::number(count)}, store.dir());
+        const auto b = StartRecording({"B", "999", "2", QString::number(count)}, store.dir());
+        QVERIFY(a->waitForStarted(120000) && b->waitForStarted(120000) && a->write("\n") && b->write("\n"));
+        QVERIFY(a->waitForFinished(300000) && b->waitForFinished(300000));
+        QVERIFY2(a->exitCode() == 0 && b->exitCode() == 0, a->readAllStandardError() + b->readAllStandardError());
+        for (const auto& [section, key] : SmallTables()) {
+            for (int r = 1, score = best; r <= ScoreTables::Places; ++r, ++score) {
+                const ScoreRow row = ReadScoreRow(section, key, r);
+                QCOMPARE(row.Name + ' ' + row.Score, QStringLiteral("%1%2 %2").arg(score % 2 ? "B" : "A").arg(score));
+            }
+        }
+    }
+
+    // A game killed with SIGKILL in the middle of its saves: the file parses, each table holds the last
+    // five saves that completed (or the last four and the one under way), and the next game records.
+    void aGameKilledDuringItsSavesKeepsEveryScore() {
+        std::mt19937_64 rng(m_seed + 3);
+        for (int round = 0; round < 12; ++round, ++g_faultsTried) {
+            ScopedStore store;
+            const auto p = StartRecording({"S", QString::number(50000 + round), "1", "0"}, store.dir());
+            p->write("\n");
+            const int killAfter = 6 + static_cast<int>(rng() % 30);
+            QByteArray out;
+            while (out.count("saved ") < killAfter && p->waitForReadyRead(120000)) out += p->readAllStandardOutput();
+            usleep(static_cast<useconds_t>(rng() % 40000));  // anywhere in the next save or two
+            p->kill();
+            QVERIFY(p->waitForFinished(60000));
+            out += p->readAllStandardOutput();
+            QVERIFY2(p->exitStatus() == QProcess::CrashExit && out.count("saved ") >= killAfter, out + p->readAllStandardError());
+            const int last = out.mid(out.lastIndexOf("saved ") + 6).trimmed().toInt();  // the last save completed
+            QCOMPARE(QSettings(store.iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
+            for (const auto& [section, key] : SmallTables()) {
+                const int shift = ReadScoreRow(section, key, 1).Score.toInt() == last - 1;  // the save under way completed
+                for (int r = 1; r <= ScoreTables::Places; ++r) {
+                    const ScoreRow row = ReadScoreRow(section, key, r);
+                    QVERIFY2(row.Name + ' ' + row.Score == QStringLiteral("S%1 %1").arg(last - shift + r - 1), "round " + QByteArray::number(round) + ": " + store.readRaw());
+                }
+                ErrorRecorder errors;
+                QVERIFY(SaveScore(section, key, QStringLiteral("After"), 1) && errors.count() == 0);
+            }
+        }
     }
 
 private:

@@ -49,8 +49,8 @@ QString Ranks(QStringList rows) {
 // Each list's rows, then each table's first score in the store: small sets, small times, large sets, large times.
 QStringList Tables(const ScoresWindow* w) {
     using namespace ScoreTables;
-    return {Rows(w->lvwSmallBoardSets), Rows(w->lvwSmallBoardTimes), Rows(w->lvwLargeBoardSets),
-            Rows(w->lvwLargeBoardTimes),
+    const auto rows = [w](const char* list) { return Rows(Named<QTreeWidget>(*w, list)); };
+    return {rows("lvwSmallBoardSets"), rows("lvwSmallBoardTimes"), rows("lvwLargeBoardSets"), rows("lvwLargeBoardTimes"),
             GetSetting(App, SmallBoardSets, "Sets 1"), GetSetting(App, SmallBoardTimes, "Time 1"),
             GetSetting(App, LargeBoardSets, "Sets 1"), GetSetting(App, LargeBoardTimes, "Time 1")};
 }
@@ -103,7 +103,7 @@ private slots:
         ScoresWindow* w = form.Load(nullptr);
         QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007"}), Ranks({}), Ranks({}),
                                                    Ranks({"1.|<img src=x>|99", "2.|&lt;|100"})}));
-        QCOMPARE(w->lvwLargeBoardTimes->headerItem()->text(2), QStringLiteral("Seconds"));
+        QCOMPARE(Named<QTreeWidget>(*w, "lvwLargeBoardTimes")->headerItem()->text(2), QStringLiteral("Seconds"));
         for (const QLabel* label : w->findChildren<QLabel*>())
             QVERIFY(label->textFormat() == Qt::PlainText || label->text().isEmpty());
     }
@@ -138,7 +138,7 @@ private slots:
                     (yesNoYesDefault ? "" : " (not Yes/No with Yes the default)");
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
-        w->cmdReset->click();
+        Named<QPushButton>(*w, "cmdReset")->click();
         QCOMPARE(asked, QStringLiteral("Reset Scores|Are you sure you want to reset all %1 Board scores?")
                             .arg(tileCount == 30 ? "Small" : "Large"));
         QCOMPARE(sound.played, yes ? QStringList{"FLUSH"} : QStringList());
@@ -149,7 +149,7 @@ private slots:
         RunWhen([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(QMessageBox::Yes)->click();
         });
-        w->cmdReset->click();  // a reset of tables that are gone already is silent
+        Named<QPushButton>(*w, "cmdReset")->click();  // a reset of tables that are gone already is silent
         QCOMPARE(errors.count(), 0);
     }
 

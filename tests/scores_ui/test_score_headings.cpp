@@ -28,7 +28,7 @@ private slots:
         frmScores form(sound);
         ScoresWindow* window = form.Load(nullptr);
         for (int i = 0; i < 4; ++i) {
-            const QLabel* label = window->lblLabels[static_cast<size_t>(i)];
+            const QLabel* label = Named<QLabel>(*window, "lblLabels", i);
             QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Serif"));
             QCOMPARE(label->font().pointSizeF(), 9.75);
             QVERIFY(!label->font().bold());
@@ -47,7 +47,7 @@ private slots:
         }
         Silent sound;
         frmScores form(sound);
-        const QTreeWidget* list = form.Load(nullptr)->lvwSmallBoardSets;
+        const QTreeWidget* list = Named<QTreeWidget>(*form.Load(nullptr), "lvwSmallBoardSets");
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Ann"));
         QCOMPARE(list->topLevelItem(1)->text(1), QString(QChar(0x2068)) + names[1] + QChar(0x2069));
         QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("Cy Dee"));

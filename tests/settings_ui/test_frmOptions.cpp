@@ -64,9 +64,10 @@ private:
 
     std::unique_ptr<frmOptions> Open(int tab) {
         auto dialog = std::make_unique<frmOptions>(host, nullptr);
-        dialog->tabOptions->setCurrentIndex(tab);
+        Tab(*dialog, tab);
         return dialog;
     }
+    static void Tab(const frmOptions& d, int tab) { Named<QTabWidget>(d, "tabOptions")->setCurrentIndex(tab); }
 
 private slots:
     void init() {
@@ -82,24 +83,24 @@ private slots:
 
     void switchingTabsAppliesOnlyAPendingTabThatWasLeft() {
         auto dialog = Open(frmOptions::TabBoards);
-        dialog->optBoards(1)->click();
-        QVERIFY(dialog->cmdApply->isEnabled());
+        Named<QRadioButton>(*dialog, "optBoards", 1)->click();
+        QVERIFY(Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QVERIFY(host.calls.isEmpty());
-        dialog->tabOptions->setCurrentIndex(frmOptions::TabColors);
+        Tab(*dialog, frmOptions::TabColors);
         QCOMPARE(host.calls, NewBoard);
-        QVERIFY(!dialog->cmdApply->isEnabled());
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
 
-        dialog->tabOptions->setCurrentIndex(frmOptions::TabPlayers);  // nothing pending
-        QTest::keyClicks(dialog->txtPlayer(1), QStringLiteral("e"));  // an edit is pending too
-        QVERIFY(dialog->cmdApply->isEnabled());
+        Tab(*dialog, frmOptions::TabPlayers);  // nothing pending
+        QTest::keyClicks(Named<QLineEdit>(*dialog, "txtPlayer", 1), QStringLiteral("e"));  // an edit is pending too
+        QVERIFY(Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QCOMPARE(host.calls, NewBoard);
         QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Ann", Odd}));
-        dialog->tabOptions->setCurrentIndex(frmOptions::TabLevels);
+        Tab(*dialog, frmOptions::TabLevels);
         QCOMPARE(host.calls, NewBoard + QStringList{"StartNewGame"});
         QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Anne", Odd}));
-        dialog->optLevels(1)->click();  // Apply applies the tab it is on, and nothing is pending after it
-        dialog->cmdApply->click();
-        QVERIFY(!dialog->cmdApply->isEnabled() && GameSettings.Level == 2);
+        Named<QRadioButton>(*dialog, "optLevels", 1)->click();  // Apply applies the tab it is on, and nothing is pending after it
+        Named<QPushButton>(*dialog, "cmdApply")->click();
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled() && GameSettings.Level == 2);
     }
 
     // The Colors tab is applied by leaving it, then "Flags" is clicked on the Images tab (or not).
@@ -116,11 +117,11 @@ private slots:
         QFETCH(bool, pending);
         auto dialog = Open(frmOptions::TabColors);
         dialog->show();
-        dialog->optColors(2)->click();  // "Green"
-        dialog->tabOptions->setCurrentIndex(frmOptions::TabImages);
-        if (pending) dialog->optImages(7)->click();
-        if (how == "Cancel") dialog->cmdCancel->click();
-        if (how == "OK") dialog->cmdOk->click();
+        Named<QRadioButton>(*dialog, "optColors", 2)->click();  // "Green"
+        Tab(*dialog, frmOptions::TabImages);
+        if (pending) Named<QRadioButton>(*dialog, "optImages", 7)->click();
+        if (how == "Cancel") Named<QPushButton>(*dialog, "cmdCancel")->click();
+        if (how == "OK") Named<QPushButton>(*dialog, "cmdOk")->click();
         if (how == "close") QVERIFY(dialog->close());
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(how == "OK" ? QDialog::Accepted : QDialog::Rejected));
@@ -148,16 +149,16 @@ private slots:
         QFETCH(QStringList, settings);
         GameSettings.PlayerCount = 2;
         auto dialog = Open(tab);
-        dialog->cmdDefault->click();
+        Named<QPushButton>(*dialog, "cmdDefault")->click();
         QCOMPARE(Settings(), settings);
         QCOMPARE(host.calls, calls);
-        QVERIFY(!dialog->cmdApply->isEnabled());
-        QCOMPARE(Look(dialog->txtPlayer(1)), OnWhite);
-        QCOMPARE(Look(dialog->txtPlayer(2)), tab == frmOptions::TabPlayers ? OffGrey : OnWhite);  // loaded: 2 players
-        dialog->tabOptions->setCurrentIndex(tab == 0 ? 1 : 0);  // applied already: nothing more
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
+        QCOMPARE(Look(Named<QLineEdit>(*dialog, "txtPlayer", 1)), OnWhite);
+        QCOMPARE(Look(Named<QLineEdit>(*dialog, "txtPlayer", 2)), tab == frmOptions::TabPlayers ? OffGrey : OnWhite);  // loaded: 2 players
+        Tab(*dialog, tab == 0 ? 1 : 0);  // applied already: nothing more
         QCOMPARE(host.calls, calls);
-        dialog->tabOptions->setCurrentIndex(tab);
-        dialog->cmdDefault->click();  // at the default already: the follow-ups run again
+        Tab(*dialog, tab);
+        Named<QPushButton>(*dialog, "cmdDefault")->click();  // at the default already: the follow-ups run again
         QCOMPARE(host.calls, calls + calls);
     }
 
