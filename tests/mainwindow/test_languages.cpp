@@ -4,8 +4,6 @@
 #include "GameSettings.h"
 #include "MainWindowTestKit.h"
 #include "Translations.h"
-#include "frmOptions.h"
-#include "frmScores.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -82,7 +80,7 @@ Sight LookAtEverything(QMap<QString, QStringList>& keys) {
             sight["question"] = {box->windowTitle() + "\n" + box->text()};
             box->button(QMessageBox::No)->click();
         });
-        static_cast<ScoresWindow*>(d)->cmdReset->click();
+        Named<QPushButton>(*d, "cmdReset")->click();
         d->close();
     });
     return sight;
@@ -146,9 +144,11 @@ private slots:
             if (!before.isEmpty()) h.store.writeRaw(before);
             frmMain& w = h.open();
             ModalWatcher watcher([&](QWidget* d) {
-                auto* options = static_cast<frmOptions*>(d);
-                if (change) options->optPlayers.Select(2), options->txtPlayer(1)->setText(QStringLiteral("Anne %1"));
-                options->cmdOk->click();
+                if (change) {
+                    Named<QRadioButton>(*d, "optPlayers", 2)->click();
+                    Named<QLineEdit>(*d, "txtPlayer", 1)->setText(QStringLiteral("Anne %1"));
+                }
+                Named<QPushButton>(*d, "cmdOk")->click();
             });
             Option(w, 4)->trigger();
             if (!QTest::qWaitFor([&] { return watcher.seen == 1; })) return "the options never opened";
