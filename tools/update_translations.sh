@@ -26,11 +26,8 @@ lconvert="$(dirname "$lupdate")/lconvert"
 check=0
 [ "${1:-}" = "--check" ] && check=1
 
-catalogue=""
-for candidate in media/catalogue/pictures.tsv media/design/pictures.tsv; do
-  if [ -f "$candidate" ]; then catalogue="$candidate"; break; fi
-done
-[ -n "$catalogue" ] || { echo "picture catalogue pictures.tsv not found under media/" >&2; exit 1; }
+catalogue=media/catalogue/pictures.tsv
+[ -f "$catalogue" ] || { echo "picture catalogue $catalogue not found" >&2; exit 1; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
