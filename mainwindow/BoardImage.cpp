@@ -19,9 +19,9 @@ BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
     setFocusPolicy(kind == Kind::Tile ? Qt::ClickFocus : Qt::NoFocus);
 }
 
-void BoardImage::SetPicture(const QPixmap& picture) {
+void BoardImage::SetPicture(const QPixmap& picture, const QString& artName) {
     m_picture = picture;
-    m_artName = m_kind == Kind::Face ? IconResourceName(picture) : QString();
+    m_artName = m_kind == Kind::Face ? artName : QString();
     m_screenPicture = QPixmap();
     update();
 }

@@ -22,7 +22,8 @@ public:
     Kind ImageKind() const { return m_kind; }
 
     // The image keeps its own copy; a later change of the source does not reach it.
-    void SetPicture(const QPixmap& picture);
+    // A face names the resource it came from, whose art a dense screen shows.
+    void SetPicture(const QPixmap& picture, const QString& artName = QString());
     const QPixmap& Picture() const { return m_picture; }
 
     // A click on the image, whatever gave it (mouse, key or assistive

@@ -197,7 +197,7 @@ void GameBoard::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
 
 void GameBoard::LoadFacePicture(int cell, const QString& resourceName) {
     BoardImage* picture = CheckedPicture(cell);
-    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon));
+    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon), resourceName);
     UpdateCellName(cell);
 }
 

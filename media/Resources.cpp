@@ -160,38 +160,11 @@ QPixmap ArtForScreen(const QString& name, qreal devicePixelRatio) {
 
 qreal ApplicationPixelRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
 
-// Which resource the most recently loaded icons came from, by the pixmap's
-// identity, so a cell given one can draw the same picture from its art.
-// A deal loads sixty; the oldest are forgotten.
-class IconNames {
-public:
-    void Remember(const QPixmap& icon, const QString& name) {
-        if (m_names.size() >= kKept) m_names.remove(m_order[m_next]);
-        m_order[m_next] = icon.cacheKey();
-        m_next = (m_next + 1) % kKept;
-        m_names.insert(icon.cacheKey(), name);
-    }
-    QString NameOf(const QPixmap& icon) const { return m_names.value(icon.cacheKey()); }
-
-private:
-    static constexpr int kKept = 128;
-    QHash<qint64, QString> m_names;
-    qint64 m_order[kKept] = {};
-    int m_next = 0;
-};
-
-IconNames& LoadedIcons() {
-    static IconNames names;
-    return names;
-}
-
 }  // namespace
 
 QPixmap LoadResPicture(const QString& strName, PictureKind kind) {
     if (kind == PictureKind::Bitmap) return LoadImageResource(ResourcePath(strName, "bitmaps", "bmp"), "bmp", 60, strName);
-    QPixmap icon = LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
-    LoadedIcons().Remember(icon, strName.toUpper());
-    return icon;
+    return LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
 }
 
 QImage LoadHiResPicture(const QString& strName) {
@@ -207,7 +180,6 @@ QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio) {
     return ArtForScreen(strName, devicePixelRatio);
 }
 
-QString IconResourceName(const QPixmap& icon) { return icon.isNull() ? QString() : LoadedIcons().NameOf(icon); }
 
 QByteArray LoadResData(const QString& strName, const QString& strType) {
     if (strType.compare(QLatin1String("WAVE"), Qt::CaseInsensitive) != 0) ThrowNotFound(strName);

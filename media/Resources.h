@@ -26,9 +26,6 @@ QImage LoadHiResPicture(const QString& strName);
 // smoothly scaled to the device pixels, its ratio set. Throws as above.
 QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio);
 
-// The resource an icon from LoadResPicture was loaded from (for the most
-// recent loads; a copy of the pixmap counts), or empty.
-QString IconResourceName(const QPixmap& icon);
 
 // The bytes of a resource of a custom type, e.g. LoadResData("FLIP", "WAVE").
 // Throws RuntimeError (ResourceNotFound) when there is no such resource.

@@ -69,7 +69,7 @@ private slots:
     void faceDrawsTheArtOnADenseScreen() {
         BoardImage face(1, QSize(32, 32), BoardImage::Kind::Face, nullptr);
         for (const char* name : {"ANIMAL1", "SHAPE9", "CURRENCY11"}) {
-            face.SetPicture(LoadResPicture(name, PictureKind::Icon));
+            face.SetPicture(LoadResPicture(name, PictureKind::Icon), name);
             for (const qreal ratio : {1.0, 1.5, 2.0}) {
                 const int side = qRound(32 * ratio);
                 QImage drawn(side, side, QImage::Format_ARGB32);
