@@ -158,18 +158,35 @@ def main(session):
                 time.sleep(1)
         raise Failure("gave up opening " + what)
 
+    def use_dialog(access_key, item, what, *closing_keys):
+        """Opens a dialog by its menu, gives it keys once it has settled
+        (keys that reach a window before it holds the keyboard are lost),
+        and waits for it to close; a dialog left open is cancelled with
+        Escape and the whole step given again."""
+        for _ in range(4):
+            plain = open_by_menu(access_key, item, what)
+            def settled():
+                first = Shot(display, output)
+                time.sleep(0.3)
+                return Shot(display, output).changed(first) < WINDOW_PIXELS
+            wait_for(what + " to settle", settled)
+            keys(*closing_keys)
+            try:
+                wait_change(what + " to close", plain, at_most=WINDOW_PIXELS, patience=20)
+                alive()
+                return
+            except Failure:
+                alive()
+                keys("Escape")
+                time.sleep(1)
+        raise Failure("gave up waiting for %s to close" % what)
+
     # Options on the Sounds tab by its menu keys; four tabs lead to "On", the
     # arrow chooses "Off", Return is OK and closes the dialog.
-    plain = open_by_menu("o", "s", "the options dialog")
-    keys("Tab", "Tab", "Tab", "Tab", "Down", "Return")
-    wait_change("the options dialog to close", plain, at_most=WINDOW_PIXELS)
-    alive()
+    use_dialog("o", "s", "the options dialog", "Tab", "Tab", "Tab", "Tab", "Down", "Return")
 
     # The About window opens over the board and closes again.
-    plain = open_by_menu("h", "a", "the About window")
-    keys("Return")
-    wait_change("the About window to close", plain, at_most=WINDOW_PIXELS)
-    alive()
+    use_dialog("h", "a", "the About window", "Return")
 
     # The title bar's maximise button: the compositor configures the window
     # maximised, the game takes that size and goes on; the same button brings
