@@ -274,28 +274,45 @@ void frmOptions::NameControls() {
 }
 
 // The controls keep their laid-out sizes, so the dialog takes a compact
-// sans-serif face and, should the captions still not fit (a wide font on
-// this machine), steps its size down until every caption shows whole.
+// sans-serif face. A caption longer than its button (another language than
+// English) widens the button into the free space to its right, never over
+// another control, and its frame, which is not drawn, with it. Should the
+// captions still not fit (a wide font on this machine), the face steps its
+// size down until every caption shows whole.
 void frmOptions::FitFontToCaptions() {
     QFont face = QApplication::font();
     face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
     face.setPointSizeF(8.25);
-    auto captionsFit = [this] {
-        for (QFrame* frame : fraOptions) {
-            for (QRadioButton* button : frame->findChildren<QRadioButton*>()) {
-                const int room = std::min(button->width(), frame->width() - button->x());
-                const int needed = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-                                   button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
-                                   button->fontMetrics().horizontalAdvance(button->text()) + 1;
-                if (needed > room) return false;
-            }
-        }
+    auto needed = [](const QRadioButton* button) {
+        return button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+               button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+               button->fontMetrics().horizontalAdvance(button->text()) + 1;
+    };
+    const int pageRight = tabOptions->width() - 2 * Twips(FrameLeft);  // in a frame's coordinates
+    auto grow = [&](QFrame* frame, QRadioButton* button) {
+        const QRect at = button->geometry();
+        int right = pageRight;
+        for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != button && other->x() > at.right() && other->y() <= at.bottom() && other->geometry().bottom() >= at.y())
+                right = std::min(right, other->x() - Twips(60));
+        const int width = std::min(needed(button), right - at.x());
+        if (width <= at.width()) return;
+        button->resize(width, at.height());
+        if (frame->width() < at.x() + width) frame->resize(at.x() + width, frame->height());
+    };
+    auto captionsFit = [&] {
+        for (QFrame* frame : fraOptions)
+            for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+                if (needed(button) > std::min(button->width(), frame->width() - button->x())) return false;
         return true;
     };
     constexpr qreal smallest = 6.5;
     for (;;) {
         setFont(face);
+        for (QFrame* frame : fraOptions)
+            for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+                if (needed(button) > button->width()) grow(frame, button);
         if (captionsFit() || face.pointSizeF() <= smallest) break;
         face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
     }

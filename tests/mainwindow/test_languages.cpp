@@ -133,6 +133,31 @@ private slots:
         }
     }
 
+    // Every text with a count, as a player reads it in the language ctest
+    // chose: at 1, 2 and 5, and where Polish changes its words, 12 and 22.
+    // Each line: sets flipped, time, matches, a game-over line.
+    void countsTakeTheLanguagesPluralForms() {
+        const QMap<QString, QStringList> written{
+            {"", {"Sets Flipped: 1|Time: 1|Matches: 1|1 matches for Anna", "Sets Flipped: 2|Time: 2|Matches: 2|2 matches for Anna",
+                  "Sets Flipped: 5|Time: 5|Matches: 5|5 matches for Anna"}},
+            {"de", {"Züge: 1|Zeit: 1|Treffer: 1|1 Treffer für Anna", "Züge: 2|Zeit: 2|Treffer: 2|2 Treffer für Anna",
+                    "Züge: 5|Zeit: 5|Treffer: 5|5 Treffer für Anna"}},
+            {"fr", {"Coups\u00a0: 1|Temps\u00a0: 1|Points\u00a0: 1|1 point pour Anna",
+                    "Coups\u00a0: 2|Temps\u00a0: 2|Points\u00a0: 2|2 points pour Anna",
+                    "Coups\u00a0: 5|Temps\u00a0: 5|Points\u00a0: 5|5 points pour Anna"}},
+            {"es", {"Jugadas: 1|Tiempo: 1|Aciertos: 1|1 acierto de Anna", "Jugadas: 2|Tiempo: 2|Aciertos: 2|2 aciertos de Anna",
+                    "Jugadas: 5|Tiempo: 5|Aciertos: 5|5 aciertos de Anna"}},
+        };
+        const QString language = Translations::InstallForSystemLocale();
+        QVERIFY2(written.contains(language), qPrintable(language));
+        const QList<int> counts{1, 2, 5, 12, 22};
+        for (int i = 0; i < written[language].size(); ++i) {
+            auto t = [n = counts[i]](const char* text) { return QCoreApplication::translate("GameEngine", text, nullptr, n); };
+            QCOMPARE(QStringList({t("Sets Flipped: %n"), t("Time: %n"), t("Matches: %n"), t("%n matches for %1").arg("Anna")}).join('|'),
+                     written[language][i]);
+        }
+    }
+
     // Options and a score written under one language read the same under the
     // other: a default name is stored as "Player N", a typed one as typed. The
     // system's locale is read once a process, so the second language goes
