@@ -99,7 +99,7 @@ private slots:
         // Words a language shares with English.
         const QStringList all{"Pexora", "Pexora 2.0", "Copyright (C) 2026"};
         const QMap<QString, QStringList> same{{"de", all + QStringList{"OK", "Index", "Computer", "Name"}},
-            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}};
+            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}}};
         Translations::Uninstall();
         QMap<QString, QStringList> englishKeys, keys;  // access keys by menu or dialog
         const Sight english = LookAtEverything(englishKeys);
@@ -147,6 +147,8 @@ private slots:
                     "Coups\u00a0: 5|Temps\u00a0: 5|Points\u00a0: 5|5 points pour Anna"}},
             {"es", {"Jugadas: 1|Tiempo: 1|Aciertos: 1|1 acierto de Anna", "Jugadas: 2|Tiempo: 2|Aciertos: 2|2 aciertos de Anna",
                     "Jugadas: 5|Tiempo: 5|Aciertos: 5|5 aciertos de Anna"}},
+            {"it", {"Mosse: 1|Tempo: 1|Punti: 1|1 punto per Anna", "Mosse: 2|Tempo: 2|Punti: 2|2 punti per Anna",
+                    "Mosse: 5|Tempo: 5|Punti: 5|5 punti per Anna"}},
         };
         const QString language = Translations::InstallForSystemLocale();
         QVERIFY2(written.contains(language), qPrintable(language));
