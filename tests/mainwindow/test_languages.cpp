@@ -99,7 +99,8 @@ private slots:
         // Words a language shares with English.
         const QStringList all{"Pexora", "Pexora 2.0", "Copyright (C) 2026"};
         const QMap<QString, QStringList> same{{"de", all + QStringList{"OK", "Index", "Computer", "Name"}},
-            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}}};
+            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}},
+            {"pl", all + QStringList{"OK"}}};
         Translations::Uninstall();
         QMap<QString, QStringList> englishKeys, keys;  // access keys by menu or dialog
         const Sight english = LookAtEverything(englishKeys);
@@ -149,6 +150,9 @@ private slots:
                     "Jugadas: 5|Tiempo: 5|Aciertos: 5|5 aciertos de Anna"}},
             {"it", {"Mosse: 1|Tempo: 1|Punti: 1|1 punto per Anna", "Mosse: 2|Tempo: 2|Punti: 2|2 punti per Anna",
                     "Mosse: 5|Tempo: 5|Punti: 5|5 punti per Anna"}},
+            {"pl", {"Ruchy: 1|Czas: 1|Trafienia: 1|Anna: 1 trafienie", "Ruchy: 2|Czas: 2|Trafienia: 2|Anna: 2 trafienia",
+                    "Ruchy: 5|Czas: 5|Trafienia: 5|Anna: 5 trafień", "Ruchy: 12|Czas: 12|Trafienia: 12|Anna: 12 trafień",
+                    "Ruchy: 22|Czas: 22|Trafienia: 22|Anna: 22 trafienia"}},
         };
         const QString language = Translations::InstallForSystemLocale();
         QVERIFY2(written.contains(language), qPrintable(language));
