@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QFrame>
+#include <QHash>
 #include <QLineEdit>
 #include <QPalette>
 #include <QProxyStyle>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -86,7 +88,9 @@ public:
 };
 
 // The six tabs share the width of the tab control in one row, each as wide
-// as the others, whatever the font makes of the captions.
+// as the others, whatever the font makes of the captions; a caption wider
+// than its share (another language than English) gets the width it needs
+// from the tabs that have room to spare (see Share()).
 class EvenTabsStyle final : public QProxyStyle {
 public:
     explicit EvenTabsStyle(int tabWidth)
@@ -94,8 +98,31 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
         QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (type == CT_TabBarTab) result.setWidth(m_tabWidth);
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); type == CT_TabBarTab && tab)
+            result.setWidth(m_widths.value(tab->text, m_tabWidth));
         return result;
+    }
+    // The captions wider than an even share take what they need; the other
+    // tabs share what is left evenly.
+    void Share(QTabBar& tabs, int rowWidth) {
+        const int margin = pixelMetric(PM_TabBarTabHSpace, nullptr, &tabs);
+        QHash<QString, int> needs;
+        for (int i = 0; i < tabs.count(); ++i)
+            needs[tabs.tabText(i)] = tabs.fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, tabs.tabText(i)).width() + margin;
+        m_widths.clear();
+        int rest = rowWidth;
+        for (bool taken = true; taken && m_widths.size() < needs.size();) {
+            taken = false;
+            const int even = rest / static_cast<int>(needs.size() - m_widths.size());
+            for (auto need = needs.cbegin(); need != needs.cend(); ++need)
+                if (!m_widths.contains(need.key()) && need.value() > even) {
+                    m_widths[need.key()] = need.value(), rest -= need.value(), taken = true;
+                    break;
+                }
+        }
+        if (!m_widths.isEmpty() && m_widths.size() < needs.size()) m_tabWidth = rest / static_cast<int>(needs.size() - m_widths.size());
+        QEvent changed(QEvent::StyleChange);
+        QCoreApplication::sendEvent(&tabs, &changed);
     }
     // The caption keeps the even tab's width less a narrow margin, so that
     // it is not cut off at both ends in any language.
@@ -106,6 +133,7 @@ public:
 
 private:
     int m_tabWidth;
+    QHash<QString, int> m_widths;  // by caption, the tabs wider than the others
 };
 
 // Tab index -> frame index, and each frame's size in twips.
@@ -316,6 +344,7 @@ void frmOptions::FitFontToCaptions() {
         if (captionsFit() || face.pointSizeF() <= smallest) break;
         face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
     }
+    static_cast<EvenTabsStyle*>(tabOptions->tabBar()->style())->Share(*tabOptions->tabBar(), tabOptions->width());
 }
 
 // The frames sit at a fixed place measured from the tab control's corner;

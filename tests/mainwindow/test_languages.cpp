@@ -100,7 +100,7 @@ private slots:
         const QStringList all{"Pexora", "Pexora 2.0", "Copyright (C) 2026"};
         const QMap<QString, QStringList> same{{"de", all + QStringList{"OK", "Index", "Computer", "Name"}},
             {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}},
-            {"pl", all + QStringList{"OK"}}};
+            {"pl", all + QStringList{"OK"}}, {"pt", all + QStringList{"OK"}}};
         Translations::Uninstall();
         QMap<QString, QStringList> englishKeys, keys;  // access keys by menu or dialog
         const Sight english = LookAtEverything(englishKeys);
@@ -153,6 +153,8 @@ private slots:
             {"pl", {"Ruchy: 1|Czas: 1|Trafienia: 1|Anna: 1 trafienie", "Ruchy: 2|Czas: 2|Trafienia: 2|Anna: 2 trafienia",
                     "Ruchy: 5|Czas: 5|Trafienia: 5|Anna: 5 trafień", "Ruchy: 12|Czas: 12|Trafienia: 12|Anna: 12 trafień",
                     "Ruchy: 22|Czas: 22|Trafienia: 22|Anna: 22 trafienia"}},
+            {"pt", {"Jogadas: 1|Tempo: 1|Acertos: 1|1 acerto de Anna", "Jogadas: 2|Tempo: 2|Acertos: 2|2 acertos de Anna",
+                    "Jogadas: 5|Tempo: 5|Acertos: 5|5 acertos de Anna"}},
         };
         const QString language = Translations::InstallForSystemLocale();
         QVERIFY2(written.contains(language), qPrintable(language));
