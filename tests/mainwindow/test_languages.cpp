@@ -100,7 +100,8 @@ private slots:
         const QStringList all{"Pexora", "Pexora 2.0", "Copyright (C) 2026"};
         const QMap<QString, QStringList> same{{"de", all + QStringList{"OK", "Index", "Computer", "Name"}},
             {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}},
-            {"pl", all + QStringList{"OK"}}, {"pt", all + QStringList{"OK"}}};
+            {"pl", all + QStringList{"OK"}}, {"pt", all + QStringList{"OK"}},
+            {"nl", all + QStringList{"OK", "Help", "Index", "Computer"}}};
         Translations::Uninstall();
         QMap<QString, QStringList> englishKeys, keys;  // access keys by menu or dialog
         const Sight english = LookAtEverything(englishKeys);
@@ -155,6 +156,8 @@ private slots:
                     "Ruchy: 22|Czas: 22|Trafienia: 22|Anna: 22 trafienia"}},
             {"pt", {"Jogadas: 1|Tempo: 1|Acertos: 1|1 acerto de Anna", "Jogadas: 2|Tempo: 2|Acertos: 2|2 acertos de Anna",
                     "Jogadas: 5|Tempo: 5|Acertos: 5|5 acertos de Anna"}},
+            {"nl", {"Zetten: 1|Tijd: 1|Treffers: 1|1 treffer voor Anna", "Zetten: 2|Tijd: 2|Treffers: 2|2 treffers voor Anna",
+                    "Zetten: 5|Tijd: 5|Treffers: 5|5 treffers voor Anna"}},
         };
         const QString language = Translations::InstallForSystemLocale();
         QVERIFY2(written.contains(language), qPrintable(language));
