@@ -3081,7 +3081,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Images</source>
-        <translation>&amp;Imagen</translation>
+        <translation>&amp;Imágenes</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
@@ -3089,7 +3089,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>&amp;Jugador</translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
@@ -3180,7 +3180,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Images</source>
-        <translation>&amp;Imagen</translation>
+        <translation>&amp;Imágenes</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
@@ -3188,7 +3188,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>&amp;Jugador</translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
