@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+        <translation>Prozeduraufruf oder Argument ungültig</translation>
     </message>
     <message>
         <source>Error</source>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Index außerhalb des gültigen Bereichs</translation>
+        <translation>Index außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>Error #: %1</source>
@@ -2877,7 +2877,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Typen unverträglich</translation>
+        <translation>Typen passen nicht zusammen</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2947,7 +2947,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Nicht genügend Zeichenkettenspeicher: %1 ist größer als 16 MiB und bleibt unverändert</translation>
+        <translation>Zeichenkettenspeicher erschöpft: %1 ist größer als 16 MiB und bleibt unverändert</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Llamada a procedimiento o argumento no válidos</translation>
+        <translation>Llamada a un procedimiento no válida o argumento no válido</translation>
     </message>
     <message>
         <source>Error</source>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Subíndice fuera del intervalo</translation>
+        <translation>Índice fuera del intervalo</translation>
     </message>
     <message>
         <source>Error #: %1</source>
@@ -2877,7 +2877,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>No coinciden los tipos</translation>
+        <translation>Los tipos no coinciden</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2947,7 +2947,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espacio de cadenas insuficiente: %1 ocupa más de 16 MiB y se deja como está</translation>
+        <translation>No queda espacio para cadenas: %1 ocupa más de 16 MiB y se deja como está</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Appel de procédure ou argument non valide</translation>
+        <translation>Appel de procédure non valide ou argument non valide</translation>
     </message>
     <message>
         <source>Error</source>
@@ -2877,7 +2877,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Type incompatible</translation>
+        <translation>Types incompatibles</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2947,7 +2947,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espace de chaînes insuffisant&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
+        <translation>Plus d&apos;espace pour les chaînes&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
     </message>
 </context>
 <context>

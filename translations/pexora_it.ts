@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Chiamata di routine o argomento non validi</translation>
+        <translation>Argomento o chiamata di procedura non validi</translation>
     </message>
     <message>
         <source>Error</source>
@@ -2947,7 +2947,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Spazio per le stringhe esaurito: %1 supera i 16 MiB e viene lasciato così com&apos;è</translation>
+        <translation>Memoria per le stringhe esaurita: %1 supera i 16 MiB e viene lasciato così com&apos;è</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Ongeldige procedureaanroep of ongeldig argument</translation>
+        <translation>Ongeldige aanroep van een procedure of ongeldig argument</translation>
     </message>
     <message>
         <source>Error</source>
@@ -2877,7 +2877,7 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Typen komen niet overeen</translation>
+        <translation>Onverenigbare typen</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2947,7 +2947,7 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Onvoldoende tekenreeksruimte: %1 is groter dan 16 MiB en blijft ongewijzigd</translation>
+        <translation>Geen ruimte meer voor tekenreeksen: %1 is groter dan 16 MiB en blijft ongewijzigd</translation>
     </message>
 </context>
 <context>

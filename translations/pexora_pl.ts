@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
+        <translation>Nieprawidłowe wywołanie procedury lub nieprawidłowy argument</translation>
     </message>
     <message>
         <source>Error</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Indeks poza zakresem</translation>
+        <translation>Indeks poza dopuszczalnym zakresem</translation>
     </message>
 </context>
 <context>
@@ -2881,7 +2881,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Niezgodność typów</translation>
+        <translation>Niezgodne typy</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>

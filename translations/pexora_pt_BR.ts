@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Chamada de procedimento ou argumento inválido</translation>
+        <translation>Chamada de procedimento inválida ou argumento inválido</translation>
     </message>
     <message>
         <source>Error</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Subscrito fora do intervalo</translation>
+        <translation>Índice fora do intervalo</translation>
     </message>
 </context>
 <context>
@@ -2877,7 +2877,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Tipos incompatíveis</translation>
+        <translation>Incompatibilidade de tipos</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
