@@ -2464,7 +2464,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Wheelchair access</source>
         <comment>SIGN11</comment>
-        <translation>Dostęp dla wózków</translation>
+        <translation>Dostęp dla wózków inwalidzkich</translation>
     </message>
     <message>
         <source>Toilets</source>
