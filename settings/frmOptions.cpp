@@ -116,7 +116,9 @@ public:
             const int even = rest / static_cast<int>(needs.size() - m_widths.size());
             for (auto need = needs.cbegin(); need != needs.cend(); ++need)
                 if (!m_widths.contains(need.key()) && need.value() > even) {
-                    m_widths[need.key()] = need.value(), rest -= need.value(), taken = true;
+                    m_widths[need.key()] = need.value();
+                    rest -= need.value();
+                    taken = true;
                     break;
                 }
         }

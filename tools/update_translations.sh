@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Brings translations/pexora_LANG.ts, one for each language column of
-# translations/strings.tsv, up to date with the texts in the code: run it by hand after changing a text a player sees, then
-# tools/fill_translations.py, then translate what it reports as missing.
+# translations/strings.tsv, up to date with the texts in the code: run it by
+# hand after changing a text a player sees, then tools/fill_translations.py,
+# then translate what it reports as missing.
 # The build never runs it.
 #
 #   tools/update_translations.sh          update the .ts files
