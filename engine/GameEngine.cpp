@@ -22,8 +22,9 @@ int Partner(float u, int n) {
     return std::clamp(static_cast<int>(std::floor(x)), 1, n);
 }
 
-QString SetsFlippedText(qint32 sets) { return QCoreApplication::translate("GameEngine", "Sets Flipped: %1").arg(sets); }
-QString TimeText(qint32 seconds) { return QCoreApplication::translate("GameEngine", "Time: %1").arg(seconds); }
+// Counts go through %n, so each language picks its plural form.
+QString SetsFlippedText(qint32 sets) { return QCoreApplication::translate("GameEngine", "Sets Flipped: %n", nullptr, sets); }
+QString TimeText(qint32 seconds) { return QCoreApplication::translate("GameEngine", "Time: %n", nullptr, seconds); }
 
 }  // namespace
 
@@ -258,10 +259,10 @@ void GameEngine::CheckGameOver() noexcept {
             if (show) m_view.ShowNewHighScore();
             return;
         }
-        // One line a player; the name in one pass, so a "%1" in it stays as typed.
+        // One line a player; a "%1" in the name stays as typed (%n goes first).
         auto line = [](const PlayerInfo& player) {
-            return QCoreApplication::translate("GameEngine", "%1 matches for %2")
-                .arg(QString::number(player.intMatches), ShownName(player.strName));
+            return QCoreApplication::translate("GameEngine", "%n matches for %1", nullptr, player.intMatches)
+                .arg(ShownName(player.strName));
         };
         const QString text = line(gudtPlayers(1)) + QChar(13) + line(gudtPlayers(2));
         m_view.GameOver(text);
@@ -347,7 +348,7 @@ void GameEngine::UpdateStatusBar() noexcept {
             m_view.SetStatusPanel(2, SetsFlippedText(player.lngSetsFlipped));
             m_view.SetStatusPanel(3, TimeText(mlngSeconds));
         } else {
-            m_view.SetStatusPanel(2, QCoreApplication::translate("GameEngine", "Matches: %1").arg(player.intMatches));
+            m_view.SetStatusPanel(2, QCoreApplication::translate("GameEngine", "Matches: %n", nullptr, player.intMatches));
             m_view.SetStatusPanel(3, QString());
         }
     });

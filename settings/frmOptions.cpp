@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QFrame>
+#include <QHash>
 #include <QLineEdit>
 #include <QPalette>
 #include <QProxyStyle>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QValidator>
@@ -86,7 +88,9 @@ public:
 };
 
 // The six tabs share the width of the tab control in one row, each as wide
-// as the others, whatever the font makes of the captions.
+// as the others, whatever the font makes of the captions; a caption wider
+// than its share (another language than English) gets the width it needs
+// from the tabs that have room to spare (see Share()).
 class EvenTabsStyle final : public QProxyStyle {
 public:
     explicit EvenTabsStyle(int tabWidth)
@@ -94,8 +98,33 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
         QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (type == CT_TabBarTab) result.setWidth(m_tabWidth);
+        if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option); type == CT_TabBarTab && tab)
+            result.setWidth(m_widths.value(tab->text, m_tabWidth));
         return result;
+    }
+    // The captions wider than an even share take what they need; the other
+    // tabs share what is left evenly.
+    void Share(QTabBar& tabs, int rowWidth) {
+        const int margin = pixelMetric(PM_TabBarTabHSpace, nullptr, &tabs);
+        QHash<QString, int> needs;
+        for (int i = 0; i < tabs.count(); ++i)
+            needs[tabs.tabText(i)] = tabs.fontMetrics().boundingRect(QRect(), Qt::TextShowMnemonic, tabs.tabText(i)).width() + margin;
+        m_widths.clear();
+        int rest = rowWidth;
+        for (bool taken = true; taken && m_widths.size() < needs.size();) {
+            taken = false;
+            const int even = rest / static_cast<int>(needs.size() - m_widths.size());
+            for (auto need = needs.cbegin(); need != needs.cend(); ++need)
+                if (!m_widths.contains(need.key()) && need.value() > even) {
+                    m_widths[need.key()] = need.value();
+                    rest -= need.value();
+                    taken = true;
+                    break;
+                }
+        }
+        if (!m_widths.isEmpty() && m_widths.size() < needs.size()) m_tabWidth = rest / static_cast<int>(needs.size() - m_widths.size());
+        QEvent changed(QEvent::StyleChange);
+        QCoreApplication::sendEvent(&tabs, &changed);
     }
     // The caption keeps the even tab's width less a narrow margin, so that
     // it is not cut off at both ends in any language.
@@ -106,6 +135,7 @@ public:
 
 private:
     int m_tabWidth;
+    QHash<QString, int> m_widths;  // by caption, the tabs wider than the others
 };
 
 // Tab index -> frame index, and each frame's size in twips.
@@ -274,31 +304,49 @@ void frmOptions::NameControls() {
 }
 
 // The controls keep their laid-out sizes, so the dialog takes a compact
-// sans-serif face and, should the captions still not fit (a wide font on
-// this machine), steps its size down until every caption shows whole.
+// sans-serif face. A caption longer than its button (another language than
+// English) widens the button into the free space to its right, never over
+// another control, and its frame, which is not drawn, with it. Should the
+// captions still not fit (a wide font on this machine), the face steps its
+// size down until every caption shows whole.
 void frmOptions::FitFontToCaptions() {
     QFont face = QApplication::font();
     face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
     face.setPointSizeF(8.25);
-    auto captionsFit = [this] {
-        for (QFrame* frame : fraOptions) {
-            for (QRadioButton* button : frame->findChildren<QRadioButton*>()) {
-                const int room = std::min(button->width(), frame->width() - button->x());
-                const int needed = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-                                   button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
-                                   button->fontMetrics().horizontalAdvance(button->text()) + 1;
-                if (needed > room) return false;
-            }
-        }
+    auto needed = [](const QRadioButton* button) {
+        return button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+               button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+               button->fontMetrics().horizontalAdvance(button->text()) + 1;
+    };
+    const int pageRight = tabOptions->width() - 2 * Twips(FrameLeft);  // in a frame's coordinates
+    auto grow = [&](QFrame* frame, QRadioButton* button) {
+        const QRect at = button->geometry();
+        int right = pageRight;
+        for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != button && other->x() > at.right() && other->y() <= at.bottom() && other->geometry().bottom() >= at.y())
+                right = std::min(right, other->x() - Twips(60));
+        const int width = std::min(needed(button), right - at.x());
+        if (width <= at.width()) return;
+        button->resize(width, at.height());
+        if (frame->width() < at.x() + width) frame->resize(at.x() + width, frame->height());
+    };
+    auto captionsFit = [&] {
+        for (QFrame* frame : fraOptions)
+            for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+                if (needed(button) > std::min(button->width(), frame->width() - button->x())) return false;
         return true;
     };
     constexpr qreal smallest = 6.5;
     for (;;) {
         setFont(face);
+        for (QFrame* frame : fraOptions)
+            for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+                if (needed(button) > button->width()) grow(frame, button);
         if (captionsFit() || face.pointSizeF() <= smallest) break;
         face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
     }
+    static_cast<EvenTabsStyle*>(tabOptions->tabBar()->style())->Share(*tabOptions->tabBar(), tabOptions->width());
 }
 
 // The frames sit at a fixed place measured from the tab control's corner;

@@ -14,12 +14,15 @@ import re
 import sys
 
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-LANGUAGES = ("de", "fr", "es")
+LANGUAGES = []  # the table's language columns ("de", "pt_BR", ...), read by load()
 
 
 def load():
+    global LANGUAGES
     with open(os.path.join(HERE, "translations", "desktop.tsv"), encoding="utf-8", newline="") as f:
-        rows = list(csv.DictReader(f, delimiter="\t", quoting=csv.QUOTE_NONE))
+        reader = csv.DictReader(f, delimiter="\t", quoting=csv.QUOTE_NONE)
+        rows = list(reader)
+    LANGUAGES = [c for c in reader.fieldnames if c not in ("key", "source")]
     return {row["key"]: row for row in rows}
 
 

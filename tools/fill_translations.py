@@ -1,10 +1,17 @@
 #!/usr/bin/env python3
-"""Fills translations/pexora_{de,fr,es}.ts from the two tables of texts.
+"""Fills translations/pexora_LANG.ts from the two tables of texts, one for
+each language column of strings.tsv.
 
-  translations/strings.tsv   context, source, de, fr, es, comment: every text
-                             of the windows and messages ("\\n" is a line break)
-  translations/pictures.tsv  category, number, source, de, fr, es: the picture
-                             names and, with no number, the category names
+  translations/strings.tsv   context, source, a column a language, comment:
+                             every text of the windows and messages ("\\n" is
+                             a line break)
+  translations/pictures.tsv  category, number, source, a column a language:
+                             the picture names and, with no number, the
+                             category names
+
+A text with a count (%n) has the plural forms of its language, in the order
+Qt numbers them, separated by " | " ("%n point pour %1 | %n points pour %1");
+a single form serves every count.
 
 A message of the context "PictureName" is found by its disambiguation, the
 resource name ("ANIMAL1"). Any other message is found by its context and
@@ -29,7 +36,7 @@ import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 TRANSLATIONS = os.path.join(HERE, "translations")
-LANGUAGES = ("de", "fr", "es")
+FORMS = " | "
 
 
 def read_table(path):
@@ -37,6 +44,12 @@ def read_table(path):
         rows = list(csv.reader(f, delimiter="\t", quoting=csv.QUOTE_NONE))
     header, body = rows[0], [r for r in rows[1:] if r and any(c.strip() for c in r)]
     return [dict(zip(header, r + [""] * (len(header) - len(r)))) for r in body]
+
+
+def languages():
+    """The language columns of strings.tsv ("de", "pt_BR", ...)."""
+    with open(os.path.join(TRANSLATIONS, "strings.tsv"), encoding="utf-8") as f:
+        return [c for c in f.readline().rstrip("\n").split("\t") if c not in ("context", "source", "comment")]
 
 
 def unescape(text):
@@ -102,8 +115,20 @@ def fill(lang, tables, quiet):
             text = unescape(row.get(lang, "")) if row is not None else ""
             if row is not None:
                 used.add(id(row))
-            if text:
+            forms = translation.findall("numerusform")
+            if text and message.get("numerus") == "yes":
+                texts = text.split(FORMS)
+                if len(texts) == 1:
+                    texts *= len(forms)
+                if len(texts) != len(forms):
+                    notes.append("%s: \"%s\" has %d forms in the table, %s counts %d" % (name, source, len(texts), lang, len(forms)))
+                    text = ""
+                else:
+                    for form, form_text in zip(forms, texts):
+                        form.text = form_text
+            elif text:
                 translation.text = text
+            if text:
                 translation.attrib.pop("type", None)
                 filled += 1
             elif translation.get("type") == "unfinished" or not translation.text:
@@ -130,7 +155,7 @@ def fill(lang, tables, quiet):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("languages", nargs="*", default=list(LANGUAGES))
+    parser.add_argument("languages", nargs="*", default=languages())
     parser.add_argument("--strict", action="store_true")
     parser.add_argument("--quiet", action="store_true")
     args = parser.parse_args()
@@ -145,7 +170,7 @@ def main():
     for row in pictures:
         if not row["number"]:
             twin = tables[2].get(("Options", row["source"]))
-            if twin is not row and any(twin.get(lang) != row.get(lang) for lang in LANGUAGES):
+            if twin is not row and any(twin.get(lang) != row.get(lang) for lang in languages()):
                 print("note: category \"%s\" is translated differently in the two tables" % row["source"])
     unused = [r for r in strings + [p for p in pictures if p["number"]] if id(r) not in used]
     if unused and not args.quiet:

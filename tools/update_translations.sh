@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Brings translations/pexora_{de,fr,es}.ts up to date with the texts in the
-# code: run it by hand after changing a text a player sees, then
-# tools/fill_translations.py, then translate what it reports as missing.
+# Brings translations/pexora_LANG.ts, one for each language column of
+# translations/strings.tsv, up to date with the texts in the code: run it by
+# hand after changing a text a player sees, then tools/fill_translations.py,
+# then translate what it reports as missing.
 # The build never runs it.
 #
 #   tools/update_translations.sh          update the .ts files
@@ -52,7 +53,9 @@ done
 [ -f main.cpp ] && sources+=(main.cpp)
 
 status=0
-for lang in de fr es; do
+# The language columns of strings.tsv: de, fr, ..., pt_BR.
+languages="$(head -n 1 translations/strings.tsv | tr '\t' '\n' | grep -vxE 'context|source|comment')"
+for lang in $languages; do
   ts="translations/pexora_$lang.ts"
   target="$ts"
   if [ "$check" -eq 1 ]; then

@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+        <translation>Prozeduraufruf oder Argument ungültig</translation>
     </message>
     <message>
         <source>Error</source>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Index außerhalb des gültigen Bereichs</translation>
+        <translation>Index außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>Error #: %1</source>
@@ -61,24 +61,36 @@
 <context>
     <name>GameEngine</name>
     <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Züge: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Zeit: %1</translation>
-    </message>
-    <message>
         <source>Invalid level</source>
         <translation>Ungültige Stufe</translation>
     </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 Treffer für %2</translation>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Züge: %n</numerusform>
+            <numerusform>Züge: %n</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Treffer: %1</translation>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Zeit: %n</numerusform>
+            <numerusform>Zeit: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n Treffer für %1</numerusform>
+            <numerusform>%n Treffer für %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Treffer: %n</numerusform>
+            <numerusform>Treffer: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -238,7 +250,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Transportation</source>
-        <translation>Verkehr</translation>
+        <translation>Verkehrsmittel</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -2013,7 +2025,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Herb</source>
         <comment>PLANT14</comment>
-        <translation>Kraut</translation>
+        <translation>Kräuter</translation>
     </message>
     <message>
         <source>Seedling</source>
@@ -2865,7 +2877,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Typen unverträglich</translation>
+        <translation>Typen passen nicht zusammen</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2935,7 +2947,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Nicht genügend Zeichenkettenspeicher: %1 ist größer als 16 MiB und bleibt unverändert</translation>
+        <translation>Zeichenkettenspeicher erschöpft: %1 ist größer als 16 MiB und bleibt unverändert</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Llamada a procedimiento o argumento no válidos</translation>
+        <translation>Llamada a un procedimiento no válida o argumento no válido</translation>
     </message>
     <message>
         <source>Error</source>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Subíndice fuera del intervalo</translation>
+        <translation>Índice fuera del intervalo</translation>
     </message>
     <message>
         <source>Error #: %1</source>
@@ -39,7 +39,7 @@
     <name>GameBoard</name>
     <message>
         <source>Out of play</source>
-        <translation>Fuera de juego</translation>
+        <translation>Fuera del tablero</translation>
     </message>
     <message>
         <source>Picture %1</source>
@@ -61,24 +61,36 @@
 <context>
     <name>GameEngine</name>
     <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Jugadas: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Tiempo: %1</translation>
-    </message>
-    <message>
         <source>Invalid level</source>
         <translation>Nivel no válido</translation>
     </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 aciertos de %2</translation>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Jugadas: %n</numerusform>
+            <numerusform>Jugadas: %n</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Aciertos: %1</translation>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tiempo: %n</numerusform>
+            <numerusform>Tiempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n acierto de %1</numerusform>
+            <numerusform>%n aciertos de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Aciertos: %n</numerusform>
+            <numerusform>Aciertos: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -262,11 +274,11 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation>Menor</translation>
+        <translation>Pequeño</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation>Mayor</translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Match 2 Tiles</source>
@@ -1593,7 +1605,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Oil drum</source>
         <comment>HARDWARE20</comment>
-        <translation>Bidón de aceite</translation>
+        <translation>Barril de petróleo</translation>
     </message>
     <message>
         <source>Logs</source>
@@ -2523,7 +2535,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>High voltage</source>
         <comment>SIGN26</comment>
-        <translation>Alto voltaje</translation>
+        <translation>Alta tensión</translation>
     </message>
     <message>
         <source>Peace sign</source>
@@ -2865,19 +2877,19 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>No coinciden los tipos</translation>
+        <translation>Los tipos no coinciden</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
-        <translation>¿Seguro que desea reiniciar los récords del tablero pequeño?</translation>
+        <translation>¿Seguro que desea borrar los récords del tablero pequeño?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Large Board scores?</source>
-        <translation>¿Seguro que desea reiniciar los récords del tablero grande?</translation>
+        <translation>¿Seguro que desea borrar los récords del tablero grande?</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation>Reiniciar los récords</translation>
+        <translation>Borrar los récords</translation>
     </message>
 </context>
 <context>
@@ -2896,7 +2908,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation>Reiniciar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>&amp;Small Board</source>
@@ -2935,7 +2947,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espacio de cadenas insuficiente: %1 ocupa más de 16 MiB y se deja como está</translation>
+        <translation>No queda espacio para cadenas: %1 ocupa más de 16 MiB y se deja como está</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2974,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>More in Help &gt; Contents (F1)</source>
-        <translation>Más en Ayuda &gt; Contenido (F1)</translation>
+        <translation>Consulte Ayuda &gt; Contenido (F1)</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -2989,7 +3001,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation>Le toca a %1</translation>
+        <translation>%1, es su turno</translation>
     </message>
     <message>
         <source>Game over.</source>
@@ -3001,7 +3013,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation>Nueva partida</translation>
+        <translation>Empezar una partida nueva</translation>
     </message>
     <message>
         <source>Display High Scores</source>
@@ -3033,7 +3045,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation>Información del programa</translation>
+        <translation>Ver la información del programa</translation>
     </message>
     <message>
         <source>Exit Game</source>
@@ -3069,7 +3081,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Images</source>
-        <translation>&amp;Imagen</translation>
+        <translation>&amp;Imágenes</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
@@ -3077,7 +3089,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>&amp;Jugador</translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
@@ -3148,7 +3160,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Estándar</translation>
+        <translation>Por defecto</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -3168,7 +3180,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Images</source>
-        <translation>&amp;Imagen</translation>
+        <translation>&amp;Imágenes</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
@@ -3176,7 +3188,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>&amp;Jugador</translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>

@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation>Appel de procédure ou argument non valide</translation>
+        <translation>Appel de procédure non valide ou argument non valide</translation>
     </message>
     <message>
         <source>Error</source>
@@ -39,7 +39,7 @@
     <name>GameBoard</name>
     <message>
         <source>Out of play</source>
-        <translation>Hors jeu</translation>
+        <translation>Hors du plateau</translation>
     </message>
     <message>
         <source>Picture %1</source>
@@ -61,24 +61,36 @@
 <context>
     <name>GameEngine</name>
     <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Coups&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Temps&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Invalid level</source>
         <translation>Niveau non valide</translation>
     </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 points pour %2</translation>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Points&#xa0;: %1</translation>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n point pour %1</numerusform>
+            <numerusform>%n points pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Points&#xa0;: %n</numerusform>
+            <numerusform>Points&#xa0;: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -202,7 +214,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Food</source>
-        <translation>Cuisine</translation>
+        <translation>Aliments</translation>
     </message>
     <message>
         <source>Hardware</source>
@@ -318,7 +330,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Penguin</source>
         <comment>ANIMAL5</comment>
-        <translation>Pingouin</translation>
+        <translation>Manchot</translation>
     </message>
     <message>
         <source>Frog</source>
@@ -958,7 +970,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Power plug</source>
         <comment>COMPUTER13</comment>
-        <translation>Prise électrique</translation>
+        <translation>Fiche électrique</translation>
     </message>
     <message>
         <source>Magnifying glass</source>
@@ -1083,7 +1095,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Dollar sign</source>
         <comment>CURRENCY8</comment>
-        <translation>Symbole dollar</translation>
+        <translation>Symbole du dollar</translation>
     </message>
     <message>
         <source>Currency exchange</source>
@@ -2865,7 +2877,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Type incompatible</translation>
+        <translation>Types incompatibles</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
@@ -2935,7 +2947,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espace de chaînes insuffisant&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
+        <translation>Plus d&apos;espace pour les chaînes&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2974,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>More in Help &gt; Contents (F1)</source>
-        <translation>Plus dans Aide &gt; Sommaire (F1)</translation>
+        <translation>Voir Aide &gt; Sommaire (F1)</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -2989,7 +3001,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>%1 to play</source>
-        <translation>À %1 de jouer</translation>
+        <translation>%1, à vous de jouer</translation>
     </message>
     <message>
         <source>Game over.</source>
@@ -3001,7 +3013,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>Display High Scores</source>
@@ -3033,7 +3045,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation>Informations sur le programme</translation>
+        <translation>Afficher les informations sur le programme</translation>
     </message>
     <message>
         <source>Exit Game</source>
@@ -3148,7 +3160,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation>Défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Apply</source>

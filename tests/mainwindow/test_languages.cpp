@@ -99,7 +99,9 @@ private slots:
         // Words a language shares with English.
         const QStringList all{"Pexora", "Pexora 2.0", "Copyright (C) 2026"};
         const QMap<QString, QStringList> same{{"de", all + QStringList{"OK", "Index", "Computer", "Name"}},
-            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}};
+            {"fr", all + QStringList{"OK", "Index", "Options", "Images", "Communication", "Sports"}}, {"es", all + QStringList{"Error"}}, {"it", all + QStringList{"OK"}},
+            {"pl", all + QStringList{"OK"}}, {"pt", all + QStringList{"OK"}},
+            {"nl", all + QStringList{"OK", "Help", "Index", "Computer"}}};
         Translations::Uninstall();
         QMap<QString, QStringList> englishKeys, keys;  // access keys by menu or dialog
         const Sight english = LookAtEverything(englishKeys);
@@ -130,6 +132,40 @@ private slots:
             for (const QString& caption : *group)
                 if (const qsizetype at = caption.indexOf('&'); at >= 0 && at + 1 < caption.size()) letters += caption.at(at + 1).toLower();
             for (QChar c : letters) QVERIFY2(letters.count(c) == 1, qPrintable(group.key() + ": access key " + c + " twice"));
+        }
+    }
+
+    // Every text with a count, as a player reads it in the language ctest
+    // chose: at 1, 2 and 5, and where Polish changes its words, 12 and 22.
+    // Each line: sets flipped, time, matches, a game-over line.
+    void countsTakeTheLanguagesPluralForms() {
+        const QMap<QString, QStringList> written{
+            {"", {"Sets Flipped: 1|Time: 1|Matches: 1|1 matches for Anna", "Sets Flipped: 2|Time: 2|Matches: 2|2 matches for Anna",
+                  "Sets Flipped: 5|Time: 5|Matches: 5|5 matches for Anna"}},
+            {"de", {"Züge: 1|Zeit: 1|Treffer: 1|1 Treffer für Anna", "Züge: 2|Zeit: 2|Treffer: 2|2 Treffer für Anna",
+                    "Züge: 5|Zeit: 5|Treffer: 5|5 Treffer für Anna"}},
+            {"fr", {"Coups\u00a0: 1|Temps\u00a0: 1|Points\u00a0: 1|1 point pour Anna",
+                    "Coups\u00a0: 2|Temps\u00a0: 2|Points\u00a0: 2|2 points pour Anna",
+                    "Coups\u00a0: 5|Temps\u00a0: 5|Points\u00a0: 5|5 points pour Anna"}},
+            {"es", {"Jugadas: 1|Tiempo: 1|Aciertos: 1|1 acierto de Anna", "Jugadas: 2|Tiempo: 2|Aciertos: 2|2 aciertos de Anna",
+                    "Jugadas: 5|Tiempo: 5|Aciertos: 5|5 aciertos de Anna"}},
+            {"it", {"Mosse: 1|Tempo: 1|Punti: 1|1 punto per Anna", "Mosse: 2|Tempo: 2|Punti: 2|2 punti per Anna",
+                    "Mosse: 5|Tempo: 5|Punti: 5|5 punti per Anna"}},
+            {"pl", {"Ruchy: 1|Czas: 1|Trafienia: 1|Anna: 1 trafienie", "Ruchy: 2|Czas: 2|Trafienia: 2|Anna: 2 trafienia",
+                    "Ruchy: 5|Czas: 5|Trafienia: 5|Anna: 5 trafień", "Ruchy: 12|Czas: 12|Trafienia: 12|Anna: 12 trafień",
+                    "Ruchy: 22|Czas: 22|Trafienia: 22|Anna: 22 trafienia"}},
+            {"pt", {"Jogadas: 1|Tempo: 1|Acertos: 1|1 acerto de Anna", "Jogadas: 2|Tempo: 2|Acertos: 2|2 acertos de Anna",
+                    "Jogadas: 5|Tempo: 5|Acertos: 5|5 acertos de Anna"}},
+            {"nl", {"Zetten: 1|Tijd: 1|Treffers: 1|1 treffer voor Anna", "Zetten: 2|Tijd: 2|Treffers: 2|2 treffers voor Anna",
+                    "Zetten: 5|Tijd: 5|Treffers: 5|5 treffers voor Anna"}},
+        };
+        const QString language = Translations::InstallForSystemLocale();
+        QVERIFY2(written.contains(language), qPrintable(language));
+        const QList<int> counts{1, 2, 5, 12, 22};
+        for (int i = 0; i < written[language].size(); ++i) {
+            auto t = [n = counts[i]](const char* text) { return QCoreApplication::translate("GameEngine", text, nullptr, n); };
+            QCOMPARE(QStringList({t("Sets Flipped: %n"), t("Time: %n"), t("Matches: %n"), t("%n matches for %1").arg("Anna")}).join('|'),
+                     written[language][i]);
         }
     }
 
