@@ -12,7 +12,7 @@
     <name>ErrorTrap</name>
     <message>
         <source>Error #: %1</source>
-        <translation>Errore n.: %1</translation>
+        <translation>Errore n. %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -465,7 +465,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Office tower</source>
         <comment>BUILDING2</comment>
-        <translation>Torre per uffici</translation>
+        <translation>Palazzo di uffici</translation>
     </message>
     <message>
         <source>Hospital</source>
@@ -1845,7 +1845,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Tamburo lungo</translation>
+        <translation>Tamburo africano</translation>
     </message>
     <message>
         <source>Accordion</source>
@@ -2155,7 +2155,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Globe</source>
         <comment>SCIENCE10</comment>
-        <translation>Mappamondo</translation>
+        <translation>Globo terrestre</translation>
     </message>
     <message>
         <source>Ringed planet</source>
@@ -2795,7 +2795,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Aeroplane</source>
         <comment>TRANSPORT18</comment>
-        <translation>Aeroplano</translation>
+        <translation>Aereo</translation>
     </message>
     <message>
         <source>Rocket</source>
@@ -3057,7 +3057,7 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nuovo</translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>

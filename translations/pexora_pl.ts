@@ -1519,7 +1519,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Wrench</source>
         <comment>HARDWARE2</comment>
-        <translation>Klucz nastawny</translation>
+        <translation>Klucz płaski</translation>
     </message>
     <message>
         <source>Screwdriver</source>
@@ -1704,7 +1704,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Oil lamp</source>
         <comment>HOUSE9</comment>
-        <translation>Lampa naftowa</translation>
+        <translation>Lampka oliwna</translation>
     </message>
     <message>
         <source>Broom</source>
@@ -1849,7 +1849,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Długi bęben</translation>
+        <translation>Bęben afrykański</translation>
     </message>
     <message>
         <source>Accordion</source>
@@ -2159,7 +2159,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Globe</source>
         <comment>SCIENCE10</comment>
-        <translation>Globus</translation>
+        <translation>Kula ziemska</translation>
     </message>
     <message>
         <source>Ringed planet</source>
@@ -2394,7 +2394,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Pie slice</source>
         <comment>SHAPE27</comment>
-        <translation>Kawałek ciasta</translation>
+        <translation>Wycinek koła</translation>
     </message>
     <message>
         <source>Chevron</source>
@@ -2564,7 +2564,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Football</source>
         <comment>SPORT1</comment>
-        <translation>Piłka nożna</translation>
+        <translation>Piłka do piłki nożnej</translation>
     </message>
     <message>
         <source>Basketball</source>
@@ -2769,7 +2769,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Moped</source>
         <comment>TRANSPORT12</comment>
-        <translation>Motorower</translation>
+        <translation>Skuter</translation>
     </message>
     <message>
         <source>Kick scooter</source>
@@ -2885,11 +2885,11 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     </message>
     <message>
         <source>Are you sure you want to reset all Small Board scores?</source>
-        <translation>Czy na pewno wyczyścić wszystkie wyniki małej planszy?</translation>
+        <translation>Czy na pewno wyczyścić wszystkie wyniki dla małej planszy?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset all Large Board scores?</source>
-        <translation>Czy na pewno wyczyścić wszystkie wyniki dużej planszy?</translation>
+        <translation>Czy na pewno wyczyścić wszystkie wyniki dla dużej planszy?</translation>
     </message>
     <message>
         <source>Reset Scores</source>
@@ -3053,7 +3053,7 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     </message>
     <message>
         <source>Exit Game</source>
-        <translation>Kończy grę</translation>
+        <translation>Zamyka grę</translation>
     </message>
     <message>
         <source>&amp;Game</source>
