@@ -1575,7 +1575,7 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     <message>
         <source>Paintbrush</source>
         <comment>HARDWARE14</comment>
-        <translation>Kwast</translation>
+        <translation>Penseel</translation>
     </message>
     <message>
         <source>Bucket</source>
@@ -1840,12 +1840,12 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     <message>
         <source>Drum</source>
         <comment>MUSIC7</comment>
-        <translation>Trom</translation>
+        <translation>Trommel</translation>
     </message>
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Lange trom</translation>
+        <translation>Lange trommel</translation>
     </message>
     <message>
         <source>Accordion</source>

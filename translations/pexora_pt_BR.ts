@@ -81,8 +81,8 @@
     <message numerus="yes">
         <source>%n matches for %1</source>
         <translation>
-            <numerusform>%n acerto de %1</numerusform>
-            <numerusform>%n acertos de %1</numerusform>
+            <numerusform>Acertos de %1: %n</numerusform>
+            <numerusform>Acertos de %1: %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1460,7 +1460,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Cookie</source>
         <comment>FOOD21</comment>
-        <translation>Biscoito</translation>
+        <translation>Cookie</translation>
     </message>
     <message>
         <source>Birthday cake</source>
@@ -1815,7 +1815,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Guitar</source>
         <comment>MUSIC2</comment>
-        <translation>Violão</translation>
+        <translation>Guitarra</translation>
     </message>
     <message>
         <source>Violin</source>
@@ -1910,7 +1910,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Dancer</source>
         <comment>MUSIC21</comment>
-        <translation>Bailarina</translation>
+        <translation>Dançarina</translation>
     </message>
     <message>
         <source>Theatre masks</source>
@@ -1925,7 +1925,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Wind chime</source>
         <comment>MUSIC24</comment>
-        <translation>Sino dos ventos</translation>
+        <translation>Mensageiro dos ventos</translation>
     </message>
     <message>
         <source>Compact disc</source>
@@ -2200,7 +2200,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Pill</source>
         <comment>SCIENCE19</comment>
-        <translation>Comprimido</translation>
+        <translation>Cápsula</translation>
     </message>
     <message>
         <source>Syringe</source>
@@ -2640,7 +2640,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Pool ball</source>
         <comment>SPORT17</comment>
-        <translation>Bola de bilhar</translation>
+        <translation>Bola de sinuca</translation>
     </message>
     <message>
         <source>Cricket</source>
@@ -2765,7 +2765,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Moped</source>
         <comment>TRANSPORT12</comment>
-        <translation>Ciclomotor</translation>
+        <translation>Scooter</translation>
     </message>
     <message>
         <source>Kick scooter</source>
@@ -2947,7 +2947,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     </message>
     <message>
         <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espaço para cadeias esgotado: %1 tem mais de 16 MiB e é mantido como está</translation>
+        <translation>Espaço para cadeias de caracteres esgotado: %1 tem mais de 16 MiB e é mantido como está</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2962,7 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     </message>
     <message>
         <source>A picture-matching memory game</source>
-        <translation>Um jogo de memória com imagens</translation>
+        <translation>Um jogo da memória com imagens</translation>
     </message>
     <message>
         <source>Free software under the GNU GPL,</source>

@@ -154,8 +154,8 @@ private slots:
             {"pl", {"Ruchy: 1|Czas: 1|Trafienia: 1|Anna: 1 trafienie", "Ruchy: 2|Czas: 2|Trafienia: 2|Anna: 2 trafienia",
                     "Ruchy: 5|Czas: 5|Trafienia: 5|Anna: 5 trafień", "Ruchy: 12|Czas: 12|Trafienia: 12|Anna: 12 trafień",
                     "Ruchy: 22|Czas: 22|Trafienia: 22|Anna: 22 trafienia"}},
-            {"pt", {"Jogadas: 1|Tempo: 1|Acertos: 1|1 acerto de Anna", "Jogadas: 2|Tempo: 2|Acertos: 2|2 acertos de Anna",
-                    "Jogadas: 5|Tempo: 5|Acertos: 5|5 acertos de Anna"}},
+            {"pt", {"Jogadas: 1|Tempo: 1|Acertos: 1|Acertos de Anna: 1", "Jogadas: 2|Tempo: 2|Acertos: 2|Acertos de Anna: 2",
+                    "Jogadas: 5|Tempo: 5|Acertos: 5|Acertos de Anna: 5"}},
             {"nl", {"Zetten: 1|Tijd: 1|Treffers: 1|1 treffer voor Anna", "Zetten: 2|Tijd: 2|Treffers: 2|2 treffers voor Anna",
                     "Zetten: 5|Tijd: 5|Treffers: 5|5 treffers voor Anna"}},
         };
