@@ -570,7 +570,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Shrine gate</source>
         <comment>BUILDING23</comment>
-        <translation>Schreintor</translation>
+        <translation>Torii</translation>
     </message>
     <message>
         <source>Suspension bridge</source>
@@ -875,7 +875,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Signal bars</source>
         <comment>COMMUN24</comment>
-        <translation>Signalbalken</translation>
+        <translation>Empfangsbalken</translation>
     </message>
     <message>
         <source>Dove</source>
@@ -1025,7 +1025,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Shield</source>
         <comment>COMPUTER24</comment>
-        <translation>Schild</translation>
+        <translation>Schutzschild</translation>
     </message>
     <message>
         <source>Number keys</source>
@@ -1525,7 +1525,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Nut and bolt</source>
         <comment>HARDWARE4</comment>
-        <translation>Mutter und Schraube</translation>
+        <translation>Schraube und Mutter</translation>
     </message>
     <message>
         <source>Saw</source>
@@ -1610,7 +1610,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Logs</source>
         <comment>HARDWARE21</comment>
-        <translation>Holzscheite</translation>
+        <translation>Holzklotz</translation>
     </message>
     <message>
         <source>Safety pin</source>
@@ -1845,7 +1845,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Langtrommel</translation>
+        <translation>Djembe</translation>
     </message>
     <message>
         <source>Accordion</source>
@@ -2305,7 +2305,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Crescent</source>
         <comment>SHAPE10</comment>
-        <translation>Sichel</translation>
+        <translation>Halbmond</translation>
     </message>
     <message>
         <source>Cross</source>
@@ -2470,7 +2470,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Parking</source>
         <comment>SIGN13</comment>
-        <translation>Parken</translation>
+        <translation>Parkplatz</translation>
     </message>
     <message>
         <source>Recycling</source>
@@ -2810,7 +2810,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Speedboat</source>
         <comment>TRANSPORT21</comment>
-        <translation>Schnellboot</translation>
+        <translation>Motorboot</translation>
     </message>
     <message>
         <source>Ship</source>
@@ -3041,7 +3041,7 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation>Klänge ein/aus</translation>
+        <translation>Klänge ein-/ausschalten</translation>
     </message>
     <message>
         <source>Display Program Information</source>

@@ -875,7 +875,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Signal bars</source>
         <comment>COMMUN24</comment>
-        <translation>Barras de señal</translation>
+        <translation>Barras de cobertura</translation>
     </message>
     <message>
         <source>Dove</source>
@@ -1000,7 +1000,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Bug</source>
         <comment>COMPUTER19</comment>
-        <translation>Gusano</translation>
+        <translation>Oruga</translation>
     </message>
     <message>
         <source>E-mail</source>
@@ -1515,7 +1515,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Wrench</source>
         <comment>HARDWARE2</comment>
-        <translation>Llave inglesa</translation>
+        <translation>Llave fija</translation>
     </message>
     <message>
         <source>Screwdriver</source>
@@ -1610,7 +1610,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Logs</source>
         <comment>HARDWARE21</comment>
-        <translation>Troncos</translation>
+        <translation>Tronco</translation>
     </message>
     <message>
         <source>Safety pin</source>
@@ -1845,7 +1845,7 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Tambor largo</translation>
+        <translation>Yembé</translation>
     </message>
     <message>
         <source>Accordion</source>

@@ -845,7 +845,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Post horn</source>
         <comment>COMMUN18</comment>
-        <translation>Cor postal</translation>
+        <translation>Cor de postillon</translation>
     </message>
     <message>
         <source>Bell</source>
@@ -875,7 +875,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Signal bars</source>
         <comment>COMMUN24</comment>
-        <translation>Barres de signal</translation>
+        <translation>Barres de réseau</translation>
     </message>
     <message>
         <source>Dove</source>
@@ -1455,7 +1455,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Doughnut</source>
         <comment>FOOD20</comment>
-        <translation>Beignet</translation>
+        <translation>Donut</translation>
     </message>
     <message>
         <source>Cookie</source>
@@ -1515,7 +1515,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Wrench</source>
         <comment>HARDWARE2</comment>
-        <translation>Clé à molette</translation>
+        <translation>Clé plate</translation>
     </message>
     <message>
         <source>Screwdriver</source>
@@ -1600,7 +1600,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Mousetrap</source>
         <comment>HARDWARE19</comment>
-        <translation>Tapette à souris</translation>
+        <translation>Piège à souris</translation>
     </message>
     <message>
         <source>Oil drum</source>
@@ -1610,7 +1610,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Logs</source>
         <comment>HARDWARE21</comment>
-        <translation>Bûches</translation>
+        <translation>Rondin</translation>
     </message>
     <message>
         <source>Safety pin</source>
@@ -1845,7 +1845,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Long drum</source>
         <comment>MUSIC8</comment>
-        <translation>Tambour long</translation>
+        <translation>Djembé</translation>
     </message>
     <message>
         <source>Accordion</source>
@@ -1895,7 +1895,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Post horn</source>
         <comment>MUSIC18</comment>
-        <translation>Cor postal</translation>
+        <translation>Cor de postillon</translation>
     </message>
     <message>
         <source>Loudspeaker</source>
@@ -2540,7 +2540,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Peace sign</source>
         <comment>SIGN27</comment>
-        <translation>Symbole de paix</translation>
+        <translation>Symbole de la paix</translation>
     </message>
     <message>
         <source>Adults only</source>
