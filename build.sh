@@ -55,22 +55,17 @@ install_missing() {  # install_missing PACKAGE...
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure() {  # configure DIR [cmake options...]
+build() {  # build DIR [cmake options...]
   local dir="$1"; shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-}
-
-build() {  # build DIR [cmake options...]: configure and build everything
-  configure "$@"
-  cmake --build "$1" -j"$jobs"
+  cmake --build "$dir" -j"$jobs"
 }
 
 case "${1:-}" in
   play)
     install_missing "${play_packages[@]}"
     # The game, its help file and its help checker; no test program, no benchmark.
-    configure build
-    cmake --build build -j"$jobs" --target pexora pexora_help pexora-helpcheck
+    build build -DPEXORA_BUILD_TESTS=OFF -DPEXORA_BUILD_BENCH=OFF
     exec ./build/pexora
     ;;
   test)
