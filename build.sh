@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Pexora, builds it, and plays or tests it.
 #
-#   ./build.sh play   install what is missing, build, and start the game
-#   ./build.sh test   install what is missing, build, and run every test;
-#                     check the Debian package (lintian, install, start,
-#                     remove: dist/check-package.sh); then run the tests
-#                     again under AddressSanitizer and UBSan
+#   ./build.sh play   install what the game needs, build the game, its help
+#                     and its help checker, and start the game
+#   ./build.sh test   install the rest too, build everything with warnings as
+#                     errors, and run every test; check the Debian package
+#                     (lintian, install, start, remove: dist/check-package.sh);
+#                     run the tests again under AddressSanitizer and UBSan;
+#                     then compile the whole tree with Clang, warnings as errors
 #
 # Packages are installed with apt-get, as root or through sudo; nothing
 # else is downloaded. Running it again installs nothing new.
@@ -15,25 +17,34 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$here"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
-packages=(
-  g++ cmake make pkg-config file
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libsdl2-dev libasound2-dev
-  libchm-dev fp-utils
-  fonts-noto-color-emoji fonts-liberation2
-  libbenchmark-dev
-  xvfb xauth
-  desktop-file-utils appstream
-  dpkg-dev fakeroot
-  qt6-svg-dev x11-utils
-  qt6-wayland weston xdotool openbox libxcb1-dev python3 imagemagick
-  lintian man-db
-  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+# The packages, in the one place: what building and running the game needs,
+# and what the tests, the benchmarks, the package check and the Clang compile
+# need on top of that. `play` installs the first list, `test` both.
+play_packages=(
+  g++ cmake make pkg-config                     # the compiler and the build
+  qt6-base-dev qt6-base-dev-tools libgl-dev     # Qt Widgets, moc and rcc
+  libxcb1-dev                                   # the window frame asked of X11
+  libsdl2-dev                                   # sound (SDL's headers; the library is opened at run time)
+  libchm-dev fp-utils                           # the help file: its reader and its compiler (chmcmd)
+  qt6-tools-dev qt6-l10n-tools                  # the translations (lrelease)
+  fonts-liberation2                             # the high-score labels
+  qt6-translations-l10n                         # Qt's own buttons in the player's language
+  qt6-wayland                                   # a Wayland session without Xwayland
+)
+test_packages=(
+  clang                                         # the second compiler
+  libbenchmark-dev                              # the benchmarks
+  qt6-svg-dev fonts-noto-color-emoji           # the tools that drew the pictures and icons
+  xvfb xauth x11-utils xdotool openbox qt6-qpa-plugins  # the game on a virtual X display
+  weston                                        # ... and under a Wayland compositor
+  python3 imagemagick                           # the desktop tests and their screenshots
+  desktop-file-utils appstream                  # the desktop entry and metainfo
+  file dpkg-dev fakeroot lintian man-db         # the Debian package and its check
 )
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -52,18 +63,23 @@ build() {  # build DIR [cmake options...]
 
 case "${1:-}" in
   play)
-    install_missing
-    build build
+    install_missing "${play_packages[@]}"
+    # The game, its help file and its help checker; no test program, no benchmark.
+    build build -DPEXORA_BUILD_TESTS=OFF -DPEXORA_BUILD_BENCH=OFF
     exec ./build/pexora
     ;;
   test)
-    install_missing
-    build build
+    install_missing "${play_packages[@]}" "${test_packages[@]}"
+    strict=(-DPEXORA_WERROR=ON -DPEXORA_BUILD_TESTS=ON -DPEXORA_BUILD_BENCH=ON -DPEXORA_BUILD_TOOLS=ON)
+    build build "${strict[@]}"
     ctest --test-dir build --output-on-failure -j"$jobs"
     dist/check-package.sh build
-    build build-asan -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
+    build build-asan -DPEXORA_WERROR=ON -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
     ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    # The whole tree once more with the second compiler, warnings as errors:
+    # compiled only, the suite has run above.
+    build build-clang "${strict[@]}" -DCMAKE_CXX_COMPILER=clang++
     ;;
   *)
     echo "usage: $0 play|test" >&2

@@ -62,7 +62,7 @@ QIcon CrispIcon(const QPixmap& picture) {
 
 void frmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
-    auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+    auto item = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
@@ -40,6 +41,20 @@ QStringList PaneEntries(const HelpViewer* viewer, int role = Qt::UserRole) {
 
 quint32 Dword(const QByteArray& data, qsizetype at) {
     return at >= 0 && at + 4 <= data.size() ? qFromLittleEndian<quint32>(data.constData() + at) : 0xFFFFFFFF;
+}
+
+// A copy of the built help file whose compile times chm_times has set from
+// SOURCE_DATE_EPOCH (left out where epoch is negative).
+QByteArray Stamped(const QTemporaryDir& dir, qint64 epoch) {
+    const QString path = WriteFile(dir.filePath(QStringLiteral("stamped%1.chm").arg(epoch)), ReadFile(BuiltHelpFile()));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("SOURCE_DATE_EPOCH"));
+    if (epoch >= 0) env.insert(QStringLiteral("SOURCE_DATE_EPOCH"), QString::number(epoch));
+    QProcess stamp;
+    stamp.setProcessEnvironment(env);
+    stamp.start(QString::fromLocal8Bit(qgetenv("PEXORA_BINARY_DIR")) + QStringLiteral("/Help/chm_times"), {path});
+    const bool stamped = stamp.waitForFinished() && stamp.exitStatus() == QProcess::NormalExit && stamp.exitCode() == 0;
+    return stamped && ChmFile::ReadThrough(path) ? ReadFile(path) : QByteArray();
 }
 
 QString SelectedContentsEntry(const HelpViewer* viewer) {
@@ -248,6 +263,30 @@ private slots:
         ChmFile file;
         QVERIFY(!file.Open(BuiltHelpFile(), dir.filePath(QStringLiteral("pexora-helpcheck"))));
         QCOMPARE(file.Error(), ChmFile::OpenError::NoChecker);
+    }
+
+    // The help compiler writes its time of day (milliseconds since midnight) into the header, big
+    // endian, and into the #SYSTEM record of code 10: the build sets both from SOURCE_DATE_EPOCH, so
+    // that the same sources give the same file on any day, and the file still reads through.
+    void helpFileCarriesTheTimeOfSourceDateEpochAndNoOther() {
+        QTemporaryDir dir;
+        const quint32 oneOhOne = 3661000;  // 01:01:01
+        const QByteArray stamped = Stamped(dir, 3661), daysLater = Stamped(dir, 20 * 86400 + 3661), midnight = Stamped(dir, -1);
+        QVERIFY(!stamped.isEmpty() && !midnight.isEmpty());
+        QCOMPARE(daysLater, stamped);
+        QCOMPARE(qFromBigEndian<quint32>(stamped.constData() + 0x10), oneOhOne);
+        ChmFile file;
+        QVERIFY(file.Open(dir.filePath(QStringLiteral("stamped3661.chm"))));
+        const QByteArray system = file.Read(QStringLiteral("/#SYSTEM")).value_or("");
+        qsizetype at = 4;  // after the version: code, length, data
+        while (at + 4 <= system.size() && qFromLittleEndian<quint16>(system.constData() + at) != 10)
+            at += 4 + qFromLittleEndian<quint16>(system.constData() + at + 2);
+        QCOMPARE(Dword(system, at + 4), oneOhOne);
+        // 0x0037DCC8 against zero: three bytes in each of the two fields, nothing else.
+        QCOMPARE(stamped.size(), midnight.size());
+        int differing = 0;
+        for (qsizetype i = 0; i < stamped.size(); ++i) differing += stamped[i] != midnight[i];
+        QCOMPARE(differing, 6);
     }
 
     // A generic viewer names each topic after the entry of the file's topic table (#TOPICS, whose
