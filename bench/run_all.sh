@@ -80,17 +80,21 @@ range_of() {  # range_of FILE LABEL: the fastest and the slowest start-up
 }
 
 startup_rows() {  # startup_rows FILE WHERE: the start-up and memory rows of one run of pairs
-  local f_ms p_ms f_mb p_mb ratio extra
+  local f_ms p_ms f_mb p_mb f_cpu p_cpu ratio extra
   f_ms=$(field "$1" "^startup floor" median-ms)
   p_ms=$(field "$1" "^startup pexora" median-ms)
   f_mb=$(field "$1" "^startup floor" rss-median-mb)
   p_mb=$(field "$1" "^startup pexora" rss-median-mb)
+  f_cpu=$(field "$1" "^startup floor" cpu-median-ms)
+  p_cpu=$(field "$1" "^startup pexora" cpu-median-ms)
   ratio=$(awk -v p="$p_ms" -v f="$f_ms" 'BEGIN { printf "%.2f", p / f }')
   extra=$(awk -v p="$p_mb" -v f="$f_mb" 'BEGIN { printf "%+.1f", p - f }')
   printf '| Start-up to first paint, %s, scale %s, floor (median of %s; range) | %s ms (%s) | | |\n' \
     "$2" "$QT_SCALE_FACTOR" "$runs" "$f_ms" "$(range_of "$1" floor)"
   printf '| Start-up to first paint, %s, scale %s, Pexora (median of %s; range) | %s ms (%s) | at most 1.15 x floor | %s x, %s |\n' \
     "$2" "$QT_SCALE_FACTOR" "$runs" "$p_ms" "$(range_of "$1" pexora)" "$ratio" "$(met "$ratio <= 1.15")"
+  printf '| CPU time of a start-up, %s, floor / Pexora (medians) | %s / %s ms | | %s x |\n' \
+    "$2" "$f_cpu" "$p_cpu" "$(awk -v p="$p_cpu" -v f="$f_cpu" 'BEGIN { printf "%.2f", p / f }')"
   printf '| Peak resident memory, %s, floor | %s MB | | |\n' "$2" "$f_mb"
   printf '| Peak resident memory, %s, Pexora | %s MB | at most floor + 8 MB | %s MB, %s |\n' \
     "$2" "$p_mb" "$extra" "$(met "$p_mb - $f_mb <= 8")"
