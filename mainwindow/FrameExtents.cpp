@@ -60,6 +60,7 @@ struct AnnouncedFrameExtents::Question {
     // hands its events to Qt's event loop, which is not running here).
     QMargins Await(xcb_connection_t* qt) const {
         if (const auto frame = FrameOf(qt, window, extents)) return *frame;
+        if (Clock::now() >= deadline) return {};
         xcb_connection_t* own = xcb_connect(nullptr, nullptr);
         const QMargins frame = AwaitOn(own);
         xcb_disconnect(own);
