@@ -1,11 +1,13 @@
 // Starts programs and measures them from outside: the time from just before
 // exec to the first paint the program reports, and its peak resident memory
-// as wait4 returns it. Runs the programs in turn, one run each per round,
+// and CPU time as wait4 returns them (the CPU time hardly changes with the
+// load of a shared machine, the time to the first paint does). Runs the programs in turn, one run each per round,
 // so that both see the same machine.
 //
 //   bench_launch RUNS LABEL=PROGRAM [LABEL=PROGRAM ...]
 //       each PROGRAM is run as "PROGRAM startup" RUNS times; prints
-//       "startup LABEL runs N median-ms T min-ms A max-ms B rss-median-mb M"
+//       "startup LABEL runs N median-ms T min-ms A max-ms B rss-median-mb M
+//       cpu-median-ms C"
 //   bench_launch breakdown RUNS PROGRAM
 //       runs "PROGRAM startup --breakdown" and prints the median time from
 //       exec to each "mark" the program writes on stderr
@@ -53,6 +55,7 @@ struct Run {
     bool ok = false;
     double ms = 0;        // exec to first paint
     double rssMb = 0;     // peak resident set
+    double cpuMs = 0;     // user and system time to the exit after the first paint
     std::map<std::string, double> marks;  // exec to each mark, ms
 };
 
@@ -88,6 +91,8 @@ Run RunOnce(const std::string& program, bool breakdown) {
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     run.rssMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    run.cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     const size_t at = text.find("first-paint monotonic-ns ");
     if (at == std::string::npos || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "bench_launch: %s gave no first paint (status %d)\n%s", program.c_str(), status,
@@ -130,14 +135,14 @@ int main(int argc, char* argv[]) {
     const int runs = std::max(1, std::atoi(argv[1]));
     struct Subject {
         std::string label, program;
-        std::vector<double> ms, rss;
+        std::vector<double> ms, rss, cpu;
     };
     std::vector<Subject> subjects;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         const size_t eq = arg.find('=');
         if (eq == std::string::npos) continue;
-        subjects.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}});
+        subjects.push_back({arg.substr(0, eq), arg.substr(eq + 1), {}, {}, {}});
     }
     // One warm-up run each, not counted: the first start reads the libraries from disk.
     for (Subject& s : subjects) RunOnce(s.program, false);
@@ -147,6 +152,7 @@ int main(int argc, char* argv[]) {
             if (!run.ok) continue;
             s.ms.push_back(run.ms);
             s.rss.push_back(run.rssMb);
+            s.cpu.push_back(run.cpuMs);
         }
     }
     int failed = 0;
@@ -155,9 +161,10 @@ int main(int argc, char* argv[]) {
             ++failed;
             continue;
         }
-        std::printf("startup %s runs %zu median-ms %.2f min-ms %.2f max-ms %.2f rss-median-mb %.2f\n", s.label.c_str(),
+        std::printf("startup %s runs %zu median-ms %.2f min-ms %.2f max-ms %.2f rss-median-mb %.2f cpu-median-ms %.2f\n",
+                    s.label.c_str(),
                     s.ms.size(), Median(s.ms), *std::min_element(s.ms.begin(), s.ms.end()),
-                    *std::max_element(s.ms.begin(), s.ms.end()), Median(s.rss));
+                    *std::max_element(s.ms.begin(), s.ms.end()), Median(s.rss), Median(s.cpu));
     }
     return failed ? 1 : 0;
 }

@@ -8,6 +8,26 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <deque>
+
+namespace {
+
+// A tile body's bitmap enlarged pixel for pixel to `device` pixels. All the
+// tiles that show one frame share its enlargement, made when a tile first
+// draws it; the last few are kept, enough for the eleven frames of a colour.
+QPixmap Enlarged(const QPixmap& frame, QSize device, qreal ratio) {
+    static std::deque<std::pair<qint64, QPixmap>> recent;
+    for (const auto& [key, enlarged] : recent)
+        if (key == frame.cacheKey() && enlarged.size() == device && enlarged.devicePixelRatio() == ratio) return enlarged;
+    QPixmap enlarged = frame.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    enlarged.setDevicePixelRatio(ratio);
+    recent.emplace_front(frame.cacheKey(), enlarged);
+    if (recent.size() > 12) recent.pop_back();
+    return enlarged;
+}
+
+}  // namespace
+
 BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
     : QWidget(parent), m_index(index), m_kind(kind) {
     setFixedSize(size);
@@ -52,6 +72,10 @@ void BoardImage::paintEvent(QPaintEvent*) {
     }
     // Small bitmaps on a dense screen: whole pixels grow into blocks, never blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (ratio > 1 && m_kind == Kind::Tile) {
+        painter.drawPixmap(rect(), Enlarged(m_picture, (QSizeF(size()) * ratio).toSize(), ratio));
+        return;
+    }
     painter.drawPixmap(rect(), m_picture);
 }
 

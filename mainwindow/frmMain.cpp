@@ -2,7 +2,6 @@
 
 #include "BoardAccessible.h"
 #include "ErrorTrap.h"
-#include "FrameExtents.h"
 #include "GameBoard.h"
 #include "GameSettings.h"
 #include "Resources.h"
@@ -50,6 +49,11 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Of a fixed size from the first (the layout below keeps it so), as the
+    // window manager answers for the frame of the window as it is when asked:
+    // it answers while the window is built, and CenterWindow reads it.
+    setFixedSize(size());
+    m_frame.Ask(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, LightGrey);
     setPalette(pal);
@@ -203,10 +207,10 @@ void frmMain::CenterWindow() {
                       area.y() + qRound((area.height() - outer.height()) / 2.0));
     };
     // Before its first showing the window has no frame yet: the window
-    // manager says which one it will give, and the window itself is placed
-    // inside it.
-    if (frameGeometry().size() == size() && testAttribute(Qt::WA_WState_Created)) {
-        const QMargins frame = AnnouncedFrameExtents(this);
+    // manager has been asked which one it will give, and the window itself
+    // is placed inside that frame when it is shown.
+    if (frameGeometry().size() == size()) {
+        const QMargins frame = isVisible() ? m_frame.Answer() : QMargins();
         if (!frame.isNull()) {
             const QPoint corner = centred(QRect(QPoint(), size()).marginsAdded(frame).size());
             setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));

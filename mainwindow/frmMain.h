@@ -5,6 +5,7 @@
 // ticks and commands and shows the end of a game.
 
 #include "BoardInterfaces.h"
+#include "FrameExtents.h"
 #include "GameEngine.h"
 #include "OptionsHost.h"
 #include "frmAbout.h"
@@ -127,6 +128,7 @@ private:
     QTimer* tmrGame = nullptr;
     QWidget* m_client = nullptr;  // below the menu bar, toolbar band included
     std::array<QLabel*, 3> m_panels{};
+    AnnouncedFrameExtents m_frame;  // asked for as the window is made
 
     bool m_activatedOnce = false;
     bool m_closing = false;

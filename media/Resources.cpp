@@ -80,19 +80,21 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     const qsizetype maskAt = pixelsAt + stride * height;
     if (!in.has(pixelsAt, stride * height) || (icon && !in.has(maskAt, maskStride * height))) return {};
     QImage image(width, height, icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const int perByte = 8 / bits;
     const int valueMask = (1 << bits) - 1;
     for (int y = 0; y < height; ++y) {
         const int row = bottomUp ? height - 1 - y : y;
         const uchar* colour = in.at(pixelsAt + stride * row);
-        const uchar* mask = icon ? in.at(maskAt + maskStride * row) : nullptr;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // A pixel's value starts at bit x * bits of its row, counted from the
+        // most significant bit of the first byte; so does its mask bit, at x.
         for (int x = 0; x < width; ++x) {
-            const int shift = 8 - bits * (x % perByte + 1);
-            const QRgb value = palette[(colour[x / perByte] >> shift) & valueMask];
-            const bool clear = mask != nullptr && ((mask[x / 8] >> (7 - x % 8)) & 1);
-            out[x] = clear ? qRgba(0, 0, 0, 0) : value;
+            const int bit = x * bits;
+            out[x] = palette[(colour[bit >> 3] >> (8 - bits - (bit & 7))) & valueMask];
         }
+        if (!icon) continue;
+        const uchar* mask = in.at(maskAt + maskStride * row);
+        for (int x = 0; x < width; ++x)
+            if ((mask[x >> 3] >> (7 - (x & 7))) & 1) out[x] = qRgba(0, 0, 0, 0);
     }
     return image;
 }
