@@ -23,11 +23,12 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("SettingsStore", text); }
 
-[[noreturn]] void ThrowAccess(const QString& path, const char* why = nullptr) {
-    QString text = Tr("Path/File access error: %1").arg(QDir::toNativeSeparators(path));
-    if (why != nullptr) text += QLatin1Char(' ') + Tr(why);
-    throw RuntimeError(ErrorNumbers::PathFileAccess, text);
+[[noreturn]] void ThrowAccess(const QString& path, const char* text = QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1")) {
+    throw RuntimeError(ErrorNumbers::PathFileAccess, Tr(text).arg(QDir::toNativeSeparators(path)));
 }
+
+const char* const NotAFile = QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is not a regular file");
+const char* const Unlockable = QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 cannot be locked");
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
@@ -104,7 +105,7 @@ QString StorePath(const QString& appName) {
 void CheckStoreSize(qint64 size, const QString& path) {
     if (size <= LargestStore) return;
     throw RuntimeError(ErrorNumbers::OutOfStringSpace,
-                       Tr("Out of string space: %1 would be larger than 16 MiB and is left as it is")
+                       QCoreApplication::translate("SettingsStore", "Out of string space: %1 would be larger than 16 MiB and is left as it is")
                            .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -121,11 +122,11 @@ StoreBytes ReadStoreBytes(const QString& path) {
     const Descriptor fd(::open(Native(read.target).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT) return read;  // none yet: made by the first save
-        ThrowAccess(path, errno == ELOOP ? "is not a regular file" : nullptr);
+        ThrowAccess(path, errno == ELOOP ? NotAFile : QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1"));
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) ThrowAccess(path);
-    if (!S_ISREG(info.st_mode)) ThrowAccess(path, "is not a regular file");
+    if (!S_ISREG(info.st_mode)) ThrowAccess(path, NotAFile);
     CheckStoreSize(info.st_size, path);
     // The bound holds for the bytes read, whatever the size said.
     read.bytes.resize(qsizetype(info.st_size) + 1);
@@ -171,7 +172,7 @@ void ReplaceStore(const StoreBytes& read, const QByteArray& bytes) {
         placed = true;
     }
     ::unlink(from.constData());
-    if (!placed) ThrowAccess(read.target, "changed while it was saved");
+    if (!placed) ThrowAccess(read.target, QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 changed while it was saved"));
     SyncFolder(folder);
 }
 
@@ -218,9 +219,9 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
         }
         // A folder that cannot be written is no planted lock.
         const bool planted = fd.get() >= 0 || errno == ELOOP || errno == EISDIR || errno == ENXIO || errno == EWOULDBLOCK;
-        if (attempt > 0 || !planted) ThrowAccess(path, "cannot be locked");
+        if (attempt > 0 || !planted) ThrowAccess(path, Unlockable);
         std::fprintf(stderr, "Pexora: %s is no lock file of ours and is set aside.\n", name.constData());
-        if (::rename(name.constData(), (name + ".aside").constData()) != 0) ThrowAccess(path, "cannot be locked");
+        if (::rename(name.constData(), (name + ".aside").constData()) != 0) ThrowAccess(path, Unlockable);
     }
     // A lock of ours is let go when its holder ends, so only a live holder is waited for.
     const QDeadlineTimer deadline(waitMs);
@@ -228,7 +229,7 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
             ::close(m_fd);
             m_fd = -1;
-            ThrowAccess(path, "is locked by another process");
+            ThrowAccess(path, QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"));
         }
         if (QCoreApplication::instance() != nullptr && QThread::currentThread() == QCoreApplication::instance()->thread()) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);

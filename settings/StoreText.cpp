@@ -110,8 +110,8 @@ struct LineScan {
 
 LineScan ScanLine(QByteArrayView line) {
     LineScan scan;
+    if (line.startsWith(';')) return scan;  // a comment, read as nothing
     scan.end = line.size();
-    if (line.startsWith(';')) return scan;
     bool quoted = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         const char c = line.at(i);
@@ -232,38 +232,35 @@ StoreContents ParseStore(QByteArrayView bytes) {
     for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1) {
         end = start;
         while (end < text.size() && text.at(end) != '\n' && text.at(end) != '\r') ++end;
-        {
-            const QByteArrayView piece = QByteArrayView(text).sliced(start, end - start);
-            const QByteArrayView whole = piece.trimmed();
-            if (whole.isEmpty()) continue;
-            const LineScan scan = ScanLine(whole);
-            contents.handEdited = contents.handEdited || scan.runsOn;
-            const QByteArrayView line = whole.first(scan.end);
-            if (line.isEmpty()) continue;  // a comment
-            if (line.startsWith('[')) {
-                qsizetype close = line.indexOf(']');
-                if (close < 0) {
-                    contents.handEdited = true;
-                    close = line.size();
-                }
-                const QByteArrayView name = line.sliced(1, close - 1).trimmed();
-                QString section;
-                if (name.compare("general", Qt::CaseInsensitive) != 0)
-                    section = name.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(name.sliced(1)) : UnescapedKey(name);
-                contents.sections.append({section, {}});
-                current = &contents.sections.last();
-                continue;
+        const QByteArrayView whole = QByteArrayView(text).sliced(start, end - start).trimmed();
+        if (whole.isEmpty()) continue;
+        const LineScan scan = ScanLine(whole);
+        contents.handEdited = contents.handEdited || scan.runsOn;
+        const QByteArrayView line = whole.first(scan.end);
+        if (line.isEmpty()) continue;
+        if (line.startsWith('[')) {
+            qsizetype close = line.indexOf(']');
+            if (close < 0) {
+                contents.handEdited = true;
+                close = line.size();
             }
-            if (scan.equals < 0) {
-                contents.handEdited = true;  // dropped by the next save
-                continue;
-            }
-            if (current == nullptr) {
-                contents.sections.append({QString(), {}});
-                current = &contents.sections.last();
-            }
-            current->keys.append({UnescapedKey(line.first(scan.equals).trimmed()), line.sliced(scan.equals + 1).toByteArray()});
+            const QByteArrayView name = line.sliced(1, close - 1).trimmed();
+            QString section;
+            if (name.compare("general", Qt::CaseInsensitive) != 0)
+                section = name.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(name.sliced(1)) : UnescapedKey(name);
+            contents.sections.append({section, {}});
+            current = &contents.sections.last();
+            continue;
         }
+        if (scan.equals < 0) {
+            contents.handEdited = true;  // dropped by the next save
+            continue;
+        }
+        if (current == nullptr) {
+            contents.sections.append({QString(), {}});
+            current = &contents.sections.last();
+        }
+        current->keys.append({UnescapedKey(line.first(scan.equals).trimmed()), line.sliced(scan.equals + 1).toByteArray()});
     }
     return contents;
 }

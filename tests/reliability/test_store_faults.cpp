@@ -403,6 +403,8 @@ private slots:
                 if (patience.elapsed() > 240000) {  // far past any save on the busiest machine
                     ++hangs;
                     p->kill();
+                    p->waitForFinished(60000);
+                    break;
                 }
             }
             const QByteArray out = p->readAllStandardOutput();
