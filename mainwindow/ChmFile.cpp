@@ -2,16 +2,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTimer>
 #include <QtEndian>
 
 #include <chm_lib.h>
 
 #include <cctype>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,10 +159,11 @@ QString ChmFile::CheckerPath() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(PEXORA_HELPCHECK_NAME);
 }
 
-bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenError* error, int timeoutMs) {
+bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenError* error, int timeoutMs, int keepFd) {
     // chmlib trusts what it reads: some damaged files make it write through a
     // null pointer. The checker reads the whole file first; only a file that
-    // it got through is opened here.
+    // it got through is opened here. It is waited for in an event loop of its
+    // own, so the windows go on working meanwhile.
     const auto fail = [error](OpenError why) {
         if (error) *error = why;
         return false;
@@ -165,9 +172,21 @@ bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenEr
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.setStandardOutputFile(QProcess::nullDevice());
+    if (keepFd >= 0) child.setChildProcessModifier([keepFd] { ::fcntl(keepFd, F_SETFD, 0); });
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&child, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&child, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) loop.quit();
+    });
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     child.start(checker, {path}, QIODevice::ReadOnly);
-    if (!child.waitForStarted()) return fail(OpenError::NoChecker);
-    if (!child.waitForFinished(timeoutMs)) {
+    limit.start(timeoutMs);
+    // Left early also when the program is told to end.
+    if (child.state() != QProcess::NotRunning) loop.exec();
+    if (child.error() == QProcess::FailedToStart) return fail(OpenError::NoChecker);
+    if (child.state() != QProcess::NotRunning) {
         child.kill();
         child.waitForFinished();
         return fail(OpenError::Unreadable);
@@ -180,9 +199,21 @@ bool ChmFile::ReadThrough(const QString& path) {
     ChmFile file;
     if (!file.OpenUnchecked(path)) return false;
     ReadEveryBlock(file.m_handle);
-    // Walking the directory reads every listing block once.
-    chm_enumerate(file.m_handle, CHM_ENUMERATE_ALL,
-                  [](struct chmFile*, struct chmUnitInfo*, void*) { return CHM_ENUMERATOR_CONTINUE; }, nullptr);
+    // Every object the directory lists is read whole, so that nothing the
+    // viewer may ask for later (a style sheet, a picture) is read first there.
+    chm_enumerate(
+        file.m_handle, CHM_ENUMERATE_ALL,
+        [](struct chmFile* handle, struct chmUnitInfo* info, void*) {
+            QByteArray chunk(1 << 16, Qt::Uninitialized);
+            const quint64 length = qMin<quint64>(info->length, MaxObjectSize);
+            for (quint64 at = 0; at < length; at += quint64(chunk.size())) {
+                if (chm_retrieve_object(handle, info, reinterpret_cast<unsigned char*>(chunk.data()), at,
+                                        LONGINT64(qMin<quint64>(quint64(chunk.size()), length - at))) <= 0)
+                    break;
+            }
+            return CHM_ENUMERATOR_CONTINUE;
+        },
+        nullptr);
     QStringList names = {file.ContentsFile(), file.IndexFile(), file.DefaultTopic()};
     for (const auto& type : file.m_windows) names << type.ContentsFile << type.IndexFile << type.DefaultTopic;
     for (const QString& sitemap : QStringList{file.ContentsFile(), file.IndexFile()})
@@ -215,14 +246,29 @@ bool ChmFile::Open(const QString& path, const QString& checker) {
     m_defaultTopic.clear();
     m_defaultWindow.clear();
     m_windows.clear();
+    // The file is opened once, here; the checker and chmlib both read that
+    // very file through the descriptor, and it must not have changed between.
     // chmlib would happily open a directory or a device; we only want files.
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    const int fd = path.isEmpty() ? -1 : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat before {};
+    if (fd < 0 || ::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {
+        if (fd >= 0) ::close(fd);
         m_error = OpenError::NotAFile;
         return false;
     }
-    if (!CheckedByChild(path, checker, &m_error)) return false;
-    if (OpenUnchecked(path)) return true;
-    m_error = OpenError::Unreadable;
+    const QString opened = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    struct stat after {};
+    const bool checked = CheckedByChild(QStringLiteral("/dev/fd/%1").arg(fd), checker, &m_error, 10000, fd) &&
+                         OpenUnchecked(opened) && ::fstat(fd, &after) == 0;
+    ::close(fd);
+    if (checked && after.st_dev == before.st_dev && after.st_ino == before.st_ino && after.st_size == before.st_size &&
+        after.st_mtim.tv_sec == before.st_mtim.tv_sec && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec)
+        return true;
+    if (m_handle) {
+        chm_close(m_handle);
+        m_handle = nullptr;
+    }
+    if (m_error == OpenError::None) m_error = OpenError::Unreadable;
     return false;
 }
 

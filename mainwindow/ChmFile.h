@@ -43,7 +43,8 @@ public:
 
     // Opens the file once the checker program has read all of it in a
     // process of its own; false if it is missing, not a help file, so damaged
-    // that reading it brings chmlib down, or if the checker cannot be run.
+    // that reading it brings chmlib down, changed while it was checked, or if
+    // the checker cannot be run. The program's events run during the check.
     bool Open(const QString& path, const QString& checker = CheckerPath());
     bool IsOpen() const { return m_handle != nullptr; }
     OpenError Error() const { return m_error; }
@@ -80,10 +81,11 @@ public:
 
     // The checker program beside the running program.
     static QString CheckerPath();
-    // Runs the checker on path; false if it is missing, crashed, refused the
-    // file or took longer than timeoutMs.
+    // Runs the checker on path, the program's events running meanwhile;
+    // false if it is missing, crashed, refused the file or took longer than
+    // timeoutMs. keepFd: a descriptor the checker inherits (path names it).
     static bool CheckedByChild(const QString& path, const QString& checker, OpenError* error = nullptr,
-                               int timeoutMs = 10000);
+                               int timeoutMs = 10000, int keepFd = -1);
     // Opens the file in this process and reads all of it: every compressed
     // block, the directory, the contents, the index and every page they name.
     // chmlib can crash on a damaged file, so only the checker calls this.

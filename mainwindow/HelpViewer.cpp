@@ -17,6 +17,8 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <utility>
 #include <QVBoxLayout>
 
 namespace {
@@ -182,6 +184,11 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 HelpViewer::~HelpViewer() = default;
 
+void HelpViewer::closeEvent(QCloseEvent* event) {
+    m_closedWhileChecking = m_checking;
+    QWidget::closeEvent(event);
+}
+
 void HelpViewer::ShowMessage(const QString& text) {
     m_message = text;
     m_browser->setPlainText(text);
@@ -195,7 +202,19 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     m_index->clear();
     m_browser->clearHistory();
     m_browser->clear();
-    if (!m_file.Open(path)) {
+    // The check runs while the game goes on; meanwhile the viewer says so,
+    // and is neither closed away under it nor asked to check again.
+    m_panes->setEnabled(false);
+    ShowMessage(tr("Checking the help file..."));
+    m_checking = true;
+    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    const bool opened = m_file.Open(path);
+    setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    m_checking = false;
+    m_message.clear();
+    if (deleteOnClose && std::exchange(m_closedWhileChecking, false)) deleteLater();
+    if (!opened) {
         m_panes->setEnabled(false);
         const QString shown = path.isEmpty() ? tr("(no file name)") : QDir::toNativeSeparators(path);
         if (!QFileInfo::exists(path))
@@ -369,6 +388,10 @@ HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexce
         if (!viewer) {
             viewer = new HelpViewer(owner);
             if (!owner) ownerless = viewer;
+        }
+        if (viewer->Checking()) {  // the answer comes when the check is done
+            viewer->raise();
+            return;
         }
         // A file that could not be opened is tried again at every request.
         const bool ready = viewer->HasFile() || viewer->OpenFile(parsed.File, parsed.Window);

@@ -55,8 +55,10 @@ public:
     explicit HelpViewer(QWidget* owner);
     ~HelpViewer() override;
 
-    // Opens the help file (again) with the settings of the window type.
-    // On failure the viewer shows why in its own place and returns false.
+    // Opens the help file (again) with the settings of the window type,
+    // saying it is checking the file while the checker reads it and the
+    // program's events go on. On failure the viewer shows why in its own
+    // place and returns false.
     bool OpenFile(const QString& path, const QString& windowType);
     void ShowContents();
     void ShowIndex();
@@ -66,6 +68,8 @@ public:
     void ShowDefaultTopic();
 
     QString FilePath() const { return m_path; }
+    // Whether OpenFile is waiting for the checker.
+    bool Checking() const { return m_checking; }
     bool HasFile() const { return m_file.IsOpen(); }
     // The message shown in place of a page, or empty.
     QString Message() const { return m_message; }
@@ -77,6 +81,9 @@ public:
     QListWidget* IndexList() const { return m_index; }
     QLineEdit* IndexFilter() const { return m_filter; }
     ChmBrowser* Browser() const { return m_browser; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ShowMessage(const QString& text);
@@ -93,6 +100,8 @@ private:
     QString m_defaultTopic;
     QString m_message;
     bool m_damaged = false;  // its contents or index cannot be read
+    bool m_checking = false;
+    bool m_closedWhileChecking = false;
     QTabWidget* m_panes = nullptr;
     QTreeWidget* m_contents = nullptr;
     QListWidget* m_index = nullptr;

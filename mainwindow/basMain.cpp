@@ -19,8 +19,11 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <utility>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,18 +31,41 @@ namespace {
 
 // ---- Ending by signal
 // The handler only notes the signal and writes a byte to a socket; the event
-// loop reads it and closes the window. Repeated signals (a logout sends
-// SIGTERM and SIGHUP together) change nothing once the first has arrived.
+// loop reads it and closes the window. A logout may send SIGTERM and SIGHUP
+// together, and the pair still saves; the same signal again, or any signal
+// more than 2 seconds after the first, ends the program at once, so that a
+// save stuck on a slow disk never holds up a logout.
 
 volatile std::sig_atomic_t g_endSignal = 0;
+struct timespec g_firstSignalTime = {};
 int g_signalSocket[2] = {-1, -1};
 
-extern "C" void NoteEndSignal(int) {
+extern "C" void NoteEndSignal(int signal) {
     const int savedErrno = errno;
-    g_endSignal = 1;
+    struct timespec now = {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    if (g_endSignal != 0 && (g_endSignal == signal || now.tv_sec - g_firstSignalTime.tv_sec > 2 ||
+                             (now.tv_sec - g_firstSignalTime.tv_sec == 2 && now.tv_nsec > g_firstSignalTime.tv_nsec))) {
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    if (g_endSignal == 0) {
+        g_firstSignalTime = now;
+        g_endSignal = signal;
+    }
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalSocket[1], &byte, 1);
     errno = savedErrno;
+}
+
+// On the signal and session roads nobody may be there to answer a box: a
+// failed save is said once on stderr.
+void ReportOnStderrOnce() {
+    SetErrorSink([told = false](int number, const QString& description) mutable {
+        if (std::exchange(told, true)) return;
+        std::fprintf(stderr, "Pexora: %s\n", qPrintable(ErrorReportText(number, description).replace(QChar(13), QChar(10))));
+    });
 }
 
 // Once the program is ending, an animation runs to its end without waiting...
@@ -153,7 +179,13 @@ void basMain::PrepareApplication() {
     // A session that ends saves first; should the logout be cancelled, the
     // close saves again whatever changed since.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) { SaveSettings(); });
+        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) {
+            // Whether or not the session allows interaction, this road shows nothing.
+            ErrorSink previous = SetErrorSink({});
+            ReportOnStderrOnce();
+            SaveSettings();
+            SetErrorSink(std::move(previous));
+        });
 }
 
 void basMain::SetHelpFileBesideProgram() {
@@ -169,21 +201,9 @@ QObject* basMain::WatchCompositorSizes() {
 
 bool basMain::EndSignalReceived() { return g_endSignal != 0; }
 
-bool basMain::CloseOnEndSignals(QWidget& window) {
-    if (g_signalSocket[0] < 0 &&
-        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalSocket) != 0)
-        return false;
-    auto* notifier = new QSocketNotifier(g_signalSocket[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
-        char bytes[16];
-        while (::read(g_signalSocket[0], bytes, sizeof bytes) > 0) {
-        }
-        notifier->setEnabled(false);
-        // The close box's road: settings saved, the other windows unloaded.
-        window.close();
-        // Also when the window was never shown, and from inside a dialog.
-        QCoreApplication::exit(0);
-    });
+bool basMain::TakeEndSignals() {
+    if (g_signalSocket[0] >= 0) return true;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalSocket) != 0) return false;
     struct sigaction action = {};
     action.sa_handler = &NoteEndSignal;
     sigemptyset(&action.sa_mask);
@@ -193,7 +213,27 @@ bool basMain::CloseOnEndSignals(QWidget& window) {
     return caught;
 }
 
+bool basMain::CloseOnEndSignals(QWidget& window) {
+    if (!TakeEndSignals()) return false;
+    // A signal taken before the window was there is in the socket already.
+    auto* notifier = new QSocketNotifier(g_signalSocket[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        char bytes[16];
+        while (::read(g_signalSocket[0], bytes, sizeof bytes) > 0) {
+        }
+        notifier->setEnabled(false);
+        ReportOnStderrOnce();
+        // The close box's road: settings saved, the other windows unloaded.
+        window.close();
+        // Also when the window was never shown, and from inside a dialog.
+        QCoreApplication::exit(0);
+    });
+    return true;
+}
+
 int basMain::Main(int argc, char* argv[]) {
+    // Before anything is read that a save would write back.
+    TakeEndSignals();
     QApplication app(argc, argv);
     // The player's language, before any window is made.
     Translations::InstallForSystemLocale();

@@ -25,9 +25,16 @@ void ShowErrorBox(int number, const QString& description);
 // application); nullptr on any other platform, where nothing is needed.
 QObject* WatchCompositorSizes();
 
-// SIGTERM, SIGHUP and SIGINT close `window` as its close box does, once the
-// program is back in its event loop; from then on pauses are not waited for
-// and no new sound starts. Returns false when the signals could not be
+// Catches SIGTERM, SIGHUP and SIGINT from now on; what they do waits for
+// CloseOnEndSignals. The same signal twice, or a second one more than 2
+// seconds after the first, ends the program at once. False when they
+// could not be caught.
+bool TakeEndSignals();
+
+// SIGTERM, SIGHUP and SIGINT (taken before too) close `window` as its close
+// box does, once the program is back in its event loop; from then on pauses
+// are not waited for, no new sound starts, and a failed save is said once on
+// stderr instead of in a box. Returns false when the signals could not be
 // caught (they then end the program as before).
 bool CloseOnEndSignals(QWidget& window);
 

@@ -4,12 +4,11 @@
 #include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
 #include "Services.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <array>
 #include <cmath>
@@ -43,26 +42,14 @@ qint32 ToScore(const QString& text) {
 }
 
 // Two games ending at the same moment must not interleave their
-// read-rank-write of one table.
-class ScoreLock {
-public:
-    ScoreLock() : m_lock(LockPath()) {
-        m_lock.setStaleLockTime(10000);
-        m_locked = m_lock.tryLock(5000);
-    }
-    ~ScoreLock() {
-        if (m_locked) m_lock.unlock();
-    }
-
-private:
-    static QString LockPath() {
-        const QString ini = SettingsFilePath(AppName());
-        QDir().mkpath(QFileInfo(ini).absolutePath());
-        return ini + QStringLiteral(".scores.lock");
-    }
-    QLockFile m_lock;
-    bool m_locked = false;
-};
+// read-rank-write of one table: a result waits for the other game's, and
+// is reported rather than written unlocked.
+QString ScoreLockPath() {
+    const QString ini = SettingsFilePath(AppName());
+    if (ini.isEmpty()) return ini;
+    MakePrivateFolder(QFileInfo(ini).absolutePath());
+    return ini + QStringLiteral(".scores.lock");
+}
 
 }  // namespace
 
@@ -79,7 +66,7 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
             QString name;
             qint32 score = ScoreTables::EmptyScore;
         };
-        ScoreLock lock;
+        const StoreLock lock(ScoreLockPath());
         const QString app = AppName();
         // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
         std::array<Entry, 7> list;

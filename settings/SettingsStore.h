@@ -1,9 +1,10 @@
 #pragma once
 // The per-user settings store: text values addressed by application name,
-// section and key. Kept in an INI file through QSettings (user scope,
-// organization and application "Pexora"). The file is used only while it is
-// a regular file (or a link to one) of at most 16 MiB; anything else is
-// never opened, and every call on it throws RuntimeError.
+// section and key, kept in the INI file "<app>/<app>.ini" of the user's
+// configuration folder (StoreFile.h: how it is read and replaced;
+// StoreText.h: its text). The file is used only while it is a regular file
+// (or a link to one) of at most 16 MiB; anything else throws RuntimeError.
+// Where no folder is known, reads give the defaults and writes keep nothing.
 
 #include <QList>
 #include <QPair>

@@ -181,6 +181,10 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>Das erste Thema dieser Hilfedatei kann nicht gelesen werden; die Hilfedatei ist vielleicht beschädigt.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Die Hilfedatei wird geprüft ...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist keine reguläre Datei</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Zeichenkettenspeicher erschöpft: %1 ist größer als 16 MiB und bleibt unverändert</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 kann nicht gesperrt werden</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Zeichenkettenspeicher erschöpft: %1 wäre größer als 16 MiB und bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 hat sich beim Speichern geändert</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist von einem anderen laufenden Spiel gesperrt</translation>
     </message>
 </context>
 <context>

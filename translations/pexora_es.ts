@@ -181,6 +181,10 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>No se puede leer el primer tema de este archivo de ayuda; puede que el archivo esté dañado.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Comprobando el archivo de ayuda...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <translation>Error de acceso a la ruta o al archivo: %1 no es un archivo normal</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>No queda espacio para cadenas: %1 ocupa más de 16 MiB y se deja como está</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 no se puede bloquear</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>No queda espacio para cadenas: %1 ocuparía más de 16 MiB y se deja como está</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 cambió mientras se guardaba</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 está bloqueado por otra instancia del juego</translation>
     </message>
 </context>
 <context>

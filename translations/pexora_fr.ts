@@ -181,6 +181,10 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>La première rubrique de ce fichier d&apos;aide est illisible&#xa0;; le fichier d&apos;aide est peut-être endommagé.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Vérification du fichier d&apos;aide...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Plus d&apos;espace pour les chaînes&#xa0;: %1 dépasse 16&#xa0;Mio et reste tel quel</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 ne peut pas être verrouillé</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Plus d&apos;espace pour les chaînes : %1 dépasserait 16 Mio et reste tel quel</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 a changé pendant l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 est verrouillé par une autre instance du jeu</translation>
     </message>
 </context>
 <context>

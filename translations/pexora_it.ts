@@ -181,6 +181,10 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>Impossibile leggere il primo argomento di questo file della guida; il file potrebbe essere danneggiato.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Verifica del file della guida in corso...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <translation>Errore di accesso al percorso o al file: %1 non è un file normale</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Memoria per le stringhe esaurita: %1 supera i 16 MiB e viene lasciato così com&apos;è</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Errore di accesso al percorso o al file: %1 non può essere bloccato</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Memoria per le stringhe esaurita: %1 supererebbe i 16 MiB e viene lasciato così com&apos;è</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Errore di accesso al percorso o al file: %1 è cambiato durante il salvataggio</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Errore di accesso al percorso o al file: %1 è bloccato da un&apos;altra istanza del gioco</translation>
     </message>
 </context>
 <context>

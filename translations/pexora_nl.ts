@@ -181,6 +181,10 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>Het eerste onderwerp van dit helpbestand kan niet worden gelezen; het helpbestand is mogelijk beschadigd.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Het Help-bestand wordt gecontroleerd...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <translation>Fout bij toegang tot pad of bestand: %1 is geen gewoon bestand</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Geen ruimte meer voor tekenreeksen: %1 is groter dan 16 MiB en blijft ongewijzigd</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Fout bij toegang tot pad of bestand: %1 kan niet worden vergrendeld</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Geen ruimte meer voor tekenreeksen: %1 zou groter worden dan 16 MiB en blijft ongewijzigd</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Fout bij toegang tot pad of bestand: %1 is gewijzigd tijdens het opslaan</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Fout bij toegang tot pad of bestand: %1 is vergrendeld door een ander exemplaar van het spel</translation>
     </message>
 </context>
 <context>

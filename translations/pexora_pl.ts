@@ -185,6 +185,10 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>Nie można odczytać pierwszego tematu tego pliku pomocy; plik może być uszkodzony.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Sprawdzanie pliku pomocy...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2950,8 +2954,20 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <translation>Błąd dostępu do ścieżki lub pliku: %1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Brak miejsca na ciągi znaków: %1 przekracza 16 MiB i pozostaje bez zmian</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: nie można zablokować %1</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Brak miejsca na ciągi znaków: rozmiar %1 przekroczyłby 16 MiB, plik pozostaje bez zmian</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: podczas zapisu zmieniono %1</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: %1 blokuje inna uruchomiona kopia gry</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,10 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <source>The first topic of this help file cannot be read; the help file may be damaged.</source>
         <translation>Não é possível ler o primeiro tópico deste arquivo de ajuda; o arquivo pode estar danificado.</translation>
     </message>
+    <message>
+        <source>Checking the help file...</source>
+        <translation>Verificando o arquivo de ajuda...</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2946,8 +2950,20 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <translation>Erro de acesso ao caminho ou arquivo: %1 não é um arquivo comum</translation>
     </message>
     <message>
-        <source>Out of string space: %1 is larger than 16 MiB and is left as it is</source>
-        <translation>Espaço para cadeias de caracteres esgotado: %1 tem mais de 16 MiB e é mantido como está</translation>
+        <source>Path/File access error: %1 cannot be locked</source>
+        <translation>Erro de acesso ao caminho ou arquivo: não é possível bloquear %1</translation>
+    </message>
+    <message>
+        <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
+        <translation>Espaço para cadeias de caracteres esgotado: %1 teria mais de 16 MiB e é mantido como está</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved</source>
+        <translation>Erro de acesso ao caminho ou arquivo: %1 foi alterado durante o salvamento</translation>
+    </message>
+    <message>
+        <source>Path/File access error: %1 is locked by another game</source>
+        <translation>Erro de acesso ao caminho ou arquivo: %1 está bloqueado por outra instância do jogo</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtEndian>
@@ -287,6 +288,28 @@ private slots:
         int differing = 0;
         for (qsizetype i = 0; i < stamped.size(); ++i) differing += stamped[i] != midnight[i];
         QCOMPARE(differing, 6);
+    }
+
+    // The check runs while the game's events go on, and the file opened is
+    // the one checked: a file changed while it was checked is refused.
+    void theHelpCheckLetsTheGameGoOnAndOpensOnlyTheFileItChecked() {
+        QTemporaryDir dir;
+        const QString copy = WriteFile(dir.filePath(QStringLiteral("Pexora.chm")), ReadFile(BuiltHelpFile()));
+        const auto checker = [&](const QString& name, const QString& after) {
+            const QString path = WriteFile(dir.filePath(name), QStringLiteral("#!/bin/sh\nsleep 1\n'%1' \"$@\"; s=$?\n%2\nexit $s\n")
+                                                                   .arg(ChmFile::CheckerPath(), after).toUtf8());
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+            return path;
+        };
+        int ticks = 0;
+        QTimer clock;
+        connect(&clock, &QTimer::timeout, this, [&] { ++ticks; });
+        clock.start(20);
+        ChmFile file;
+        QVERIFY(file.Open(copy, checker(QStringLiteral("slow"), QString())));
+        QVERIFY2(ticks > 5, qPrintable(QString::number(ticks)));
+        QVERIFY(!file.Open(copy, checker(QStringLiteral("grows"), QStringLiteral("echo junk >> '%1'").arg(copy))));
+        QCOMPARE(file.Error(), ChmFile::OpenError::Unreadable);
     }
 
     // A generic viewer names each topic after the entry of the file's topic table (#TOPICS, whose

@@ -1,5 +1,6 @@
 // The store file under hostile conditions: not a regular file, far too
-// large, saved by an editor in another encoding, very large and saved once.
+// large or at the bound, saved by an editor in another encoding, made
+// under any umask, with no home at all.
 // And how a player's name is shown beside other text.
 #include "DisplayName.h"
 #include "GameSettings.h"
@@ -19,6 +20,10 @@ const QString Section = QStringLiteral("Game Settings");
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+mode_t ModeOf(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 mode_t TypeOf(const QString& path) {
     struct stat info {};
@@ -88,6 +93,69 @@ private slots:
         QVERIFY(ReadFile(store.iniPath()).startsWith("[Game%20Settings]\nPlayer%201=Ann\n"));
     }
 
+    // A store of exactly 16 MiB is read; the save that would grow it past the
+    // bound is reported and leaves it byte for byte.
+    void aSaveThatWouldPassTheBoundIsRefusedWithTheFileAsItWas() {
+        ScopedStore store;
+        QByteArray file = "[Game%20Settings]\nPlayer%201=Ann\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
+        file += "pad=" + QByteArray(16 * 1024 * 1024 - file.size() - 5, 'x') + '\n';
+        store.writeRaw(file);
+        ErrorRecorder errors;
+        LoadSettings();
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Ann"));
+        gudtPlayers(1).strName = QStringLiteral("Annabel");
+        SaveSettings();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.reports.first().first, ErrorNumbers::OutOfStringSpace);
+        QVERIFY(store.readRaw() == file);
+        QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Sets 1")), QStringLiteral("17"));
+    }
+
+    // The folder and the files the game makes are the player's alone, whatever
+    // the umask; a file that was there keeps its mode.
+    void theFilesTheGameMakesArePrivateWhateverTheUmask() {
+        const mode_t old = ::umask(0);
+        ScopedStore store;
+        SaveSettings();
+        SaveSettings();
+        const QString ini = store.iniPath(), folder = QFileInfo(ini).absolutePath();
+        QCOMPARE(ModeOf(folder), mode_t(0700));
+        QCOMPARE(ModeOf(ini), mode_t(0600));
+        QVERIFY(::chmod(QFile::encodeName(ini).constData(), 0640) == 0);
+        ScopedStore second;
+        second.writeRaw("[Game%20Settings]\nLevel=3\n");
+        QVERIFY(::chmod(QFile::encodeName(second.iniPath()).constData(), 0644) == 0);
+        SaveSettings();
+        ::umask(old);
+        QCOMPARE(ModeOf(second.iniPath()), mode_t(0644));
+        QCOMPARE(ModeOf(second.iniPath() + QStringLiteral(".bak")), mode_t(0600));
+    }
+
+    // With no home and no XDG_CONFIG_HOME the game plays on the defaults and
+    // keeps nothing; a relative XDG_CONFIG_HOME is ignored for $HOME/.config.
+    void aStoreIsOnlyKeptUnderAnAbsoluteFolder() {
+        ScopedStore store;
+        const QByteArray home = qgetenv("HOME");
+        const bool rootConfig = QFileInfo::exists(QStringLiteral("/.config"));
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        ErrorRecorder errors;
+        LoadSettings();
+        gudtPlayers(1).strName = QStringLiteral("Ann");
+        SaveSettings();
+        const bool madeRootConfig = !rootConfig && QFileInfo::exists(QStringLiteral("/.config"));
+        if (madeRootConfig) QDir(QStringLiteral("/.config")).removeRecursively();
+        QVERIFY(!madeRootConfig);
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1"), QStringLiteral("none")), QStringLiteral("none"));
+        qputenv("HOME", QFile::encodeName(store.dir()));
+        qputenv("XDG_CONFIG_HOME", "relative");
+        SaveSettings();
+        qputenv("HOME", home);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("relative")));
+        QVERIFY(QFileInfo::exists(store.dir() + QStringLiteral("/.config/Pexora/Pexora.ini")));
+    }
+
     void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8_data() {
         QTest::addColumn<QByteArray>("file");
         const QString text = QStringLiteral("[Game Settings]\r\nPlayer 1=Zoë\r\nTile Count=60\r\n");
@@ -117,18 +185,22 @@ private slots:
     }
 
     // A store grown large (tables and options among many keys a tool left):
-    // closing the game replaces the file once, not once for each option.
+    // closing the game replaces the file once, not once for each option, and
+    // the backup takes the old one's place by rename, never deleted first.
     void theOptionsAreSavedInOneReplacementOfTheFile() {
         ScopedStore store;
         QByteArray file = "[Game%20Settings]\nTile%20Count=60\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
         for (int i = 0; file.size() < 15 * 1000 * 1000; ++i) file += "key" + QByteArray::number(i) + '=' + QByteArray(90, 'x') + '\n';
         store.writeRaw(file);
+        QFile oldBackup(store.iniPath() + QStringLiteral(".bak"));
+        QVERIFY(oldBackup.open(QIODevice::WriteOnly) && oldBackup.write("old") == 3);
+        oldBackup.close();
         LoadSettings();
         GameSettings.Level = 3;
         const int watch = inotify_init1(IN_NONBLOCK);
         QVERIFY(watch >= 0);
         QVERIFY(inotify_add_watch(watch, QFile::encodeName(QFileInfo(store.iniPath()).absolutePath()).constData(),
-                                  IN_MOVED_FROM | IN_MOVED_TO) >= 0);  // each a new file renamed over it
+                                  IN_MOVED_TO | IN_DELETE) >= 0);  // each a new file put in its place
         SaveSettings();
         int replacements = 0;
         alignas(inotify_event) char buffer[64 * 1024];
@@ -136,10 +208,12 @@ private slots:
             for (char* p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len) {
                 const auto* event = reinterpret_cast<inotify_event*>(p);
                 if (event->len > 0 && QByteArray(event->name) == "Pexora.ini") ++replacements;
+                QVERIFY(!(event->mask & IN_DELETE) || QByteArray(event->name) != "Pexora.ini.bak");
             }
         }
         ::close(watch);
         QCOMPARE(replacements, 1);
+        QVERIFY(ReadFile(store.iniPath() + QStringLiteral(".bak")) == file);
         QCOMPARE(GetSetting(App, Section, QStringLiteral("Level")), QStringLiteral("3"));
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Sets 1")), QStringLiteral("17"));
     }

@@ -1,0 +1,66 @@
+#pragma once
+// The settings store's file on disk. Whatever stands at its name is decided
+// by what is opened, never by a look at the path before: a link is followed
+// once to a regular file, which is opened without blocking and checked and
+// read through its descriptor within the bound. A save writes a private new
+// file beside the target and puts it in the target's place by rename, only
+// if the target is still the file that was read. Copies and locks are made
+// with O_EXCL or by rename, never through a link. Every failure throws
+// RuntimeError.
+
+#include <QByteArray>
+#include <QString>
+
+#include <sys/types.h>
+
+// Far above any store the game writes (a few kilobytes).
+inline constexpr qint64 LargestStore = 16 * 1024 * 1024;
+
+// Where appName's store lives: under $XDG_CONFIG_HOME when it is an
+// absolute path, else under $HOME/.config. Empty when neither is known:
+// then nothing can be kept, which is said once on stderr.
+QString StorePath(const QString& appName);
+
+// The store as read: the regular file the name leads to, and its bytes.
+struct StoreBytes {
+    QString target;  // the file itself (the link's target when the name is a link)
+    bool exists = false;
+    QByteArray bytes;
+    dev_t device = 0;
+    ino_t inode = 0;
+    mode_t mode = 0;
+};
+StoreBytes ReadStoreBytes(const QString& path);
+
+// Throws OutOfStringSpace for contents past the bound.
+void CheckStoreSize(qint64 size, const QString& path);
+
+// Puts bytes in the place of the file that was read (or creates it when
+// there was none), keeping its mode (0600 for a new one), then syncs the
+// folder. Refused when something else stands there by now.
+void ReplaceStore(const StoreBytes& read, const QByteArray& bytes);
+
+// The file as it stood, as "<target>.bak" (replacing any earlier one by
+// rename) or "<target>.damaged" (made once, never replaced).
+enum class CopyKind { Backup, Damaged };
+void KeepCopy(const StoreBytes& read, CopyKind kind);
+
+// Makes the folder and any missing parents, each 0700.
+void MakePrivateFolder(const QString& folder);
+
+// An exclusive lock on a lock file of ours (an empty regular file), held
+// for the object's lifetime and let go when the process ends, however it
+// ends. Anything else at that name is set aside as "<name>.aside" with a
+// warning, not waited on. A lock held by another process is waited for
+// within waitMs, the program's events (not the player's input) still
+// running meanwhile; past that, RuntimeError. An empty path locks nothing.
+class StoreLock {
+public:
+    explicit StoreLock(const QString& path, int waitMs = 10000);
+    ~StoreLock();
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+private:
+    int m_fd = -1;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The settings store's text: INI bytes as Qt writes them, read into sections
+// of keys and written back. Pure functions of bytes, no file: every line is
+// read on its own, so a quote or a backslash left open in one line (a hand
+// edit) can never swallow the lines below it.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+struct StoreKey {
+    QString name;
+    QByteArray raw;  // the value's bytes as stored, unescaped by StoreValueText
+};
+
+struct StoreSection {
+    QString name;  // empty for keys above the first section ("General")
+    QList<StoreKey> keys;
+};
+
+struct StoreContents {
+    QList<StoreSection> sections;
+    // Some line would be read differently by a reader that joins lines the
+    // way Qt's does, or is dropped by the next save: the file as it stands
+    // deserves a copy before it is replaced.
+    bool handEdited = false;
+
+    // The value's text; absent keys give no text (isNull()).
+    QString value(const QString& section, const QString& key) const;
+    bool hasSection(const QString& section) const;
+    void setValue(const QString& section, const QString& key, const QString& text);
+    void removeSection(const QString& section);
+    // The whole store as UTF-8 INI text, unchanged keys byte for byte.
+    QByteArray toBytes() const;
+};
+
+// Reads a store's bytes (UTF-8, or UTF-16/32 with a byte-order mark).
+// Never fails: whatever cannot be read is left out and marks handEdited.
+StoreContents ParseStore(QByteArrayView bytes);
+
+// The text of a stored value: quotes, escapes and "@" forms undone; a list
+// of several values joined by ", ".
+QString StoreValueText(QByteArrayView raw);

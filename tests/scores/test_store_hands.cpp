@@ -1,0 +1,97 @@
+// The store as a player's hand or a stranger leaves it: a line edited by
+// hand above the score tables, a lock planted or held by another game.
+#include "ErrorTrap.h"
+#include "GameSettings.h"
+#include "ScoreTables.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+const QString App = QStringLiteral("Pexora");
+const QString Section = QStringLiteral("Game Settings");
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
+class StoreHandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A quote or a backslash a player left in any line (a comment, a section
+    // line, a value) hides nothing below it: the tables are read and saved,
+    // and the file as the player left it is kept once as ".damaged".
+    void aHandEditedLineHidesNoTableAndIsKeptAsItWas_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("quote in a # comment") << QByteArray("# Ann's \"lucky board");
+        QTest::newRow("quote in a section line") << QByteArray("[Notes \"old]");
+        QTest::newRow("quote left open in a value") << QByteArray("Tile%20Color=\"RED");
+        QTest::newRow("backslash at the end of a value") << QByteArray("Tile%20Color=RED\\");
+        QTest::newRow("section line never closed") << QByteArray("[Notes");
+    }
+    void aHandEditedLineHidesNoTableAndIsKeptAsItWas() {
+        QFETCH(QByteArray, line);
+        ScopedStore store;
+        const QByteArray file = "[Game%20Settings]\nTile%20Count=60\n" + line + "\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n";
+        store.writeRaw(file);
+        ErrorRecorder errors;
+        LoadSettings();
+        SaveSettings();
+        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bob"), 21));
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(GameSettings.TileCount, qint16(60));
+        QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Ann"));
+        QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Sets 2")), QStringLiteral("21"));
+        QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".damaged")), file);
+    }
+
+    // Whatever is planted at a lock's name is set aside, not waited on; a lock
+    // another game holds is waited for, and nothing is written meanwhile.
+    void aPlantedLockIsSetAsideAndAHeldOneWaitedFor_data() {
+        QTest::addColumn<QString>("planted");
+        for (const char* kind : {"pipe", "link to the zero device", "garbage file"}) QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void aPlantedLockIsSetAsideAndAHeldOneWaitedFor() {
+        QFETCH(QString, planted);
+        ScopedStore store;
+        store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n");
+        for (const QString& lock : {store.iniPath() + QStringLiteral(".lock"), store.iniPath() + QStringLiteral(".scores.lock")}) {
+            const QByteArray name = QFile::encodeName(lock);
+            if (planted == QLatin1String("pipe")) QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+            if (planted.startsWith(QLatin1String("link"))) QVERIFY(::symlink("/dev/zero", name.constData()) == 0);
+            QFile garbage(lock);
+            if (planted.startsWith(QLatin1String("garbage"))) QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("99999\nhost\n") > 0);
+        }
+        ErrorRecorder errors;
+        LoadSettings();
+        gudtPlayers(1).strName = QStringLiteral("Bea");
+        SaveSettings();
+        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bea"), 17));
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1")), QStringLiteral("Bea"));
+        QVERIFY(QFileInfo::exists(store.iniPath() + QStringLiteral(".lock.aside")));
+        // Another game holds the scores' lock for a while.
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".scores.lock")).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        QByteArray whileHeld;
+        QTimer::singleShot(300, [&] {
+            whileHeld = store.readRaw();
+            ::close(held);
+        });
+        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Cy"), 16));
+        QVERIFY(!whileHeld.isEmpty() && !whileHeld.contains("Cy"));
+        QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Cy"));
+    }
+
+};
+
+QTEST_GUILESS_MAIN(StoreHandsTest)
+#include "test_store_hands.moc"
