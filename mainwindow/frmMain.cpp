@@ -28,16 +28,7 @@
 
 namespace {
 
-constexpr int SubscriptOutOfRange = 9;
-
 const QColor LightGrey(192, 192, 192);
-
-// A message box shows a carriage return as nothing at all: make it a line break.
-QString WithLineBreaks(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar(13), QChar(10));
-    return text;
-}
 
 }  // namespace
 
@@ -45,8 +36,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
                  QWidget* parent)
     : QMainWindow(parent),
       m_sound(sound),
-      m_engine({GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *this, *this, pause, sound, random),
-      m_scores(sound) {
+      m_scores(sound, GameSettings, gblnPlaySound) {
     // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -57,6 +47,9 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     InstallBoardAccessibility();
 
     BuildBoard();
+    m_engine.emplace(GameEngine::World{GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *m_board, *this, *this,
+                     pause, sound, random);
+    connect(m_board, &GameBoard::TileClicked, this, [this](qint16 index) { m_engine->TileClicked(index); });
     BuildMenus();
     BuildStatusBar();
 
@@ -65,7 +58,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     tmrGame->setInterval(1000);
     // The coarse timer may fire several per cent early; the clock counts seconds.
     tmrGame->setTimerType(Qt::PreciseTimer);
-    connect(tmrGame, &QTimer::timeout, this, [this] { m_engine.GameClockTick(); });
+    connect(tmrGame, &QTimer::timeout, this, [this] { m_engine->GameClockTick(); });
 
     // The window is exactly as large as its board and bars.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -88,7 +81,7 @@ void frmMain::BuildBoard() {
     setCentralWidget(m_client);
 
     BuildToolbar();
-    m_board = new GameBoard(m_client, m_engine);
+    m_board = new GameBoard(m_client, GameSettings);
 }
 
 // ---------------------------------------------------------------- life of the window
@@ -219,58 +212,75 @@ void frmMain::CenterWindow() {
 // ---------------------------------------------------------------- the game
 
 void frmMain::StartNewGame() noexcept {
-    m_engine.StartNewGame();
+    m_engine->StartNewGame();
     m_board->FocusAfterDeal();
 }
 
-void frmMain::ChangeTileColor() noexcept { m_engine.ChangeTileColor(); }
+void frmMain::ChangeTileColor() noexcept { m_engine->ChangeTileColor(); }
 
 void frmMain::SetSoundsButtonPressed(bool pressed) {
     if (QAction* button = findChild<QAction*>(QStringLiteral("tlbMainSounds"))) button->setChecked(pressed);
 }
 
-// The cells are the board's.
-void frmMain::LoadFlipFrames() noexcept { m_board->LoadFlipFrames(); }
-void frmMain::LoadShrinkFrames() noexcept { m_board->LoadShrinkFrames(); }
-void frmMain::SetTilePicture(int cell, TilePicture picture) { m_board->SetTilePicture(cell, picture); }
-void frmMain::SetTileEnabled(int cell, bool enabled) { m_board->SetTileEnabled(cell, enabled); }
-void frmMain::SetTileVisible(int cell, bool visible) { m_board->SetTileVisible(cell, visible); }
-void frmMain::RedrawTile(int cell) { m_board->RedrawTile(cell); }
-void frmMain::LoadFacePicture(int cell, const QString& name) { m_board->LoadFacePicture(cell, name); }
-void frmMain::SetFaceVisible(int cell, bool visible) { m_board->SetFaceVisible(cell, visible); }
-void frmMain::SetFaceEnabled(int cell, bool enabled) { m_board->SetFaceEnabled(cell, enabled); }
-void frmMain::RedrawFace(int cell) { m_board->RedrawFace(cell); }
+// ---------------------------------------------------------------- the facts of the game in words
+
+QString frmMain::SetsFlippedText(qint32 sets) { return tr("Sets Flipped: %1").arg(sets); }
+QString frmMain::TimeText(qint32 seconds) { return tr("Time: %1").arg(seconds); }
+QString frmMain::MatchesText(qint16 matches) { return tr("Matches: %1").arg(matches); }
+
+QString frmMain::MatchesForText(qint16 matches, const QString& storedName) {
+    // The name in one pass, so a "%1" in it stays as typed.
+    return tr("%1 matches for %2").arg(QString::number(matches), ShownName(storedName));
+}
 
 void frmMain::SetStatusPanel(int panel, const QString& text) {
-    if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
-    QLabel* label = m_panels[panel - 1];
+    QLabel* label = m_panels.at(static_cast<std::size_t>(panel - 1));
     label->setText(text);
     // Said as it is shown: a name is never taken for markup or access keys.
     const QString spoken = panel == 1 ? tr("Player: %1").arg(text) : text;
     if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
 }
 
-void frmMain::TurnChanged(int player) { Announce(tr("%1 to play").arg(ShownName(gudtPlayers(player).strName))); }
-
-void frmMain::GameOver(const QString& summary) {
-    // Said as sentences: "Game over." and then each line of the result.
-    QString text = tr("Game over.");
-    for (const QString& line : summary.split(QChar(13))) text += QStringLiteral(" ") + line + QStringLiteral(".");
-    Announce(text);
+void frmMain::StatusChanged(const GameStatus& status) {
+    SetStatusPanel(1, ShownName(status.storedName));
+    if (status.playerCount == 1) {
+        SetStatusPanel(2, SetsFlippedText(status.setsFlipped));
+        SetStatusPanel(3, TimeText(status.seconds));
+    } else {
+        SetStatusPanel(2, MatchesText(status.matches));
+        SetStatusPanel(3, QString());
+    }
 }
 
-void frmMain::ShowNewHighScore() {
+void frmMain::SecondsChanged(qint32 seconds) { SetStatusPanel(3, TimeText(seconds)); }
+
+void frmMain::TurnPassed(int /*player*/, const QString& storedName) {
+    Announce(tr("%1 to play").arg(ShownName(storedName)));
+}
+
+void frmMain::GameOver(const GameResult& result) {
+    // Said as sentences: "Game over." and then each line of the result.
+    QStringList lines;
+    if (result.playerCount == 1) {
+        lines.append(SetsFlippedText(result.setsFlipped) + QStringLiteral(", ") + TimeText(result.seconds));
+    } else {
+        for (std::size_t p = 0; p < result.storedNames.size(); ++p)
+            lines.append(MatchesForText(result.matches[p], result.storedNames[p]));
+    }
+    QString spoken = tr("Game over.");
+    for (const QString& line : lines) spoken += QStringLiteral(" ") + line + QStringLiteral(".");
+    Announce(spoken);
+    if (result.playerCount == 1) return;
+    QMessageBox box(QMessageBox::Information, tr("Game Over"), lines.join(QChar(10)), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void frmMain::NewHighScore() {
     m_scores.Unload();
     QCoreApplication::processEvents();
     m_scores.blnNewHighScore = true;
     m_scores.Show(this);
-}
-
-void frmMain::ShowGameOverMessage(const QString& text) {
-    QMessageBox box(QMessageBox::Information, tr("Game Over"), WithLineBreaks(text), QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }
 
 void frmMain::SetEnabled(bool enabled) {

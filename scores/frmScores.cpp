@@ -2,7 +2,6 @@
 
 #include "ShownName.h"
 #include "ErrorTrap.h"
-#include "GameSettings.h"
 #include "Resources.h"
 #include "basWave.h"
 
@@ -210,9 +209,9 @@ bool ScoresWindow::event(QEvent* event) {
 
 void ScoresWindow::Form_Load() {
     Trap([&] {
-        if (GameSettings.TileCount == 30) {
+        if (m_form.m_options.TileCount == 30) {
             tabScores->setCurrentIndex(0);
-        } else if (GameSettings.TileCount == 60) {
+        } else if (m_form.m_options.TileCount == 60) {
             tabScores->setCurrentIndex(1);
         }
         FillScoreList(lvwSmallBoardSets, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
@@ -278,7 +277,7 @@ void ScoresWindow::cmdReset_Click() {
     Trap([&] {
         // The tables of the board size whose tab is showing.
         const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
-        ResetBoardScores(tileCount, *this, m_form.m_sound);
+        ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_playSound);
     });
 }
 
@@ -288,7 +287,8 @@ void ScoresWindow::cmdOK_Click() {
 
 // ---- The dialog object ------------------------------------------------------
 
-frmScores::frmScores(ISoundPlayer& sound) : m_sound(sound) {}
+frmScores::frmScores(ISoundPlayer& sound, const GameSettingsRecord& options, const bool& playSound)
+    : m_sound(sound), m_options(options), m_playSound(playSound) {}
 
 frmScores::~frmScores() { delete m_window.data(); }
 
@@ -329,7 +329,7 @@ QDialog* frmScores::Window() const { return m_window; }
 void frmScores::Form_Activate() {
     if (m_blnActivating) return;
     Trap([&] {
-        if (!(gblnPlaySound && blnNewHighScore)) return;
+        if (!(m_playSound && blnNewHighScore)) return;
         m_blnActivating = true;
         struct Done {
             bool& flag;

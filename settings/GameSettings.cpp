@@ -38,7 +38,7 @@ void SetDefaults() {
     GameSettings.Images = Text(Options::DefaultImages);
     GameSettings.Level = static_cast<qint16>(Text(Options::DefaultLevel).toShort());
     GameSettings.PlayerCount = static_cast<qint16>(Text(Options::DefaultPlayerCount).toShort());
-    for (int n = 1; n <= MaxPlayers; ++n) gudtPlayers(n).strName = PlayerKey(n);
+    for (int n = 1; n <= MaxPlayers; ++n) gudtPlayers(n).strName = DefaultPlayerName(n);
     gblnPlaySound = Text(Options::DefaultSounds) == QLatin1String("True");
     GameSettings.TileColor = Text(Options::DefaultTileColor);
     GameSettings.TileCount = static_cast<qint16>(Text(Options::DefaultTileCount).toShort());

@@ -49,7 +49,6 @@ QString StoredAt(const Choices& choices, int index) {
     return Text(choices.at(static_cast<size_t>(index - 1)).stored);
 }
 
-QString DefaultPlayerName(int player) { return Text(Options::KeyPlayerPrefix) + QString::number(player); }
 
 const QColor EnabledNameBoxColor(255, 255, 255);
 const QColor DisabledNameBoxColor(192, 192, 192);

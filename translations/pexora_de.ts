@@ -59,29 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Züge: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Zeit: %1</translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Ungültige Stufe</translation>
-    </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 Treffer für %2</translation>
-    </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Treffer: %1</translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3116,14 +3093,6 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <translation>Ü&amp;ber Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Züge: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Zeit: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Der Spieler, der am Zug ist</translation>
     </message>
@@ -3134,6 +3103,22 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Züge: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Treffer: %1</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 Treffer für %2</translation>
     </message>
 </context>
 <context>

@@ -59,29 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Jugadas: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Tiempo: %1</translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Nivel no válido</translation>
-    </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 aciertos de %2</translation>
-    </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Aciertos: %1</translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3116,14 +3093,6 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <translation>&amp;Acerca de Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Jugadas: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Tiempo: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>El jugador al que le toca</translation>
     </message>
@@ -3134,6 +3103,22 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Jugadas: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 aciertos de %2</translation>
     </message>
 </context>
 <context>

@@ -59,29 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Sets Flipped: %1</source>
-        <translation>Coups&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Time: %1</source>
-        <translation>Temps&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Niveau non valide</translation>
-    </message>
-    <message>
-        <source>%1 matches for %2</source>
-        <translation>%1 points pour %2</translation>
-    </message>
-    <message>
-        <source>Matches: %1</source>
-        <translation>Points&#xa0;: %1</translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3116,14 +3093,6 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <translation>À &amp;propos de Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Coups&#xa0;: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Temps&#xa0;: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Le joueur dont c&apos;est le tour</translation>
     </message>
@@ -3134,6 +3103,22 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
+    </message>
+    <message>
+        <source>Sets Flipped: %1</source>
+        <translation>Coups&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Matches: %1</source>
+        <translation>Points&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 matches for %2</source>
+        <translation>%1 points pour %2</translation>
     </message>
 </context>
 <context>

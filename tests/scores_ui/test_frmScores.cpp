@@ -99,7 +99,7 @@ private slots:
         Seed(SmallBoardSets, SetsKey, 2, QStringLiteral("<b>Cy</b>"), QStringLiteral("007"));
         Seed(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
         Seed(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
-        frmScores form(sound);
+        frmScores form(sound, GameSettings, gblnPlaySound);
         ScoresWindow* w = form.Load(nullptr);
         QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007"}), Ranks({}), Ranks({}),
                                                    Ranks({"1.|<img src=x>|99", "2.|&lt;|100"})}));
@@ -125,7 +125,7 @@ private slots:
         QFETCH(QStringList, tables);
         SeedAllFour();
         GameSettings.TileCount = static_cast<qint16>(tileCount);
-        frmScores form(sound);
+        frmScores form(sound, GameSettings, gblnPlaySound);
         ScoresWindow* w = form.Load(nullptr);
         w->show();
         QString asked;
