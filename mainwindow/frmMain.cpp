@@ -160,6 +160,11 @@ void frmMain::Form_Unload() noexcept {
 
 void frmMain::SetBoardSize() noexcept {
     Trap([&] {
+        // The window takes the size of the board with both bars, shown or
+        // not: a hidden bar leaves a blank band of its height below the
+        // board, and showing the bar again makes the window taller still.
+        m_blankBand = (mnuViewToolbar->isChecked() ? 0 : tlbMain->height()) +
+                      (mnuViewStatusBar->isChecked() ? 0 : stbMain->height());
         m_board->SetGrid();
         PositionImages();
         FitWindow();
@@ -172,11 +177,13 @@ void frmMain::PositionImages() noexcept { m_board->PositionImages(mnuViewToolbar
 void frmMain::FitWindow() {
     // The client area holds the board with a margin to its left, right and
     // below its last row, under the toolbar's band when the toolbar is shown;
-    // the menu bar and the status bar (when shown) come on top of that. Showing
-    // or hiding a bar therefore grows or shrinks the window by its height.
+    // the menu bar and the status bar (when shown) come on top of that, and
+    // below the board the blank band of the bars hidden at the last change of
+    // board size. Showing or hiding a bar grows or shrinks the window by its
+    // height.
     const QSize board = m_board->Extent();
     const int width = board.width();
-    int height = board.height();
+    int height = board.height() + m_blankBand;
     if (mnuViewToolbar->isChecked()) height += tlbMain->height();
     m_client->setFixedSize(width, height);
     tlbMain->setFixedWidth(width);

@@ -127,6 +127,9 @@ private:
     QWidget* m_client = nullptr;  // below the menu bar, toolbar band included
     std::array<QLabel*, 3> m_panels{};
 
+    // Below the board: the height of the bars that were hidden at the last
+    // change of board size.
+    int m_blankBand = 0;
     bool m_activatedOnce = false;
     bool m_closing = false;
     bool m_shownOnce = false;

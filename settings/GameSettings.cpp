@@ -12,7 +12,7 @@ PlayerTable gudtPlayers;
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+using Options::Text;
 
 QString PlayerKey(int n) { return Text(Options::KeyPlayerPrefix) + QString::number(n); }
 

@@ -1,10 +1,12 @@
 #include "frmOptions.h"
 
+#include "DialogFont.h"
 #include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "OptionsHost.h"
 #include "ShownName.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -28,13 +30,7 @@
 
 namespace {
 
-// Positions and sizes are laid out in twips, 15 to the pixel.
-int Twips(int twips) { return qRound(twips / 15.0); }
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using Options::Text;
 
 // 1-based index of the stored value in a catalogue, 0 when it is not there.
 template <class Choices>
@@ -52,6 +48,7 @@ QString StoredAt(const Choices& choices, int index) {
 
 const QColor EnabledNameBoxColor(255, 255, 255);
 const QColor DisabledNameBoxColor(192, 192, 192);
+const QColor DisabledNameTextColor(128, 128, 128);  // the grey of disabled text, readable on that background
 
 // Shows the hourglass for as long as it lives, whichever way the scope is left.
 class BusyPointer {
@@ -131,7 +128,7 @@ frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host) {
     setWindowTitle(tr("Options"));
-    setFixedSize(Twips(5310), Twips(3405));
+    setFixedSize(TwipsToPixels(5310), TwipsToPixels(3405));
     BuildControls();
     FitFontToCaptions();
 
@@ -190,8 +187,8 @@ void frmOptions::BuildControls() {
         auto* fra = new QFrame(page);
         fra->setFrameShape(QFrame::NoFrame);
         fra->setObjectName(QStringLiteral("fraOptions%1").arg(frame));
-        fra->resize(Twips(FrameSize.at(static_cast<size_t>(frame)).first),
-                    Twips(FrameSize.at(static_cast<size_t>(frame)).second));
+        fra->resize(TwipsToPixels(FrameSize.at(static_cast<size_t>(frame)).first),
+                    TwipsToPixels(FrameSize.at(static_cast<size_t>(frame)).second));
         fraOptions.at(static_cast<size_t>(frame)) = fra;
         tabOptions->addTab(page, tr(captions.at(static_cast<size_t>(tab))));
     }
@@ -276,10 +273,6 @@ void frmOptions::NameControls() {
 // sans-serif face and, should the captions still not fit (a wide font on
 // this machine), steps its size down until every caption shows whole.
 void frmOptions::FitFontToCaptions() {
-    QFont face = QApplication::font();
-    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
-    face.setPointSizeF(8.25);
     auto captionsFit = [this] {
         for (QFrame* frame : fraOptions) {
             for (QRadioButton* button : frame->findChildren<QRadioButton*>()) {
@@ -292,12 +285,10 @@ void frmOptions::FitFontToCaptions() {
         }
         return true;
     };
-    constexpr qreal smallest = 6.5;
-    for (;;) {
+    FitDialogFont([&](const QFont& face) {
         setFont(face);
-        if (captionsFit() || face.pointSizeF() <= smallest) break;
-        face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
-    }
+        return captionsFit();
+    });
 }
 
 // The frames sit at a fixed place measured from the tab control's corner;
@@ -308,7 +299,7 @@ void frmOptions::PlaceFramesOnTabs() {
         QWidget* page = tabOptions->widget(tab);
         QFrame* frame = fraOptions.at(static_cast<size_t>(FrameOfTab.at(static_cast<size_t>(tab))));
         const QPoint pageOrigin = page->mapTo(tabOptions, QPoint(0, 0));
-        const QPoint place(Twips(FrameLeft) - pageOrigin.x(), Twips(FrameTop) - pageOrigin.y());
+        const QPoint place(TwipsToPixels(FrameLeft) - pageOrigin.x(), TwipsToPixels(FrameTop) - pageOrigin.y());
         frame->move(std::max(0, place.x()), std::max(0, place.y()));
     }
 }
@@ -355,6 +346,7 @@ void frmOptions::SetNameBoxEnabled(int player, bool enabled) {
     box->setEnabled(enabled);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, enabled ? EnabledNameBoxColor : DisabledNameBoxColor);
+    palette.setColor(QPalette::Disabled, QPalette::Text, DisabledNameTextColor);
     box->setPalette(palette);
 }
 

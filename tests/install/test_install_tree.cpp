@@ -137,6 +137,7 @@ private slots:
     // The version 2.00 is what the program reports as it sets itself up and
     // the metainfo's one release (the manual page's header names it too).
     void everyVersionRecordSays200() {
+        ErrorRecorder sinkBefore;  // takes the message box the set-up installs away again at the end
         basMain::PrepareApplication();
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Pexora"));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00"));

@@ -6,12 +6,36 @@
 #include <QFile>
 #include <QSettings>
 
-ScopedStore::ScopedStore() {
+namespace {
+QtMessageHandler g_afterQuiet = nullptr;
+
+void DropOffscreenSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+    if (g_afterQuiet != nullptr) g_afterQuiet(type, context, message);
+}
+}  // namespace
+
+OffscreenSizeHintsQuiet::OffscreenSizeHintsQuiet() : m_previous(qInstallMessageHandler(DropOffscreenSizeHints)) {
+    if (m_previous != DropOffscreenSizeHints) g_afterQuiet = m_previous;
+}
+
+OffscreenSizeHintsQuiet::~OffscreenSizeHintsQuiet() { qInstallMessageHandler(m_previous); }
+
+ScopedStore::ScopedStore()
+    : m_previous(qgetenv("XDG_CONFIG_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
 }
 
-ScopedStore::~ScopedStore() = default;
+ScopedStore::~ScopedStore() {
+    if (m_hadPrevious) {
+        qputenv("XDG_CONFIG_HOME", m_previous);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    const QString home = m_hadPrevious ? QFile::decodeName(m_previous) : QDir::homePath() + QStringLiteral("/.config");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
+}
 
 QString ScopedStore::iniPath() const { return SettingsFilePath(QStringLiteral("Pexora")); }
 

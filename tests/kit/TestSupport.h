@@ -12,7 +12,8 @@
 class QWidget;
 
 // Points the per-user settings store at a fresh temporary folder for the
-// lifetime of the object; the real configuration is never touched.
+// lifetime of the object; the real configuration is never touched. The
+// folder the test began with (XDG_CONFIG_HOME) is given back at the end.
 class ScopedStore {
 public:
     ScopedStore();
@@ -28,6 +29,24 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_previous;
+    bool m_hadPrevious;
+};
+
+// The offscreen platform the tests run on cannot hand a window's size
+// limits to a window manager, and says so at every change of a fixed-size
+// window; a player's platform can. While one of these lives, that message
+// is dropped and every other goes on to the test's own handler. Made inside
+// a test function, after Qt Test has installed its handler.
+class OffscreenSizeHintsQuiet {
+public:
+    OffscreenSizeHintsQuiet();
+    ~OffscreenSizeHintsQuiet();
+    OffscreenSizeHintsQuiet(const OffscreenSizeHintsQuiet&) = delete;
+    OffscreenSizeHintsQuiet& operator=(const OffscreenSizeHintsQuiet&) = delete;
+
+private:
+    QtMessageHandler m_previous;
 };
 
 // A window's part, found by its object name as any onlooker would ("cmdApply",

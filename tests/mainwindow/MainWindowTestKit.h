@@ -34,6 +34,7 @@ inline QString StoredOption(const char* key) {
 // A main window with recorded sound, no pauses and a fixed deal, over a
 // private settings store. Options are stored before the window is made.
 struct MainWindowHarness {
+    OffscreenSizeHintsQuiet quiet;
     ScopedStore store;
     ErrorRecorder errors;
     StoreScoreBook storeBook;

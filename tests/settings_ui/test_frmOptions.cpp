@@ -47,11 +47,20 @@ QStringList Settings() {
 }
 const QString Odd = QStringLiteral("<img src=x>&lt;");  // a name that must stay literal
 
-// A name box as the player sees it: enabled white, or disabled light grey.
+// A name box as the player sees it: enabled white, or disabled light grey
+// with its name drawn in the darker grey of disabled text.
 const QString OnWhite = QStringLiteral("enabled #ffffff");
-const QString OffGrey = QStringLiteral("disabled #c0c0c0");
-QString Look(const QLineEdit* box) {
-    return (box->isEnabled() ? "enabled " : "disabled ") + box->palette().color(QPalette::Base).name();
+const QString OffGrey = QStringLiteral("disabled #c0c0c0 name #808080");
+QString Look(QLineEdit* box) {
+    QString look = (box->isEnabled() ? "enabled " : "disabled ") + box->palette().color(QPalette::Base).name();
+    if (box->isEnabled()) return look;
+    // The darkest pixel inside the frame is the name's.
+    const QImage image = box->grab().toImage();
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x)
+            if (qGray(image.pixel(x, y)) < qGray(darkest)) darkest = image.pixel(x, y);
+    return look + " name " + QColor(darkest).name();
 }
 
 }  // namespace
