@@ -50,24 +50,32 @@ class WholeGameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyBoardAndLevel_data() {
+    // Both results are offered before the tables are shown, and they are
+    // shown once when either entered.
+    void onePlayerGamesTellAndOfferTheSetsAndSecondsPlayed_data() {
         QTest::addColumn<int>("tileCount");
         QTest::addColumn<int>("level");
-        QTest::newRow("small, match 2") << 30 << 2;
-        QTest::newRow("small, match 3") << 30 << 3;
-        QTest::newRow("large, match 2") << 60 << 2;
-        QTest::newRow("large, match 3") << 60 << 3;
+        QTest::addColumn<bool>("setsEnter");
+        QTest::addColumn<bool>("timesEnter");
+        QTest::newRow("small, match 2, both enter") << 30 << 2 << true << true;
+        QTest::newRow("small, match 3, neither enters") << 30 << 3 << false << false;
+        QTest::newRow("large, match 2, sets enter") << 60 << 2 << true << false;
+        QTest::newRow("large, match 3, time enters") << 60 << 3 << false << true;
     }
-
-    void onePlayerGamesTellAndOfferTheSetsAndSecondsPlayed_data() { everyBoardAndLevel_data(); }
     void onePlayerGamesTellAndOfferTheSetsAndSecondsPlayed() {
         QFETCH(int, tileCount);
         QFETCH(int, level);
+        QFETCH(bool, setsEnter);
+        QFETCH(bool, timesEnter);
         ErrorRecorder errors;
         ScriptedRandom random = ScriptedRandom::Seeded(42);
         EngineRig rig(random, {tileCount, level, 1});
         rig.players(1).strName = QStringLiteral("Ann, \"the\" [best]");
         rig.view.logDetail = false;
+        rig.scores.setsEnter = setsEnter;
+        rig.scores.timesEnter = timesEnter;
+        qsizetype offersAtShow = -1;
+        rig.view.onHighScore = [&] { offersAtShow = rig.scores.offers.size(); };
         rig.engine.StartNewGame();
         PlayThrough(rig, 4, 3);
         const int sets = tileCount / level;
@@ -77,7 +85,9 @@ private slots:
         const qint32 seconds = 3 * (sets - 1);  // the clock stops at the last match
         QCOMPARE(rig.engine.mlngSeconds, seconds);
         QVERIFY(!rig.clock.running);
-        QCOMPARE(rig.view.highScoreShown, 1);
+        const bool shown = setsEnter || timesEnter;
+        QCOMPARE(rig.view.highScoreShown, shown ? 1 : 0);
+        QCOMPARE(offersAtShow, shown ? qsizetype(2) : qsizetype(-1));
         const QString name = rig.players(1).strName;
         QCOMPARE(rig.scores.offers.size(), 2);
         const auto& sets1 = rig.scores.offers[0];
@@ -86,36 +96,9 @@ private slots:
         QCOMPARE(QStringLiteral("%1 %2 %3|%4 %5 %6").arg(sets1.tileCount).arg(sets1.name).arg(sets1.score).arg(times.tileCount).arg(times.name).arg(times.score),
                  QStringLiteral("%1 %2 %3|%1 %2 %4").arg(tileCount).arg(name).arg(flipped).arg(seconds));
         // Told once, before the result is offered.
-        QCOMPARE(rig.log.lines.mid(rig.log.lines.size() - 2),
-                 (QStringList{QStringLiteral("game over %1 %2 Bob 0 1 sets %3 time %4").arg(name).arg(sets).arg(flipped).arg(seconds),
-                              QStringLiteral("high scores")}));
+        QCOMPARE(rig.Lines("game over"), QStringList{QStringLiteral("game over %1 %2 Bob 0 1 sets %3 time %4").arg(name).arg(sets).arg(flipped).arg(seconds)});
+        QCOMPARE(rig.log.lines.indexOf(rig.Lines("game over").first()), rig.log.lines.size() - (shown ? 2 : 1));
         QCOMPARE(errors.count(), 0);
-    }
-
-    void theDialogIsShownOnceAfterBothResultsWereOfferedAndOnlyIfOneEntered_data() {
-        QTest::addColumn<bool>("setsEnter");
-        QTest::addColumn<bool>("timesEnter");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("neither") << false << false << 0;
-        QTest::newRow("sets only") << true << false << 1;
-        QTest::newRow("time only") << false << true << 1;
-    }
-    void theDialogIsShownOnceAfterBothResultsWereOfferedAndOnlyIfOneEntered() {
-        QFETCH(bool, setsEnter);
-        QFETCH(bool, timesEnter);
-        QFETCH(int, shown);
-        ScriptedRandom random = ScriptedRandom::Seeded(9);
-        EngineRig rig(random, {60, 3, 1});
-        rig.view.logDetail = false;
-        rig.scores.setsEnter = setsEnter;
-        rig.scores.timesEnter = timesEnter;
-        qsizetype offersAtShow = -1;
-        rig.view.onHighScore = [&] { offersAtShow = rig.scores.offers.size(); };
-        PlayThrough(rig);
-        QCOMPARE(rig.engine.mintMatches, qint16(20));
-        QCOMPARE(rig.view.highScoreShown, shown);
-        if (shown) QCOMPARE(offersAtShow, qsizetype(2));
-        QVERIFY(!rig.clock.running);
     }
 
     void twoPlayerGamesTellBothPlayersMatchesAndRecordNothing_data() {
@@ -180,7 +163,14 @@ private slots:
         QCOMPARE(random.reseeds, 1);
     }
 
-    void everyBoardHoldsEachPictureInPlayExactlyLevelTimes_data() { everyBoardAndLevel_data(); }
+    void everyBoardHoldsEachPictureInPlayExactlyLevelTimes_data() {
+        QTest::addColumn<int>("tileCount");
+        QTest::addColumn<int>("level");
+        QTest::newRow("small, match 2") << 30 << 2;
+        QTest::newRow("small, match 3") << 30 << 3;
+        QTest::newRow("large, match 2") << 60 << 2;
+        QTest::newRow("large, match 3") << 60 << 3;
+    }
     void everyBoardHoldsEachPictureInPlayExactlyLevelTimes() {
         QFETCH(int, tileCount);
         QFETCH(int, level);
