@@ -63,8 +63,9 @@ void LoadSettings() noexcept {
                 .toShort());
         for (int n = 1; n <= MaxPlayers; ++n) {
             const QString key = PlayerKey(n);
-            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, key);
-            gudtPlayers(n).strName = IsAcceptedName(name) ? name : key;
+            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key,
+                                            DefaultPlayerName(n));
+            gudtPlayers(n).strName = IsAcceptedName(name) ? name : DefaultPlayerName(n);
         }
         gblnPlaySound = ReadAccepted(Options::KeySounds, Text(Options::DefaultSounds),
                                      [](const QString& t) { return IsOneOf(t, Options::Sounds); }) ==

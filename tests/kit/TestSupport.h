@@ -33,21 +33,13 @@ private:
     bool m_hadPrevious;
 };
 
-// The offscreen platform the tests run on cannot hand a window's size
-// limits to a window manager, and says so at every change of a fixed-size
-// window; a player's platform can. While one of these lives, that message
-// is dropped and every other goes on to the test's own handler. Made inside
-// a test function, after Qt Test has installed its handler.
-class OffscreenSizeHintsQuiet {
-public:
-    OffscreenSizeHintsQuiet();
-    ~OffscreenSizeHintsQuiet();
-    OffscreenSizeHintsQuiet(const OffscreenSizeHintsQuiet&) = delete;
-    OffscreenSizeHintsQuiet& operator=(const OffscreenSizeHintsQuiet&) = delete;
-
-private:
-    QtMessageHandler m_previous;
-};
+// The offscreen platform the tests run on cannot raise a window or hand its
+// size limits to a window manager, and says so at every such request; a
+// player's platform can. From this call to the end of the test run those two
+// messages are dropped and every other goes on to Qt Test. Call it inside the
+// run (initTestCase or a test function), after Qt Test has installed its
+// handler; calling it again changes nothing.
+void QuietOffscreenPlatform();
 
 // A window's part, found by its object name as any onlooker would ("cmdApply",
 // "optBoards2"); a missing part fails the test.

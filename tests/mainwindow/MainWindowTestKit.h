@@ -34,7 +34,6 @@ inline QString StoredOption(const char* key) {
 // A main window with recorded sound, no pauses and a fixed deal, over a
 // private settings store. Options are stored before the window is made.
 struct MainWindowHarness {
-    OffscreenSizeHintsQuiet quiet;
     ScopedStore store;
     ErrorRecorder errors;
     StoreScoreBook storeBook;
@@ -44,6 +43,7 @@ struct MainWindowHarness {
     std::unique_ptr<frmMain> window;
 
     MainWindowHarness() {
+        QuietOffscreenPlatform();
         StoreOption("Tile Color", QStringLiteral("BLUE"));
         StoreOption("Images", QStringLiteral("ANIMAL"));
     }

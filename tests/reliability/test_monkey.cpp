@@ -303,7 +303,7 @@ private slots:
         long long events = qEnvironmentVariableIntValue("PEXORA_MONKEY_EVENTS", &ok);
         if (!ok || events <= 0) events = 100000;
 
-        OffscreenSizeHintsQuiet quiet;
+        QuietOffscreenPlatform();
         ScopedStore store;
         ErrorRecorder errors;
         RecordingSound sound;

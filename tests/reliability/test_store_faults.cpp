@@ -76,7 +76,8 @@ int g_faultsTried = 0;
 // others valid values loads with no error report and writes nothing after
 // the file's first use (which may take out a line that would swallow the
 // ones below it). The other keys load as stored; the target loads as an
-// accepted value, the one stored when it is exactly such a value. The save
+// accepted value, the one stored when that is plain words the key accepts
+// (other texts are read by the INI rules: trimmed, unquoted, lists). The save
 // keeps every value, a second load gives them back, and the score table
 // beside them survives.
 void CheckOptionsFile(const QByteArray& file, const KeySpec& target, const QByteArray& value, const QByteArray& context) {
@@ -86,13 +87,14 @@ void CheckOptionsFile(const QByteArray& file, const KeySpec& target, const QByte
     ErrorRecorder errors;
     GetSetting(App, Section, target.key);  // the file's first use
     const QByteArray firstUse = store.readRaw();
+    static const QRegularExpression plainWords(QStringLiteral("^[A-Za-z0-9]+( [A-Za-z0-9]+)*$"));
+    const QString plain = plainWords.match(QString::fromLatin1(value)).hasMatch() ? QString::fromLatin1(value) : QString();
     LoadSettings();
     QVERIFY2(store.readRaw() == firstUse, context);
     QStringList loaded;
     for (const KeySpec& k : Keys) {
         loaded << k.loaded();
-        const bool asStored = k.key == target.key ? k.accepts(loaded.last()) &&
-                                                        (!k.accepts(QString::fromLatin1(value)) || loaded.last() == value)
+        const bool asStored = k.key == target.key ? k.accepts(loaded.last()) && (!k.accepts(plain) || loaded.last() == plain)
                                                   : loaded.last() == k.valid;
         QVERIFY2(asStored, context + " loaded " + k.key.toUtf8());
     }

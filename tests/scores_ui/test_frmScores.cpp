@@ -85,6 +85,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QuietOffscreenPlatform(); }
     void init() {
         store = std::make_unique<ScopedStore>();
         sound = RecordingSound();
