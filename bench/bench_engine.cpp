@@ -8,23 +8,23 @@
 
 namespace {
 
-class NullView final : public IBoardView {
+class NullView final : public ICellView, public IGameView {
 public:
-    void LoadFlipFrames() noexcept override {}
-    void LoadShrinkFrames() noexcept override {}
+    void LoadFlipFrames(const QString&) noexcept override {}
+    void LoadShrinkFrames(const QString&) noexcept override {}
     void SetTilePicture(int, TilePicture) override {}
     void SetTileEnabled(int, bool) override {}
     void SetTileVisible(int, bool) override {}
     void RedrawTile(int) override {}
-    void LoadFacePicture(int, const QString&) override {}
+    void LoadFacePicture(int, const QString&, const QString&) override {}
     void SetFaceVisible(int, bool) override {}
     void SetFaceEnabled(int, bool) override {}
     void RedrawFace(int) override {}
-    void SetStatusPanel(int, const QString&) override {}
-    void ShowNewHighScore() override {}
-    void ShowGameOverMessage(const QString&) override {}
-    void TurnChanged(int) override {}
-    void GameOver(const QString&) override {}
+    void StatusChanged(const GameStatus&) override {}
+    void SecondsChanged(qint32) override {}
+    void TurnPassed(int, const QString&) override {}
+    void GameOver(const GameResult&) override {}
+    void NewHighScore() override {}
 };
 
 class NullClock final : public IGameClock {
@@ -63,7 +63,7 @@ struct Rig {
     NoSound sound;
     NoScores scores;
     ClockSeededRandom random;
-    GameEngine engine{{GameSettings, gblnPlaySound, gudtPlayers, scores}, view, clock, pause, sound, random};
+    GameEngine engine{{GameSettings, gblnPlaySound, gudtPlayers, scores}, view, view, clock, pause, sound, random};
 };
 
 void Options(int tileCount, int level, int players) {

@@ -11,6 +11,15 @@ ErrorSink& Sink() {
 }
 }  // namespace
 
+RuntimeError SubscriptOutOfRange() {
+    return {ErrorNumbers::SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range")};
+}
+
+RuntimeError InvalidProcedureCall() {
+    return {ErrorNumbers::InvalidProcedureCall,
+            QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument")};
+}
+
 QString ErrorReportText(int number, const QString& description) {
     return QCoreApplication::translate("ErrorTrap", "Error #: %1").arg(number) + QChar(13) + description;
 }

@@ -16,6 +16,7 @@ namespace ErrorNumbers {
 inline constexpr int InvalidProcedureCall = 5;   // also: deleting a section that does not exist
 inline constexpr int Overflow = 6;
 inline constexpr int OutOfMemory = 7;
+inline constexpr int SubscriptOutOfRange = 9;    // a cell, panel or player number that does not exist
 inline constexpr int TypeMismatch = 13;          // a stored score that is not a number
 inline constexpr int OutOfStringSpace = 14;      // a settings store too large to read (left as it is)
 inline constexpr int FileNotFound = 53;
@@ -38,6 +39,10 @@ public:
 private:
     QByteArray m_what;
 };
+
+// The errors whose description is always the same, in the player's language.
+RuntimeError SubscriptOutOfRange();
+RuntimeError InvalidProcedureCall();
 
 // The text of the report: "Error #: ", the number, a carriage return, the description.
 QString ErrorReportText(int number, const QString& description);

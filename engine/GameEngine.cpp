@@ -1,10 +1,6 @@
 #include "GameEngine.h"
 
 #include "ErrorTrap.h"
-#include "ShownName.h"
-
-#include <QChar>
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -22,19 +18,15 @@ int Partner(float u, int n) {
     return std::clamp(static_cast<int>(std::floor(x)), 1, n);
 }
 
-// Counts go through %n, so each language picks its plural form.
-QString SetsFlippedText(qint32 sets) { return QCoreApplication::translate("GameEngine", "Sets Flipped: %n", nullptr, sets); }
-QString TimeText(qint32 seconds) { return QCoreApplication::translate("GameEngine", "Time: %n", nullptr, seconds); }
-
 }  // namespace
 
-GameEngine::GameEngine(World world, IBoardView& view, IGameClock& clock, IPauseClock& pause,
+GameEngine::GameEngine(World world, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
                        ISoundPlayer& sound, IRandomSource& random)
     : GameSettings(world.GameSettings),
       gblnPlaySound(world.gblnPlaySound),
       gudtPlayers(world.gudtPlayers),
       m_scores(world.Scores),
-      m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
+      m_cells(cells), m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
 
 // Cells in play: the board size, kept inside the sixty cells that exist.
 int GameEngine::BoardSize() const { return std::clamp<int>(GameSettings.TileCount, 0, BoardCells); }
@@ -42,18 +34,24 @@ int GameEngine::BoardSize() const { return std::clamp<int>(GameSettings.TileCoun
 const BoardCell& GameEngine::Cell(int k) const { return const_cast<GameEngine*>(this)->CellRef(k); }
 
 BoardCell& GameEngine::CellRef(int k) {
-    if (k < 1 || k > BoardCells) throw RuntimeError(9, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
-    return m_cells[static_cast<std::size_t>(k - 1)];
+    if (k < 1 || k > BoardCells) throw SubscriptOutOfRange();
+    return m_board[static_cast<std::size_t>(k - 1)];
 }
 
 int GameEngine::SetsInPlay() const {
     return GameSettings.Level > 0 ? BoardSize() / GameSettings.Level : 0;
 }
 
+QList<int> GameEngine::SetCells() const {
+    QList<int> cells{mintTile1, mintTile2};
+    if (GameSettings.Level == 3) cells.append(mintTile3);
+    return cells;
+}
+
 void GameEngine::ShowTile(int k, TilePicture picture) {
     CellRef(k).TilePic = picture;
-    m_view.SetTilePicture(k, picture);
-    m_view.RedrawTile(k);
+    m_cells.SetTilePicture(k, picture);
+    m_cells.RedrawTile(k);
 }
 
 void GameEngine::StartNewGame() noexcept {
@@ -70,9 +68,9 @@ void GameEngine::StartNewGame() noexcept {
         mintPlayer = 1;
         m_clock.SetEnabled(false);
         UpdateStatusBar();
-        if (turnChanged && GameSettings.PlayerCount != 1) m_view.TurnChanged(mintPlayer);
-        m_view.LoadFlipFrames();
-        m_view.LoadShrinkFrames();
+        if (turnChanged && GameSettings.PlayerCount != 1) m_view.TurnPassed(mintPlayer, gudtPlayers(mintPlayer).strName);
+        m_cells.LoadFlipFrames(GameSettings.TileColor);
+        m_cells.LoadShrinkFrames(GameSettings.TileColor);
         ResetTiles();
         DealTiles();
     });
@@ -84,19 +82,19 @@ void GameEngine::ResetTiles() noexcept {
         for (int i = 1; i <= n; ++i) {
             BoardCell& cell = CellRef(i);
             cell.TilePic = TilePicture::Flip1;
-            m_view.SetTilePicture(i, TilePicture::Flip1);
+            m_cells.SetTilePicture(i, TilePicture::Flip1);
             cell.TileEnabled = true;
-            m_view.SetTileEnabled(i, true);
+            m_cells.SetTileEnabled(i, true);
             cell.TileVisible = true;
-            m_view.SetTileVisible(i, true);
+            m_cells.SetTileVisible(i, true);
         }
         if (n == 30) {
             for (int i = 31; i <= BoardCells; ++i) {
                 BoardCell& cell = CellRef(i);
                 cell.TileEnabled = false;
-                m_view.SetTileEnabled(i, false);
+                m_cells.SetTileEnabled(i, false);
                 cell.TileVisible = false;
-                m_view.SetTileVisible(i, false);
+                m_cells.SetTileVisible(i, false);
             }
         }
     });
@@ -106,7 +104,7 @@ void GameEngine::DealTiles() noexcept {
     Trap([&] {
         const int n = BoardSize();
         const int level = GameSettings.Level;
-        if (level < 2) throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QCoreApplication::translate("GameEngine", "Invalid level"));
+        if (level < 2) throw InvalidProcedureCall();
         const int m = n / level;
         auto tag = [&](int i) -> QString& { return CellRef(i).Tag; };
         // Only cells 1..30 are seeded: every category has thirty pictures.
@@ -125,20 +123,20 @@ void GameEngine::DealTiles() noexcept {
         for (int i = 1; i <= n; ++i) {
             BoardCell& cell = CellRef(i);
             cell.FaceVisible = false;
-            m_view.SetFaceVisible(i, false);
+            m_cells.SetFaceVisible(i, false);
             cell.TileEnabled = true;
-            m_view.SetTileEnabled(i, true);
+            m_cells.SetTileEnabled(i, true);
             cell.FaceEnabled = true;
-            m_view.SetFaceEnabled(i, true);
-            m_view.LoadFacePicture(i, GameSettings.Images + cell.Tag);
+            m_cells.SetFaceEnabled(i, true);
+            m_cells.LoadFacePicture(i, GameSettings.Images, cell.Tag);
         }
         if (n == 30) {
             for (int i = 31; i <= BoardCells; ++i) {
                 BoardCell& cell = CellRef(i);
                 cell.FaceEnabled = false;
-                m_view.SetFaceEnabled(i, false);
+                m_cells.SetFaceEnabled(i, false);
                 cell.FaceVisible = false;
-                m_view.SetFaceVisible(i, false);
+                m_cells.SetFaceVisible(i, false);
             }
         }
     });
@@ -215,6 +213,7 @@ void GameEngine::EvaluateSet() noexcept {
         const QString& first = Cell(mintTile1).Tag;
         bool match = first == Cell(mintTile2).Tag;
         if (GameSettings.Level == 3) match = match && Cell(mintTile2).Tag == Cell(mintTile3).Tag;
+        m_view.SetEnded(match, SetCells());
         if (!match) {
             NextPlayer();
             return;
@@ -235,7 +234,7 @@ void GameEngine::NextPlayer() noexcept {
         if (GameSettings.PlayerCount == 1) return;
         mintPlayer = mintPlayer == 1 ? 2 : 1;
         UpdateStatusBar();
-        m_view.TurnChanged(mintPlayer);
+        m_view.TurnPassed(mintPlayer, gudtPlayers(mintPlayer).strName);
     });
 }
 
@@ -245,28 +244,22 @@ void GameEngine::CheckGameOver() noexcept {
             mintMatches < static_cast<double>(GameSettings.TileCount) / GameSettings.Level) {
             return;
         }
-        if (GameSettings.PlayerCount == 1) {
-            const PlayerInfo& player = gudtPlayers(1);
-            m_view.GameOver(SetsFlippedText(player.lngSetsFlipped) + QStringLiteral(", ") + TimeText(mlngSeconds));
-            m_clock.SetEnabled(false);
-            bool show = false;
-            if (m_scores.OfferScore(ScoreKind::Sets, GameSettings.TileCount, player.strName, player.lngSetsFlipped)) {
-                show = true;
-            }
-            if (m_scores.OfferScore(ScoreKind::Times, GameSettings.TileCount, player.strName, mlngSeconds)) {
-                show = true;
-            }
-            if (show) m_view.ShowNewHighScore();
-            return;
+        GameResult result;
+        result.playerCount = GameSettings.PlayerCount;
+        for (int p = 1; p <= MaxPlayers; ++p) {
+            result.storedNames[static_cast<std::size_t>(p - 1)] = gudtPlayers(p).strName;
+            result.matches[static_cast<std::size_t>(p - 1)] = gudtPlayers(p).intMatches;
         }
-        // One line a player; a "%1" in the name stays as typed (%n goes first).
-        auto line = [](const PlayerInfo& player) {
-            return QCoreApplication::translate("GameEngine", "%n matches for %1", nullptr, player.intMatches)
-                .arg(ShownName(player.strName));
-        };
-        const QString text = line(gudtPlayers(1)) + QChar(13) + line(gudtPlayers(2));
-        m_view.GameOver(text);
-        m_view.ShowGameOverMessage(text);
+        result.setsFlipped = gudtPlayers(1).lngSetsFlipped;
+        result.seconds = mlngSeconds;
+        m_view.GameOver(result);
+        if (GameSettings.PlayerCount != 1) return;
+        m_clock.SetEnabled(false);
+        const PlayerInfo& player = gudtPlayers(1);
+        // Both results are offered, even when the first entered its table.
+        const bool sets = m_scores.OfferScore(ScoreKind::Sets, GameSettings.TileCount, player.strName, player.lngSetsFlipped);
+        const bool times = m_scores.OfferScore(ScoreKind::Times, GameSettings.TileCount, player.strName, mlngSeconds);
+        if (sets || times) m_view.NewHighScore();
     });
 }
 
@@ -276,7 +269,7 @@ void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) 
         for (qint16 d : downs) {
             if (d == 0) continue;
             CellRef(d).FaceVisible = false;
-            m_view.SetFaceVisible(d, false);
+            m_cells.SetFaceVisible(d, false);
         }
         for (int f = 2; f <= 6; ++f) {
             if (Up != 0) ShowTile(Up, FlipFrame(f));
@@ -285,10 +278,18 @@ void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) 
             }
             m_pause.Pause(0.01);
         }
+        QList<int> turnedBack;
+        for (qint16 d : downs) {
+            if (d == 0) continue;
+            m_view.TileTurned(d, CellRef(d).Tag, false);
+            turnedBack.append(d);
+        }
+        if (!turnedBack.isEmpty()) m_view.SetTurnedBack(turnedBack);
         if (Up != 0) {
             CellRef(Up).FaceVisible = true;
-            m_view.SetFaceVisible(Up, true);
-            m_view.RedrawFace(Up);
+            m_cells.SetFaceVisible(Up, true);
+            m_cells.RedrawFace(Up);
+            m_view.TileTurned(Up, CellRef(Up).Tag, true);
         }
         if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("FLIP"));
     });
@@ -296,46 +297,42 @@ void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) 
 
 void GameEngine::RemoveSet() noexcept {
     Trap([&] {
-        std::array<qint16, 3> set{mintTile1, mintTile2, GameSettings.Level == 3 ? mintTile3 : qint16(0)};
-        const int count = GameSettings.Level == 3 ? 3 : 2;
-        auto each = [&](auto&& action) {
-            for (int s = 0; s < count; ++s) action(set[static_cast<std::size_t>(s)]);
-        };
-        each([&](int c) {
+        const QList<int> set = SetCells();
+        for (int c : set) {
             CellRef(c).TileEnabled = false;
-            m_view.SetTileEnabled(c, false);
-        });
-        each([&](int c) {
+            m_cells.SetTileEnabled(c, false);
+        }
+        for (int c : set) {
             CellRef(c).FaceEnabled = false;
-            m_view.SetFaceEnabled(c, false);
-        });
+            m_cells.SetFaceEnabled(c, false);
+        }
         m_pause.Pause(0.05);
-        each([&](int c) {
+        for (int c : set) {
             CellRef(c).FaceVisible = false;
-            m_view.SetFaceVisible(c, false);
-        });
+            m_cells.SetFaceVisible(c, false);
+        }
         for (int f = 1; f <= 5; ++f) {
-            each([&](int c) { ShowTile(c, ShrinkFrame(f)); });
+            for (int c : set) ShowTile(c, ShrinkFrame(f));
             m_pause.Pause(0.01);
         }
-        each([&](int c) {
+        for (int c : set) {
             CellRef(c).TilePic = TilePicture::Empty;
-            m_view.SetTilePicture(c, TilePicture::Empty);
-        });
+            m_cells.SetTilePicture(c, TilePicture::Empty);
+        }
     });
 }
 
 void GameEngine::ChangeTileColor() noexcept {
     Trap([&] {
-        m_view.LoadFlipFrames();
-        m_view.LoadShrinkFrames();
+        m_cells.LoadFlipFrames(GameSettings.TileColor);
+        m_cells.LoadShrinkFrames(GameSettings.TileColor);
         const int n = BoardSize();
         for (int k = 1; k <= n; ++k) {
             BoardCell& cell = CellRef(k);
             if (!cell.TileEnabled && cell.TilePic == TilePicture::Empty) continue;  // removed
             const TilePicture picture = cell.FaceVisible ? TilePicture::Flip6 : TilePicture::Flip1;
             cell.TilePic = picture;
-            m_view.SetTilePicture(k, picture);
+            m_cells.SetTilePicture(k, picture);
         }
     });
 }
@@ -343,14 +340,8 @@ void GameEngine::ChangeTileColor() noexcept {
 void GameEngine::UpdateStatusBar() noexcept {
     Trap([&] {
         const PlayerInfo& player = gudtPlayers(mintPlayer);
-        m_view.SetStatusPanel(1, ShownName(player.strName));
-        if (GameSettings.PlayerCount == 1) {
-            m_view.SetStatusPanel(2, SetsFlippedText(player.lngSetsFlipped));
-            m_view.SetStatusPanel(3, TimeText(mlngSeconds));
-        } else {
-            m_view.SetStatusPanel(2, QCoreApplication::translate("GameEngine", "Matches: %n", nullptr, player.intMatches));
-            m_view.SetStatusPanel(3, QString());
-        }
+        m_view.StatusChanged({GameSettings.PlayerCount, mintPlayer, player.strName, player.lngSetsFlipped,
+                              player.intMatches, mlngSeconds});
     });
 }
 
@@ -358,9 +349,7 @@ void GameEngine::GameClockTick() noexcept {
     Trap([&] {
         if (mlngSeconds < ClockLimit) {
             ++mlngSeconds;
-            if (GameSettings.PlayerCount == 1) {
-                m_view.SetStatusPanel(3, TimeText(mlngSeconds));
-            }
+            if (GameSettings.PlayerCount == 1) m_view.SecondsChanged(mlngSeconds);
         } else {
             m_clock.SetEnabled(false);
         }

@@ -1,8 +1,8 @@
 #pragma once
 // The rule book of a game in progress: the deal, the turns, the animations
-// and the end of a game. It drives the board through IBoardView and takes
-// its clocks, sound and randomness from outside, so a whole game runs
-// without a window.
+// and the end of a game. It drives the cells through ICellView, tells the
+// facts of the game through IGameView and takes its clocks, sound and
+// randomness from outside, so a whole game runs without a window.
 
 #include "BoardInterfaces.h"
 #include "SettingsTypes.h"
@@ -23,8 +23,6 @@ struct BoardCell {
     bool FaceVisible = false;
 };
 
-inline constexpr int BoardCells = 60;
-
 class GameEngine {
 public:
     // The options, the sound switch and the player table are the program's
@@ -36,8 +34,8 @@ public:
         PlayerTable& gudtPlayers;
         IScoreBook& Scores;
     };
-    GameEngine(World world, IBoardView& view, IGameClock& clock, IPauseClock& pause, ISoundPlayer& sound,
-               IRandomSource& random);
+    GameEngine(World world, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
+               ISoundPlayer& sound, IRandomSource& random);
 
     // The game state, under the names the whole program knows it by.
     qint16 mintTile1 = 0;
@@ -56,6 +54,7 @@ public:
     void GameClockTick() noexcept;
     // Reloads the frames of the current TileColor and repaints the board.
     void ChangeTileColor() noexcept;
+    // Tells the view the counters of the player whose turn it is.
     void UpdateStatusBar() noexcept;
 
     // Animations, public so they can be watched on their own.
@@ -75,6 +74,7 @@ private:
 
     BoardCell& CellRef(int k);
     void ShowTile(int k, TilePicture picture);  // set the picture and redraw at once
+    QList<int> SetCells() const;  // the cells of the set now up
 
     int BoardSize() const;
 
@@ -82,12 +82,13 @@ private:
     bool& gblnPlaySound;
     PlayerTable& gudtPlayers;
     IScoreBook& m_scores;
-    IBoardView& m_view;
+    ICellView& m_cells;
+    IGameView& m_view;
     IGameClock& m_clock;
     IPauseClock& m_pause;
     ISoundPlayer& m_sound;
     IRandomSource& m_random;
-    std::array<BoardCell, BoardCells> m_cells{};
+    std::array<BoardCell, BoardCells> m_board{};
 };
 
 // The real generator: a Mersenne twister seeded from the system clock.

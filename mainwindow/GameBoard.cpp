@@ -3,8 +3,6 @@
 #include "BoardFocus.h"
 #include "BoardImage.h"
 #include "ErrorTrap.h"
-#include "GameEngine.h"
-#include "GameSettings.h"
 #include "Resources.h"
 #include "Twips.h"
 
@@ -26,8 +24,6 @@ constexpr int Margin = 100;       // left and right of the board, and below its 
 constexpr int TileSize = 900;     // the 60 x 60 tile bitmap
 constexpr int PictureSize = 480;  // the 32 x 32 picture icon
 
-constexpr int SubscriptOutOfRange = 9;
-
 struct Grid {
     int columns = 0;
     int rows = 0;
@@ -41,7 +37,8 @@ Grid GridFor(int tileCount) {
 
 }  // namespace
 
-GameBoard::GameBoard(QWidget* area, GameEngine& engine) : QObject(area), m_area(area), m_engine(engine) {
+GameBoard::GameBoard(QWidget* area, const GameSettingsRecord& options)
+    : QObject(area), m_area(area), m_options(options) {
     // Element 1 of each image array is built with the window, with the hand
     // pointer; LoadImageArrays adds the rest, which copy it.
     Trap([&] { m_handCursor = HandCursor(); });
@@ -99,7 +96,7 @@ void GameBoard::LoadImageArrays() noexcept {
 // ---------------------------------------------------------------- layout
 
 void GameBoard::SetGrid() {
-    const Grid grid = GridFor(GameSettings.TileCount);
+    const Grid grid = GridFor(m_options.TileCount);
     if (grid.columns > 0) {
         m_columns = grid.columns;
         m_rows = grid.rows;
@@ -108,7 +105,7 @@ void GameBoard::SetGrid() {
 
 void GameBoard::PositionImages(bool belowToolbar) noexcept {
     Trap([&] {
-        const Grid grid = GridFor(GameSettings.TileCount);
+        const Grid grid = GridFor(m_options.TileCount);
         const int tileTop = belowToolbar ? TileTopBelowToolbar : TileTopNoToolbar;
         const int pictureTop = belowToolbar ? PictureTopBelowToolbar : PictureTopNoToolbar;
         m_tiles[1]->move(TwipsToPixels(TileLeft), TwipsToPixels(tileTop));
@@ -138,31 +135,31 @@ QSize GameBoard::Extent() const {
 
 // ---------------------------------------------------------------- the cells
 
-void GameBoard::LoadFlipFrames() noexcept {
+void GameBoard::LoadFlipFrames(const QString& tileColor) noexcept {
     Trap([&] {
         for (int n = 1; n <= 6; ++n)
-            imgFlip[n] = LoadResPicture(GameSettings.TileColor + QStringLiteral("FLIP") + QString::number(n),
+            imgFlip[n] = LoadResPicture(tileColor + QStringLiteral("FLIP") + QString::number(n),
                                         PictureKind::Bitmap);
     });
 }
 
-void GameBoard::LoadShrinkFrames() noexcept {
+void GameBoard::LoadShrinkFrames(const QString& tileColor) noexcept {
     Trap([&] {
         for (int n = 1; n <= 5; ++n)
-            imgShrink[n] = LoadResPicture(GameSettings.TileColor + QStringLiteral("SHRINK") + QString::number(n),
+            imgShrink[n] = LoadResPicture(tileColor + QStringLiteral("SHRINK") + QString::number(n),
                                           PictureKind::Bitmap);
     });
 }
 
 BoardImage* GameBoard::CheckedTile(int cell) const {
     if (cell < 1 || cell > BoardCells || m_tiles[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
+        throw SubscriptOutOfRange();
     return m_tiles[cell];
 }
 
 BoardImage* GameBoard::CheckedPicture(int cell) const {
     if (cell < 1 || cell > BoardCells || m_pictures[cell] == nullptr)
-        throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
+        throw SubscriptOutOfRange();
     return m_pictures[cell];
 }
 
@@ -176,7 +173,7 @@ void GameBoard::SetTilePicture(int cell, TilePicture picture) {
     } else if (n >= 11 && n <= 15) {
         tile->SetPicture(imgShrink[n - 10]);
     } else {
-        throw RuntimeError(ErrorNumbers::InvalidProcedureCall, QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument"));
+        throw InvalidProcedureCall();
     }
 }
 
@@ -195,9 +192,11 @@ void GameBoard::SetTileVisible(int cell, bool visible) {
 // scheduled update would only show their last frame.
 void GameBoard::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
 
-void GameBoard::LoadFacePicture(int cell, const QString& resourceName) {
+void GameBoard::LoadFacePicture(int cell, const QString& images, const QString& tag) {
     BoardImage* picture = CheckedPicture(cell);
+    const QString resourceName = images + tag;
     picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon), resourceName);
+    m_faces[static_cast<std::size_t>(cell)] = {images, tag};
     UpdateCellName(cell);
 }
 
@@ -214,13 +213,14 @@ void GameBoard::RedrawFace(int cell) { CheckedPicture(cell)->repaint(); }
 // ---------------------------------------------------------------- keyboard and assistive technology
 
 bool GameBoard::CellInPlay(int k) const {
-    const Grid grid = GridFor(GameSettings.TileCount);
-    return k >= 1 && k <= grid.columns * grid.rows && k <= BoardCells && m_engine.Cell(k).TileEnabled;
+    const Grid grid = GridFor(m_options.TileCount);
+    return k >= 1 && k <= grid.columns * grid.rows && k <= BoardCells && m_tiles[k] != nullptr &&
+           m_tiles[k]->isEnabledTo(m_area);
 }
 
 void GameBoard::FocusAfterDeal() {
     Trap([&] {
-        const Grid grid = GridFor(GameSettings.TileCount);
+        const Grid grid = GridFor(m_options.TileCount);
         FocusCell(CellInPlay(m_focusCell) ? m_focusCell
                                           : StepToCell(0, BoardStep::First, grid.columns, grid.rows,
                                                        [this](int k) { return CellInPlay(k); }));
@@ -230,14 +230,14 @@ void GameBoard::FocusAfterDeal() {
 void GameBoard::CellClicked(int index) {
     // The focus follows the mouse too, so the keys go on from the last click.
     if (CellInPlay(index)) FocusCell(index);
-    m_engine.TileClicked(static_cast<qint16>(index));
+    emit TileClicked(static_cast<qint16>(index));
 }
 
 void GameBoard::StepFocus(int from, int key) {
     Trap([&] {
         BoardStep step{};
         if (!StepForKey(key, step)) return;
-        const Grid grid = GridFor(GameSettings.TileCount);
+        const Grid grid = GridFor(m_options.TileCount);
         const int to = StepToCell(from, step, grid.columns, grid.rows, [this](int k) { return CellInPlay(k); });
         if (to != 0) FocusCell(to);
     });
@@ -266,39 +266,40 @@ void GameBoard::ShowFocusFrame() {
 
 void GameBoard::UpdateCellName(int k) {
     if (k < 1 || k > BoardCells || m_tiles[k] == nullptr) return;
-    const Grid grid = GridFor(GameSettings.TileCount);
-    const BoardCell& cell = m_engine.Cell(k);
-    QString name;
+    const Grid grid = GridFor(m_options.TileCount);
+    const bool inPlay = m_tiles[k]->isEnabledTo(m_area);
+    const bool faceUp = m_pictures[k] != nullptr && m_pictures[k]->isVisibleTo(m_area);
+    // Only a face that shows is named: the names of face-down tiles would
+    // give the game away. A picture missing from the name table is named
+    // by its number.
     QString pictureName;
+    if (faceUp && inPlay) {
+        const Face& face = m_faces[static_cast<std::size_t>(k)];
+        pictureName = PictureName(face.images, face.tag.toInt());
+        if (pictureName.isEmpty()) pictureName = tr("Picture %1").arg(face.tag);
+    }
+    QString name;
     if (k > grid.columns * grid.rows) {
         name = tr("Out of play");
     } else {
-        // Only a face that shows is named (the name table is read at the first).
-        if (cell.FaceVisible && cell.TileEnabled) {
-            pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
-            if (pictureName.isEmpty()) pictureName = tr("Picture %1").arg(cell.Tag);
-        }
         const QString row = QString::number((k - 1) % grid.rows + 1);
         const QString column = QString::number((k - 1) / grid.rows + 1);
-        if (!cell.TileEnabled) {
+        if (!inPlay) {
             name = tr("Row %1, column %2, removed").arg(row, column);
-        } else if (cell.FaceVisible) {
+        } else if (faceUp) {
             name = tr("Row %1, column %2, face up, %3").arg(row, column, pictureName);
         } else {
             name = tr("Row %1, column %2, face down").arg(row, column);
         }
     }
-    // A picture is named only while it can be seen: the names of face-down
-    // tiles would give the game away.
-    const QString faceName = cell.FaceVisible && cell.TileEnabled ? pictureName : QString();
     // Only a real change is announced to assistive technology.
     if (m_tiles[k]->accessibleName() != name) m_tiles[k]->setAccessibleName(name);
-    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != faceName)
-        m_pictures[k]->setAccessibleName(faceName);
+    if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != pictureName)
+        m_pictures[k]->setAccessibleName(pictureName);
 }
 
 void GameBoard::CellLeftPlay(int k) {
-    const Grid grid = GridFor(GameSettings.TileCount);
+    const Grid grid = GridFor(m_options.TileCount);
     const int next = StepToCell(k, BoardStep::Down, grid.columns, grid.rows, [this](int cell) { return CellInPlay(cell); });
     if (k == m_focusCell || !CellInPlay(m_focusCell)) FocusCell(next);
 }

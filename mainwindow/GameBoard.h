@@ -2,9 +2,11 @@
 // The board of the main window: the sixty cells, each a tile body imgTile(k)
 // and a picture imgPic(k) on it, the frame holders imgFlip and imgShrink,
 // the layout of the cells, the keyboard focus and what assistive technology
-// is told about each cell. The cells mirror the rule book's board.
+// is told about each cell. The rule book draws the cells through ICellView,
+// which the board implements; a click goes to whoever listens to TileClicked.
 
-#include "GameEngine.h"
+#include "BoardInterfaces.h"
+#include "SettingsTypes.h"
 
 #include <QCursor>
 #include <QObject>
@@ -17,12 +19,13 @@ class BoardFocusFrame;
 class BoardImage;
 class QWidget;
 
-class GameBoard final : public QObject {
+class GameBoard final : public QObject, public ICellView {
     Q_OBJECT
 public:
     // The cells are made on area, the window's client area; only cell 1
-    // exists until LoadImageArrays.
-    GameBoard(QWidget* area, GameEngine& engine);
+    // exists until LoadImageArrays. The board is laid out for the board
+    // size of options, which its owner keeps.
+    GameBoard(QWidget* area, const GameSettingsRecord& options);
     ~GameBoard() override;
 
     // Adds cells 2..60, hidden, like the first.
@@ -38,17 +41,22 @@ public:
     // else puts it on the first cell.
     void FocusAfterDeal();
 
-    // The cells as the rule book drives them.
-    void LoadFlipFrames() noexcept;
-    void LoadShrinkFrames() noexcept;
-    void SetTilePicture(int cell, TilePicture picture);
-    void SetTileEnabled(int cell, bool enabled);
-    void SetTileVisible(int cell, bool visible);
-    void RedrawTile(int cell);
-    void LoadFacePicture(int cell, const QString& resourceName);
-    void SetFaceVisible(int cell, bool visible);
-    void SetFaceEnabled(int cell, bool enabled);
-    void RedrawFace(int cell);
+    // ICellView: the cells as the rule book drives them.
+    void LoadFlipFrames(const QString& tileColor) noexcept override;
+    void LoadShrinkFrames(const QString& tileColor) noexcept override;
+    void SetTilePicture(int cell, TilePicture picture) override;
+    void SetTileEnabled(int cell, bool enabled) override;
+    void SetTileVisible(int cell, bool visible) override;
+    void RedrawTile(int cell) override;
+    void LoadFacePicture(int cell, const QString& images, const QString& tag) override;
+    void SetFaceVisible(int cell, bool visible) override;
+    void SetFaceEnabled(int cell, bool enabled) override;
+    void RedrawFace(int cell) override;
+
+signals:
+    // A click (mouse, key or assistive technology) on the tile or the face
+    // of cell Index, after the focus moved to it.
+    void TileClicked(qint16 Index);
 
 private:
     BoardImage* NewTile(int k);
@@ -64,12 +72,17 @@ private:
     void CellLeftPlay(int k);
 
     QWidget* m_area;
-    GameEngine& m_engine;
+    const GameSettingsRecord& m_options;
     // Index 0 unused, so the cells and frames keep their numbers.
     std::array<BoardImage*, BoardCells + 1> m_tiles{};
     std::array<BoardImage*, BoardCells + 1> m_pictures{};
     std::array<QPixmap, 7> imgFlip{};
     std::array<QPixmap, 6> imgShrink{};
+    struct Face {
+        QString images;  // the picture category
+        QString tag;     // the picture number in it
+    };
+    std::array<Face, BoardCells + 1> m_faces{};
     BoardFocusFrame* m_focusFrame = nullptr;
     int m_focusCell = 0;
     QCursor m_handCursor;

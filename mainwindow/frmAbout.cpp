@@ -17,12 +17,6 @@ namespace {
 
 const QString ProgramTitle = QStringLiteral("Pexora");
 
-int Px(int twips) { return TwipsToPixels(twips); }
-
-QRect TwipRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& at) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -77,27 +71,27 @@ void frmAbout::Form_Load(QWidget* owner) {
     window->setObjectName(QStringLiteral("frmAbout"));
     window->setWindowTitle(QCoreApplication::translate("frmAbout", "About %1").arg(ProgramTitle));
     window->setModal(true);
-    window->setFixedSize(Px(4275), Px(2565));
+    window->setFixedSize(TwipsToPixels(4275), TwipsToPixels(2565));
     if (owner) window->setWindowIcon(owner->window()->windowIcon());
 
     imgAbout = new QLabel(window);
     imgAbout->setObjectName(QStringLiteral("imgAbout"));
-    imgAbout->setGeometry(TwipRect(150, 225, 480, 480));
+    imgAbout->setGeometry(TwipsRect(150, 225, 480, 480));
     imgAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblTitle = MakeLabel(window, ProgramTitle + QStringLiteral(" 2.0"), TwipRect(720, 120, 3285, 225));
+    lblTitle = MakeLabel(window, ProgramTitle + QStringLiteral(" 2.0"), TwipsRect(720, 120, 3285, 225));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
 
     const QStringList lines = MakersLines();
     const int tops[6] = {360, 600, 840, 1320, 1560, 1800};
     for (int i = 0; i < 6; ++i) {
-        QLabel* line = MakeLabel(window, lines[i], TwipRect(720, tops[i], 3285, 225));
+        QLabel* line = MakeLabel(window, lines[i], TwipsRect(720, tops[i], 3285, 225));
         line->setObjectName(QStringLiteral("lblMaker%1").arg(i + 1));
     }
 
     auto* rule = new QFrame(window);
     rule->setObjectName(QStringLiteral("linAbout"));
-    rule->setGeometry(Px(750), Px(1200), Px(4080) - Px(750), 1);
+    rule->setGeometry(TwipsToPixels(750), TwipsToPixels(1200), TwipsToPixels(4080) - TwipsToPixels(750), 1);
     rule->setAutoFillBackground(true);
     QPalette black = rule->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -105,11 +99,11 @@ void frmAbout::Form_Load(QWidget* owner) {
 
     cmdOk = new QPushButton(QCoreApplication::translate("frmAbout", "OK"), window);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setGeometry(TwipRect(1037, 2160, 1000, 315));
+    cmdOk->setGeometry(TwipsRect(1037, 2160, 1000, 315));
     cmdOk->setDefault(true);
     cmdLicense = new QPushButton(QCoreApplication::translate("frmAbout", "License"), window);
     cmdLicense->setObjectName(QStringLiteral("cmdLicense"));
-    cmdLicense->setGeometry(TwipRect(2237, 2160, 1000, 315));
+    cmdLicense->setGeometry(TwipsRect(2237, 2160, 1000, 315));
     cmdLicense->setAutoDefault(false);
     QWidget::setTabOrder(cmdOk, cmdLicense);
     cmdOk->setFocus();

@@ -27,16 +27,7 @@
 
 namespace {
 
-constexpr int SubscriptOutOfRange = 9;
-
 const QColor LightGrey(192, 192, 192);
-
-// A message box shows a carriage return as nothing at all: make it a line break.
-QString WithLineBreaks(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar(13), QChar(10));
-    return text;
-}
 
 }  // namespace
 
@@ -44,8 +35,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
                  QWidget* parent)
     : QMainWindow(parent),
       m_sound(sound),
-      m_engine({GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *this, *this, pause, sound, random),
-      m_scores(sound) {
+      m_scores(sound, GameSettings, gblnPlaySound) {
     // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -61,6 +51,9 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     InstallBoardAccessibility();
 
     BuildBoard();
+    m_engine.emplace(GameEngine::World{GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *m_board, *this, *this,
+                     pause, sound, random);
+    connect(m_board, &GameBoard::TileClicked, this, [this](qint16 index) { m_engine->TileClicked(index); });
     BuildMenus();
     BuildStatusBar();
 
@@ -69,7 +62,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     tmrGame->setInterval(1000);
     // The coarse timer may fire several per cent early; the clock counts seconds.
     tmrGame->setTimerType(Qt::PreciseTimer);
-    connect(tmrGame, &QTimer::timeout, this, [this] { m_engine.GameClockTick(); });
+    connect(tmrGame, &QTimer::timeout, this, [this] { m_engine->GameClockTick(); });
 
     // The window is exactly as large as its board and bars.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -92,7 +85,7 @@ void frmMain::BuildBoard() {
     setCentralWidget(m_client);
 
     BuildToolbar();
-    m_board = new GameBoard(m_client, m_engine);
+    m_board = new GameBoard(m_client, GameSettings);
 }
 
 // ---------------------------------------------------------------- life of the window
@@ -171,6 +164,11 @@ void frmMain::Form_Unload() noexcept {
 
 void frmMain::SetBoardSize() noexcept {
     Trap([&] {
+        // The window takes the size of the board with both bars, shown or
+        // not: a hidden bar leaves a blank band of its height below the
+        // board, and showing the bar again makes the window taller still.
+        m_blankBand = (mnuViewToolbar->isChecked() ? 0 : tlbMain->height()) +
+                      (mnuViewStatusBar->isChecked() ? 0 : stbMain->height());
         m_board->SetGrid();
         PositionImages();
         FitWindow();
@@ -183,11 +181,13 @@ void frmMain::PositionImages() noexcept { m_board->PositionImages(mnuViewToolbar
 void frmMain::FitWindow() {
     // The client area holds the board with a margin to its left, right and
     // below its last row, under the toolbar's band when the toolbar is shown;
-    // the menu bar and the status bar (when shown) come on top of that. Showing
-    // or hiding a bar therefore grows or shrinks the window by its height.
+    // the menu bar and the status bar (when shown) come on top of that, and
+    // below the board the blank band of the bars hidden at the last change of
+    // board size. Showing or hiding a bar grows or shrinks the window by its
+    // height.
     const QSize board = m_board->Extent();
     const int width = board.width();
-    int height = board.height();
+    int height = board.height() + m_blankBand;
     if (mnuViewToolbar->isChecked()) height += tlbMain->height();
     m_client->setFixedSize(width, height);
     tlbMain->setFixedWidth(width);
@@ -223,58 +223,77 @@ void frmMain::CenterWindow() {
 // ---------------------------------------------------------------- the game
 
 void frmMain::StartNewGame() noexcept {
-    m_engine.StartNewGame();
+    m_engine->StartNewGame();
     m_board->FocusAfterDeal();
 }
 
-void frmMain::ChangeTileColor() noexcept { m_engine.ChangeTileColor(); }
+void frmMain::ChangeTileColor() noexcept { m_engine->ChangeTileColor(); }
 
 void frmMain::SetSoundsButtonPressed(bool pressed) {
     if (QAction* button = findChild<QAction*>(QStringLiteral("tlbMainSounds"))) button->setChecked(pressed);
 }
 
-// The cells are the board's.
-void frmMain::LoadFlipFrames() noexcept { m_board->LoadFlipFrames(); }
-void frmMain::LoadShrinkFrames() noexcept { m_board->LoadShrinkFrames(); }
-void frmMain::SetTilePicture(int cell, TilePicture picture) { m_board->SetTilePicture(cell, picture); }
-void frmMain::SetTileEnabled(int cell, bool enabled) { m_board->SetTileEnabled(cell, enabled); }
-void frmMain::SetTileVisible(int cell, bool visible) { m_board->SetTileVisible(cell, visible); }
-void frmMain::RedrawTile(int cell) { m_board->RedrawTile(cell); }
-void frmMain::LoadFacePicture(int cell, const QString& name) { m_board->LoadFacePicture(cell, name); }
-void frmMain::SetFaceVisible(int cell, bool visible) { m_board->SetFaceVisible(cell, visible); }
-void frmMain::SetFaceEnabled(int cell, bool enabled) { m_board->SetFaceEnabled(cell, enabled); }
-void frmMain::RedrawFace(int cell) { m_board->RedrawFace(cell); }
+// ---------------------------------------------------------------- the facts of the game in words
+
+// Counts go through %n, so each language takes its plural form; English
+// keeps one form for every count ("1 matches for Ann").
+QString frmMain::SetsFlippedText(qint32 sets) { return tr("Sets Flipped: %n", nullptr, sets); }
+QString frmMain::TimeText(qint32 seconds) { return tr("Time: %n", nullptr, seconds); }
+QString frmMain::MatchesText(qint16 matches) { return tr("Matches: %n", nullptr, matches); }
+
+QString frmMain::MatchesForText(qint16 matches, const QString& storedName) {
+    // %n is filled first; the name then goes in one pass, so a "%1" in it stays as typed.
+    return tr("%n matches for %1", nullptr, matches).arg(ShownName(storedName));
+}
 
 void frmMain::SetStatusPanel(int panel, const QString& text) {
-    if (panel < 1 || panel > 3) throw RuntimeError(SubscriptOutOfRange, QCoreApplication::translate("ErrorTrap", "Subscript out of range"));
-    QLabel* label = m_panels[panel - 1];
+    QLabel* label = m_panels.at(static_cast<std::size_t>(panel - 1));
     label->setText(text);
     // Said as it is shown: a name is never taken for markup or access keys.
     const QString spoken = panel == 1 ? tr("Player: %1").arg(text) : text;
     if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
 }
 
-void frmMain::TurnChanged(int player) { Announce(tr("%1 to play").arg(ShownName(gudtPlayers(player).strName))); }
-
-void frmMain::GameOver(const QString& summary) {
-    // Said as sentences: "Game over." and then each line of the result.
-    QString text = tr("Game over.");
-    for (const QString& line : summary.split(QChar(13))) text += QStringLiteral(" ") + line + QStringLiteral(".");
-    Announce(text);
+void frmMain::StatusChanged(const GameStatus& status) {
+    SetStatusPanel(1, ShownName(status.storedName));
+    if (status.playerCount == 1) {
+        SetStatusPanel(2, SetsFlippedText(status.setsFlipped));
+        SetStatusPanel(3, TimeText(status.seconds));
+    } else {
+        SetStatusPanel(2, MatchesText(status.matches));
+        SetStatusPanel(3, QString());
+    }
 }
 
-void frmMain::ShowNewHighScore() {
+void frmMain::SecondsChanged(qint32 seconds) { SetStatusPanel(3, TimeText(seconds)); }
+
+void frmMain::TurnPassed(int /*player*/, const QString& storedName) {
+    Announce(tr("%1 to play").arg(ShownName(storedName)));
+}
+
+void frmMain::GameOver(const GameResult& result) {
+    // Said as sentences: "Game over." and then each line of the result.
+    QStringList lines;
+    if (result.playerCount == 1) {
+        lines.append(SetsFlippedText(result.setsFlipped) + QStringLiteral(", ") + TimeText(result.seconds));
+    } else {
+        for (std::size_t p = 0; p < result.storedNames.size(); ++p)
+            lines.append(MatchesForText(result.matches[p], result.storedNames[p]));
+    }
+    QString spoken = tr("Game over.");
+    for (const QString& line : lines) spoken += QStringLiteral(" ") + line + QStringLiteral(".");
+    Announce(spoken);
+    if (result.playerCount == 1) return;
+    QMessageBox box(QMessageBox::Information, tr("Game Over"), lines.join(QChar(10)), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void frmMain::NewHighScore() {
     m_scores.Unload();
     QCoreApplication::processEvents();
     m_scores.blnNewHighScore = true;
     m_scores.Show(this);
-}
-
-void frmMain::ShowGameOverMessage(const QString& text) {
-    QMessageBox box(QMessageBox::Information, tr("Game Over"), WithLineBreaks(text), QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }
 
 void frmMain::SetEnabled(bool enabled) {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the menus and toolbar, the status bar, the game clock,
 // the commands and the life of the window. Every rule lives in GameEngine;
-// the board (GameBoard) mirrors the cells on screen, and the window forwards
-// ticks and commands and shows the end of a game.
+// the board (GameBoard) draws the cells, and the window puts the facts of
+// the game into the sentences the player reads and hears.
 
 #include "BoardInterfaces.h"
 #include "FrameExtents.h"
@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class GameBoard;
 class QAction;
@@ -23,7 +24,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 
-class frmMain final : public QMainWindow, public IBoardView, public IGameClock, public IOptionsHost {
+class frmMain final : public QMainWindow, public IGameView, public IGameClock, public IOptionsHost {
     Q_OBJECT
 public:
     // Builds the window and runs its loading steps: caption, settings, the
@@ -40,29 +41,19 @@ public:
     // Lays the cells out for TileCount, below the toolbar when it is shown.
     void PositionImages() noexcept;
 
-    // --- The board as the rule book drives it.
-    void LoadFlipFrames() noexcept override;
-    void LoadShrinkFrames() noexcept override;
-    void SetTilePicture(int cell, TilePicture picture) override;
-    void SetTileEnabled(int cell, bool enabled) override;
-    void SetTileVisible(int cell, bool visible) override;
-    void RedrawTile(int cell) override;
-    void LoadFacePicture(int cell, const QString& resourceName) override;
-    void SetFaceVisible(int cell, bool visible) override;
-    void SetFaceEnabled(int cell, bool enabled) override;
-    void RedrawFace(int cell) override;
-    void SetStatusPanel(int panel, const QString& text) override;
-    void ShowNewHighScore() override;
-    void ShowGameOverMessage(const QString& text) override;
-    void TurnChanged(int player) override;
-    void GameOver(const QString& summary) override;
+    // --- The facts of the game, put into words.
+    void StatusChanged(const GameStatus& status) override;
+    void SecondsChanged(qint32 seconds) override;
+    void TurnPassed(int player, const QString& storedName) override;
+    void GameOver(const GameResult& result) override;
+    void NewHighScore() override;
 
     // --- tmrGame as the rule book starts and stops it.
     void SetEnabled(bool enabled) override;
     bool IsEnabled() const override;
 
     // --- The parts of the window that are windows or rules of their own.
-    GameEngine& Engine() { return m_engine; }
+    GameEngine& Engine() { return *m_engine; }
     frmScores& Scores() { return m_scores; }
     frmAbout& About() { return m_about; }
 
@@ -89,6 +80,13 @@ private:
     void FitWindow();
     void CenterWindow();
     void Announce(const QString& text);
+    // Status bar panel 1..3, and its name for assistive technology.
+    void SetStatusPanel(int panel, const QString& text);
+    // The counted sentences, each made here only.
+    static QString SetsFlippedText(qint32 sets);
+    static QString TimeText(qint32 seconds);
+    static QString MatchesText(qint16 matches);
+    static QString MatchesForText(qint16 matches, const QString& storedName);
 
     // Commands. The toolbar has one handler for all its buttons.
     void tlbMain_ButtonClick(const QString& key) noexcept;
@@ -104,10 +102,11 @@ private:
     void mnuHelpAbout_Click() noexcept;
 
     ISoundPlayer& m_sound;
-    GameEngine m_engine;
     frmScores m_scores;
     frmAbout m_about;
     GameBoard* m_board = nullptr;
+    // Made once the board it draws on exists.
+    std::optional<GameEngine> m_engine;
 
     QMenu* mnuGame = nullptr;
     QAction* mnuGameNew = nullptr;
@@ -130,6 +129,9 @@ private:
     std::array<QLabel*, 3> m_panels{};
     AnnouncedFrameExtents m_frame;  // asked for as the window is made
 
+    // Below the board: the height of the bars that were hidden at the last
+    // change of board size.
+    int m_blankBand = 0;
     bool m_activatedOnce = false;
     bool m_closing = false;
     bool m_shownOnce = false;

@@ -154,8 +154,7 @@ void frmMain::BuildStatusBar() {
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
     stbMain->setFixedHeight(TwipsToPixels(StatusBarHeight));
-    const std::array<QString, 3> initialTexts{TranslatedName(QStringLiteral("Player 1")),
-                                             tr("Sets Flipped: 0"), tr("Time: 0")};
+    const std::array<QString, 3> initialTexts{ShownName(DefaultPlayerName(1)), SetsFlippedText(0), TimeText(0)};
     const std::array<QString, 3> descriptions{
         tr("The player whose turn it is"),
         tr("Sets flipped by the player, or the player's matches in a two-player game"),

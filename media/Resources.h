@@ -1,7 +1,8 @@
 #pragma once
 // The resource catalogue: pictures, frames and sounds by name and kind,
-// loaded on demand and never cached. Beside the 32 x 32 icons every picture
-// has a true-colour art of 128 x 128 for dense screens, read only there.
+// loaded on demand at each use; only the table of picture names is read
+// once and kept. Beside the 32 x 32 icons every picture has a true-colour
+// art of 128 x 128 for dense screens, read only there.
 
 #include <QByteArray>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "ScoreTables.h"
 
 #include "ErrorTrap.h"
-#include "GameSettings.h"
+#include "SettingsTypes.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"
@@ -77,7 +77,7 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
         }
         // A nameless result would be skipped by the writes below while the
         // entries it passed moved down, leaving one of them twice.
-        list[6].name = strName.isEmpty() ? QStringLiteral("Player 1") : strName;
+        list[6].name = strName.isEmpty() ? DefaultPlayerName(1) : strName;
         list[6].score = lngScore;
         bool changed = false;
         for (int r = 6; r >= 2; --r) {
@@ -122,14 +122,14 @@ void DeleteScoreTable(const QString& appName, const QString& strSection) noexcep
     });
 }
 
-void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound) noexcept {
+void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound, bool playSound) noexcept {
     Trap([&] {
         const bool small = tileCount != 60;
         const QString text =
             small ? QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Small Board scores?")
                   : QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Large Board scores?");
         if (!ui.ConfirmReset(QCoreApplication::translate("ScoreTables", "Reset Scores"), text)) return;
-        if (gblnPlaySound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
+        if (playSound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
         const QString app = AppName();
         if (small) {
             ui.ClearScoreList(ScoreTables::SmallBoardSets);

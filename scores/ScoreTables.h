@@ -48,5 +48,5 @@ public:
 };
 
 // Resets both tables of one board size (tileCount 30 or 60): the question,
-// "FLUSH" when sounds are on, the two lists emptied, the two sections deleted.
-void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound) noexcept;
+// "FLUSH" when playSound, the two lists emptied, the two sections deleted.
+void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound, bool playSound) noexcept;

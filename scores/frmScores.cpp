@@ -2,8 +2,9 @@
 
 #include "ShownName.h"
 #include "ErrorTrap.h"
-#include "GameSettings.h"
+#include "DialogFont.h"
 #include "Resources.h"
+#include "Twips.h"
 #include "basWave.h"
 
 #include <QApplication>
@@ -25,11 +26,6 @@
 
 namespace {
 
-// Positions and sizes are laid out in twips, 15 to the pixel.
-int Twips(int twips) { return qRound(twips / 15.0); }
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
 
 constexpr int ScoreColumn = 2;
 constexpr Qt::Alignment ScoreAlignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -45,9 +41,9 @@ QTreeWidget* MakeScoreList(QWidget* page, const QString& scoreHeading) {
     list->headerItem()->setTextAlignment(ScoreColumn, ScoreAlignment);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
-    list->setColumnWidth(0, Twips(300));
-    list->setColumnWidth(1, Twips(2900));
-    list->setColumnWidth(2, Twips(1000));
+    list->setColumnWidth(0, TwipsToPixels(300));
+    list->setColumnWidth(1, TwipsToPixels(2900));
+    list->setColumnWidth(2, TwipsToPixels(1000));
     // The name column gives up what the list's border takes, so the scores
     // keep their column and nothing needs a sideways scroll.
     list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -85,7 +81,7 @@ ScoresWindow::ScoresWindow(frmScores& form, QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_form(form) {
     setWindowTitle(QCoreApplication::translate("ScoresWindow", "High Scores"));
-    setFixedSize(Twips(4905), Twips(5040));
+    setFixedSize(TwipsToPixels(4905), TwipsToPixels(5040));
     BuildControls();
     Form_Load();
     FitFontToLists();
@@ -95,10 +91,6 @@ ScoresWindow::ScoresWindow(frmScores& form, QWidget* owner)
 // sans-serif face and, should five ranks and the headings still not fit
 // (a tall font on this machine), steps its size down until they do.
 void ScoresWindow::FitFontToLists() {
-    QFont face = QApplication::font();
-    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
-    face.setPointSizeF(8.25);
     auto ranksFit = [this] {
         for (QTreeWidget* list : {lvwSmallBoardTimes, lvwSmallBoardSets, lvwLargeBoardTimes, lvwLargeBoardSets}) {
             const int rows = std::max(list->sizeHintForRow(0), list->fontMetrics().height());
@@ -107,15 +99,13 @@ void ScoresWindow::FitFontToLists() {
         }
         return true;
     };
-    constexpr qreal smallest = 6.5;
-    for (;;) {
+    FitDialogFont([&](const QFont& face) {
         setFont(face);
         QFont bold = face;
         bold.setBold(true);
         tabScores->tabBar()->setFont(bold);
-        if (ranksFit() || face.pointSizeF() <= smallest) break;
-        face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
-    }
+        return ranksFit();
+    });
     PlaceControlsOnTabs();
 }
 
@@ -210,9 +200,9 @@ bool ScoresWindow::event(QEvent* event) {
 
 void ScoresWindow::Form_Load() {
     Trap([&] {
-        if (GameSettings.TileCount == 30) {
+        if (m_form.m_options.TileCount == 30) {
             tabScores->setCurrentIndex(0);
-        } else if (GameSettings.TileCount == 60) {
+        } else if (m_form.m_options.TileCount == 60) {
             tabScores->setCurrentIndex(1);
         }
         FillScoreList(lvwSmallBoardSets, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
@@ -278,7 +268,7 @@ void ScoresWindow::cmdReset_Click() {
     Trap([&] {
         // The tables of the board size whose tab is showing.
         const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
-        ResetBoardScores(tileCount, *this, m_form.m_sound);
+        ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_playSound);
     });
 }
 
@@ -288,7 +278,8 @@ void ScoresWindow::cmdOK_Click() {
 
 // ---- The dialog object ------------------------------------------------------
 
-frmScores::frmScores(ISoundPlayer& sound) : m_sound(sound) {}
+frmScores::frmScores(ISoundPlayer& sound, const GameSettingsRecord& options, const bool& playSound)
+    : m_sound(sound), m_options(options), m_playSound(playSound) {}
 
 frmScores::~frmScores() { delete m_window.data(); }
 
@@ -329,7 +320,7 @@ QDialog* frmScores::Window() const { return m_window; }
 void frmScores::Form_Activate() {
     if (m_blnActivating) return;
     Trap([&] {
-        if (!(gblnPlaySound && blnNewHighScore)) return;
+        if (!(m_playSound && blnNewHighScore)) return;
         m_blnActivating = true;
         struct Done {
             bool& flag;

@@ -3,6 +3,7 @@
 // created at each showing, so the lists show the tables as stored then.
 
 #include "ScoreTables.h"
+#include "SettingsTypes.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -73,7 +74,9 @@ private:
 
 class frmScores {
 public:
-    explicit frmScores(ISoundPlayer& sound);
+    // The options (for the board size whose tab comes first) and the sound
+    // switch are the owner's, read at each use.
+    frmScores(ISoundPlayer& sound, const GameSettingsRecord& options, const bool& playSound);
     ~frmScores();
     frmScores(const frmScores&) = delete;
     frmScores& operator=(const frmScores&) = delete;
@@ -99,6 +102,8 @@ public:
 private:
     friend class ScoresWindow;
     ISoundPlayer& m_sound;
+    const GameSettingsRecord& m_options;
+    const bool& m_playSound;
     QPointer<ScoresWindow> m_window;
     bool m_blnActivating = false;
 };

@@ -12,7 +12,7 @@ PlayerTable gudtPlayers;
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+using Options::Text;
 
 QString PlayerKey(int n) { return Text(Options::KeyPlayerPrefix) + QString::number(n); }
 
@@ -38,7 +38,7 @@ void SetDefaults() {
     GameSettings.Images = Text(Options::DefaultImages);
     GameSettings.Level = static_cast<qint16>(Text(Options::DefaultLevel).toShort());
     GameSettings.PlayerCount = static_cast<qint16>(Text(Options::DefaultPlayerCount).toShort());
-    for (int n = 1; n <= MaxPlayers; ++n) gudtPlayers(n).strName = PlayerKey(n);
+    for (int n = 1; n <= MaxPlayers; ++n) gudtPlayers(n).strName = DefaultPlayerName(n);
     gblnPlaySound = Text(Options::DefaultSounds) == QLatin1String("True");
     GameSettings.TileColor = Text(Options::DefaultTileColor);
     GameSettings.TileCount = static_cast<qint16>(Text(Options::DefaultTileCount).toShort());
@@ -63,8 +63,9 @@ void LoadSettings() noexcept {
                 .toShort());
         for (int n = 1; n <= MaxPlayers; ++n) {
             const QString key = PlayerKey(n);
-            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, key);
-            gudtPlayers(n).strName = IsAcceptedName(name) ? name : key;
+            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key,
+                                            DefaultPlayerName(n));
+            gudtPlayers(n).strName = IsAcceptedName(name) ? name : DefaultPlayerName(n);
         }
         gblnPlaySound = ReadAccepted(Options::KeySounds, Text(Options::DefaultSounds),
                                      [](const QString& t) { return IsOneOf(t, Options::Sounds); }) ==

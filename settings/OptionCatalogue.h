@@ -2,12 +2,16 @@
 // The one declarative place for every stored option: its key, its default,
 // the values it accepts, and the captions the options dialog shows for them.
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
 #include <string_view>
 
 namespace Options {
+
+// One of the texts below as a QString (they are all plain ASCII).
+inline QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 inline constexpr std::string_view ApplicationName = "Pexora";
 inline constexpr std::string_view SettingsSection = "Game Settings";

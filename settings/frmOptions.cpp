@@ -1,10 +1,12 @@
 #include "frmOptions.h"
 
+#include "DialogFont.h"
 #include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "OptionsHost.h"
 #include "ShownName.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -30,13 +32,7 @@
 
 namespace {
 
-// Positions and sizes are laid out in twips, 15 to the pixel.
-int Twips(int twips) { return qRound(twips / 15.0); }
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using Options::Text;
 
 // 1-based index of the stored value in a catalogue, 0 when it is not there.
 template <class Choices>
@@ -51,10 +47,10 @@ QString StoredAt(const Choices& choices, int index) {
     return Text(choices.at(static_cast<size_t>(index - 1)).stored);
 }
 
-QString DefaultPlayerName(int player) { return Text(Options::KeyPlayerPrefix) + QString::number(player); }
 
 const QColor EnabledNameBoxColor(255, 255, 255);
 const QColor DisabledNameBoxColor(192, 192, 192);
+const QColor DisabledNameTextColor(128, 128, 128);  // the grey of disabled text, readable on that background
 
 // Shows the hourglass for as long as it lives, whichever way the scope is left.
 class BusyPointer {
@@ -162,7 +158,7 @@ frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_host(host) {
     setWindowTitle(tr("Options"));
-    setFixedSize(Twips(5310), Twips(3405));
+    setFixedSize(TwipsToPixels(5310), TwipsToPixels(3405));
     BuildControls();
     FitFontToCaptions();
 
@@ -221,8 +217,8 @@ void frmOptions::BuildControls() {
         auto* fra = new QFrame(page);
         fra->setFrameShape(QFrame::NoFrame);
         fra->setObjectName(QStringLiteral("fraOptions%1").arg(frame));
-        fra->resize(Twips(FrameSize.at(static_cast<size_t>(frame)).first),
-                    Twips(FrameSize.at(static_cast<size_t>(frame)).second));
+        fra->resize(TwipsToPixels(FrameSize.at(static_cast<size_t>(frame)).first),
+                    TwipsToPixels(FrameSize.at(static_cast<size_t>(frame)).second));
         fraOptions.at(static_cast<size_t>(frame)) = fra;
         tabOptions->addTab(page, tr(captions.at(static_cast<size_t>(tab))));
     }
@@ -310,22 +306,18 @@ void frmOptions::NameControls() {
 // captions still not fit (a wide font on this machine), the face steps its
 // size down until every caption shows whole.
 void frmOptions::FitFontToCaptions() {
-    QFont face = QApplication::font();
-    face.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"), QApplication::font().family()});
-    face.setPointSizeF(8.25);
     auto needed = [](const QRadioButton* button) {
         return button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
                button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
                button->fontMetrics().horizontalAdvance(button->text()) + 1;
     };
-    const int pageRight = tabOptions->width() - 2 * Twips(FrameLeft);  // in a frame's coordinates
+    const int pageRight = tabOptions->width() - 2 * TwipsToPixels(FrameLeft);  // in a frame's coordinates
     auto grow = [&](QFrame* frame, QRadioButton* button) {
         const QRect at = button->geometry();
         int right = pageRight;
         for (QWidget* other : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (other != button && other->x() > at.right() && other->y() <= at.bottom() && other->geometry().bottom() >= at.y())
-                right = std::min(right, other->x() - Twips(60));
+                right = std::min(right, other->x() - TwipsToPixels(60));
         const int width = std::min(needed(button), right - at.x());
         if (width <= at.width()) return;
         button->resize(width, at.height());
@@ -337,15 +329,13 @@ void frmOptions::FitFontToCaptions() {
                 if (needed(button) > std::min(button->width(), frame->width() - button->x())) return false;
         return true;
     };
-    constexpr qreal smallest = 6.5;
-    for (;;) {
+    FitDialogFont([&](const QFont& face) {
         setFont(face);
         for (QFrame* frame : fraOptions)
             for (QRadioButton* button : frame->findChildren<QRadioButton*>())
                 if (needed(button) > button->width()) grow(frame, button);
-        if (captionsFit() || face.pointSizeF() <= smallest) break;
-        face.setPointSizeF(std::max(smallest, face.pointSizeF() - 0.25));
-    }
+        return captionsFit();
+    });
     static_cast<EvenTabsStyle*>(tabOptions->tabBar()->style())->Share(*tabOptions->tabBar(), tabOptions->width());
 }
 
@@ -357,7 +347,7 @@ void frmOptions::PlaceFramesOnTabs() {
         QWidget* page = tabOptions->widget(tab);
         QFrame* frame = fraOptions.at(static_cast<size_t>(FrameOfTab.at(static_cast<size_t>(tab))));
         const QPoint pageOrigin = page->mapTo(tabOptions, QPoint(0, 0));
-        const QPoint place(Twips(FrameLeft) - pageOrigin.x(), Twips(FrameTop) - pageOrigin.y());
+        const QPoint place(TwipsToPixels(FrameLeft) - pageOrigin.x(), TwipsToPixels(FrameTop) - pageOrigin.y());
         frame->move(std::max(0, place.x()), std::max(0, place.y()));
     }
 }
@@ -404,6 +394,7 @@ void frmOptions::SetNameBoxEnabled(int player, bool enabled) {
     box->setEnabled(enabled);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, enabled ? EnabledNameBoxColor : DisabledNameBoxColor);
+    palette.setColor(QPalette::Disabled, QPalette::Text, DisabledNameTextColor);
     box->setPalette(palette);
 }
 

@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Invalid level</source>
-        <translation>Ungültige Stufe</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Züge: %n</numerusform>
-            <numerusform>Züge: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Zeit: %n</numerusform>
-            <numerusform>Zeit: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n Treffer für %1</numerusform>
-            <numerusform>%n Treffer für %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Treffer: %n</numerusform>
-            <numerusform>Treffer: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <translation>Ü&amp;ber Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Züge: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Zeit: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Der Spieler, der am Zug ist</translation>
     </message>
@@ -3162,6 +3119,34 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Züge: %n</numerusform>
+            <numerusform>Züge: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Zeit: %n</numerusform>
+            <numerusform>Zeit: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Treffer: %n</numerusform>
+            <numerusform>Treffer: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n Treffer für %1</numerusform>
+            <numerusform>%n Treffer für %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

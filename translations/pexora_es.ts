@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Invalid level</source>
-        <translation>Nivel no válido</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Jugadas: %n</numerusform>
-            <numerusform>Jugadas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tiempo: %n</numerusform>
-            <numerusform>Tiempo: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n acierto de %1</numerusform>
-            <numerusform>%n aciertos de %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Aciertos: %n</numerusform>
-            <numerusform>Aciertos: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <translation>&amp;Acerca de Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Jugadas: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Tiempo: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>El jugador al que le toca</translation>
     </message>
@@ -3162,6 +3119,34 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Jugadas: %n</numerusform>
+            <numerusform>Jugadas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tiempo: %n</numerusform>
+            <numerusform>Tiempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Aciertos: %n</numerusform>
+            <numerusform>Aciertos: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n acierto de %1</numerusform>
+            <numerusform>%n aciertos de %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

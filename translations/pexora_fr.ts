@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message>
-        <source>Invalid level</source>
-        <translation>Niveau non valide</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Coups&#xa0;: %n</numerusform>
-            <numerusform>Coups&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Temps&#xa0;: %n</numerusform>
-            <numerusform>Temps&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n point pour %1</numerusform>
-            <numerusform>%n points pour %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Points&#xa0;: %n</numerusform>
-            <numerusform>Points&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <translation>À &amp;propos de Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Coups&#xa0;: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Temps&#xa0;: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Le joueur dont c&apos;est le tour</translation>
     </message>
@@ -3162,6 +3119,34 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Points&#xa0;: %n</numerusform>
+            <numerusform>Points&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n point pour %1</numerusform>
+            <numerusform>%n points pour %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

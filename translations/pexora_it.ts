@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Mosse: %n</numerusform>
-            <numerusform>Mosse: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tempo: %n</numerusform>
-            <numerusform>Tempo: %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Livello non valido</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n punto per %1</numerusform>
-            <numerusform>%n punti per %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Punti: %n</numerusform>
-            <numerusform>Punti: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <translation>I&amp;nformazioni su Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Mosse: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Tempo: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Il giocatore di turno</translation>
     </message>
@@ -3162,6 +3119,34 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Secondi trascorsi da quando è stata girata la prima tessera in una partita a un giocatore</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Mosse: %n</numerusform>
+            <numerusform>Mosse: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tempo: %n</numerusform>
+            <numerusform>Tempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Punti: %n</numerusform>
+            <numerusform>Punti: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n punto per %1</numerusform>
+            <numerusform>%n punti per %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

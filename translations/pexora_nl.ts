@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Zetten: %n</numerusform>
-            <numerusform>Zetten: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tijd: %n</numerusform>
-            <numerusform>Tijd: %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Ongeldig niveau</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n treffer voor %1</numerusform>
-            <numerusform>%n treffers voor %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Treffers: %n</numerusform>
-            <numerusform>Treffers: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <translation>&amp;Over Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Zetten: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Tijd: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>De speler die aan de beurt is</translation>
     </message>
@@ -3162,6 +3119,34 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Seconden sinds de eerste kaart van een spel voor één speler werd omgedraaid</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Zetten: %n</numerusform>
+            <numerusform>Zetten: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tijd: %n</numerusform>
+            <numerusform>Tijd: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Treffers: %n</numerusform>
+            <numerusform>Treffers: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n treffer voor %1</numerusform>
+            <numerusform>%n treffers voor %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

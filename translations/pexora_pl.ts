@@ -59,45 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Ruchy: %n</numerusform>
-            <numerusform>Ruchy: %n</numerusform>
-            <numerusform>Ruchy: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Czas: %n</numerusform>
-            <numerusform>Czas: %n</numerusform>
-            <numerusform>Czas: %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Nieprawidłowy poziom</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%1: %n trafienie</numerusform>
-            <numerusform>%1: %n trafienia</numerusform>
-            <numerusform>%1: %n trafień</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Trafienia: %n</numerusform>
-            <numerusform>Trafienia: %n</numerusform>
-            <numerusform>Trafienia: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3148,14 +3109,6 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <translation>&amp;O programie Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Ruchy: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Czas: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>Gracz, który ma ruch</translation>
     </message>
@@ -3166,6 +3119,38 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Sekundy od odkrycia pierwszej karty w grze jednoosobowej</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Czas: %n</numerusform>
+            <numerusform>Czas: %n</numerusform>
+            <numerusform>Czas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Trafienia: %n</numerusform>
+            <numerusform>Trafienia: %n</numerusform>
+            <numerusform>Trafienia: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%1: %n trafienie</numerusform>
+            <numerusform>%1: %n trafienia</numerusform>
+            <numerusform>%1: %n trafień</numerusform>
+        </translation>
     </message>
 </context>
 <context>

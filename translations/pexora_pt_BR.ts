@@ -59,41 +59,6 @@
     </message>
 </context>
 <context>
-    <name>GameEngine</name>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Jogadas: %n</numerusform>
-            <numerusform>Jogadas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tempo: %n</numerusform>
-            <numerusform>Tempo: %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Invalid level</source>
-        <translation>Nível inválido</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>Acertos de %1: %n</numerusform>
-            <numerusform>Acertos de %1: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Acertos: %n</numerusform>
-            <numerusform>Acertos: %n</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>HelpViewer</name>
     <message>
         <source>Pexora Help</source>
@@ -3144,14 +3109,6 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <translation>&amp;Sobre o Pexora...</translation>
     </message>
     <message>
-        <source>Sets Flipped: 0</source>
-        <translation>Jogadas: 0</translation>
-    </message>
-    <message>
-        <source>Time: 0</source>
-        <translation>Tempo: 0</translation>
-    </message>
-    <message>
         <source>The player whose turn it is</source>
         <translation>O jogador da vez</translation>
     </message>
@@ -3162,6 +3119,34 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Segundos desde que a primeira peça de uma partida individual foi virada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Jogadas: %n</numerusform>
+            <numerusform>Jogadas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tempo: %n</numerusform>
+            <numerusform>Tempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Acertos: %n</numerusform>
+            <numerusform>Acertos: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>Acertos de %1: %n</numerusform>
+            <numerusform>Acertos de %1: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

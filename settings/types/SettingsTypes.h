@@ -26,11 +26,14 @@ struct PlayerInfo {
 
 inline constexpr int MaxPlayers = 2;
 
+// A player's default name as it is stored, in every language: "Player 1".
+inline QString DefaultPlayerName(int player) { return QStringLiteral("Player %1").arg(player); }
+
 // Indexed 1 To 2, like the rest of the rule book: gudtPlayers(1), gudtPlayers(2).
 class PlayerTable {
 public:
     PlayerInfo& operator()(int player) {
-        if (player < 1 || player > MaxPlayers) throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+        if (player < 1 || player > MaxPlayers) throw SubscriptOutOfRange();
         return m_players[static_cast<std::size_t>(player - 1)];
     }
     const PlayerInfo& operator()(int player) const { return const_cast<PlayerTable&>(*this)(player); }

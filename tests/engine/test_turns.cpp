@@ -1,5 +1,5 @@
 // A turn: what each click does in each state of the current set, how the
-// tiles turn and shrink, and what the status bar and the game clock show.
+// tiles turn and shrink, the facts told on the way, and the game clock.
 #include "EngineRig.h"
 
 #include <QtTest>
@@ -11,19 +11,16 @@ class TurnTest : public QObject {
 
     ScriptedRandom zero{0.0f};
 
-    // The log without the status bar's lines (and without the turn and game news).
+    // The log of the cells, the pauses and the sounds, without the facts.
     static QStringList Steps(const EventLog& log) {
+        static const QRegularExpression fact(QStringLiteral("^(status|seconds|turn|turned|set|back|game over) "));
         QStringList out;
         for (const QString& line : log.lines)
-            if (!line.startsWith(QLatin1String("panel")) && !line.startsWith(QLatin1String("turn")) && !line.startsWith(QLatin1String("game over"))) out.append(line);
+            if (!fact.match(line).hasMatch()) out.append(line);
         return out;
     }
 
 private slots:
-    void init() {
-        gudtPlayers(1).strName = QStringLiteral("Ann");
-        gudtPlayers(2).strName = QStringLiteral("Bob");
-    }
 
     void clickingTheFaceUpFirstTileAgainDoesNothing() {
         EngineRig rig(zero, {30, 2, 1});
@@ -32,7 +29,7 @@ private slots:
         rig.engine.TileClicked(4);
         QVERIFY(rig.log.lines.isEmpty());
         QCOMPARE(rig.engine.mintTilesUp, qint16(1));
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 0);
+        QCOMPARE(rig.players(1).lngSetsFlipped, 0);
     }
 
     void aMatchKeepsTheTurnAndCountsForThatPlayer() {
@@ -40,14 +37,14 @@ private slots:
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);
         QCOMPARE(rig.engine.mintPlayer, qint16(1));
-        QCOMPARE(gudtPlayers(1).intMatches, qint16(1));
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 1);
+        QCOMPARE(rig.players(1).intMatches, qint16(1));
+        QCOMPARE(rig.players(1).lngSetsFlipped, 1);
         QCOMPARE(rig.engine.mintMatches, qint16(1));
         QCOMPARE(rig.engine.mintTilesUp, qint16(0));
         QVERIFY(!rig.engine.Cell(1).TileEnabled && !rig.engine.Cell(16).FaceEnabled);
         QCOMPARE(rig.engine.Cell(16).TilePic, TilePicture::Empty);
         QCOMPARE(rig.engine.Cell(16).Tag, rig.engine.Cell(1).Tag);  // the tag stays
-        QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 1"));
+        QCOMPARE(rig.view.status.matches, qint16(1));
         rig.log.clear();
         rig.engine.TileClicked(16);  // a removed cell takes no click
         QVERIFY(rig.log.lines.isEmpty());
@@ -60,9 +57,9 @@ private slots:
         QCOMPARE(rig.engine.mintPlayer, qint16(2));
         QCOMPARE(rig.engine.mintTilesUp, qint16(2));
         QVERIFY(rig.engine.Cell(1).FaceVisible && rig.engine.Cell(2).FaceVisible);
-        QCOMPARE(rig.view.panels[1], QStringLiteral("Bob"));
-        QCOMPARE(rig.log.lines.filter(QStringLiteral("turn")), QStringList{"turn 2"});  // told after the status bar
-        QVERIFY(rig.log.lines.indexOf("turn 2") > rig.log.lines.indexOf("panel 1 Bob"));
+        // The set, then the status of the player to come, then the turn.
+        QCOMPARE(rig.log.lines.mid(rig.log.lines.indexOf("set miss 1 2")),
+                 (QStringList{"set miss 1 2", "status 2 Bob sets 0 matches 0 time 0", "turn 2 Bob"}));
         rig.log.clear();
         rig.engine.TileClicked(2);  // player 2 keeps tile 2 as the first of the set
         QCOMPARE(rig.engine.mintTile1, qint16(2));
@@ -70,9 +67,9 @@ private slots:
         QCOMPARE(rig.engine.mintTilesUp, qint16(1));
         QVERIFY(rig.engine.Cell(2).FaceVisible && !rig.engine.Cell(1).FaceVisible);
         QCOMPARE(rig.log.lines.count(QStringLiteral("sound FLIP")), 1);
-        QCOMPARE(gudtPlayers(2).lngSetsFlipped, 0);  // turning down is no set flipped
+        QCOMPARE(rig.players(2).lngSetsFlipped, 0);  // turning down is no set flipped
         rig.engine.TileClicked(17);                  // 2 and 17 match
-        QCOMPARE(gudtPlayers(2).intMatches, qint16(1));
+        QCOMPARE(rig.players(2).intMatches, qint16(1));
         QCOMPARE(rig.engine.mintPlayer, qint16(2));
     }
 
@@ -125,41 +122,68 @@ private slots:
         QVERIFY(rig.clock.running);
         rig.engine.TileClicked(1);  // ignored click, clock untouched
         QCOMPARE(rig.clock.starts, 1);
-        UseOptions(30, 2, 2);
+        rig.Use({30, 2, 2});
         rig.engine.StartNewGame();
         QVERIFY(!rig.clock.running);
         rig.engine.TileClicked(1);
         QVERIFY(!rig.clock.running);
     }
 
-    // The status bar and the clock.
-    void onePlayerShowsNameSetsAndTime() {
+    void eachTickCountsASecondUpTo99999WhereTheClockStops() {
         EngineRig rig(zero, {30, 2, 1});
-        QCOMPARE(rig.view.panels[1], QStringLiteral("Ann"));
-        QCOMPARE(rig.view.panels[2], QStringLiteral("Sets Flipped: 0"));
-        QCOMPARE(rig.view.panels[3], QStringLiteral("Time: 0"));
         rig.engine.TileClicked(1);
-        for (int i = 0; i < 75; ++i) rig.engine.GameClockTick();
-        QCOMPARE(rig.view.panels[3], QStringLiteral("Time: 75"));
+        for (int i = 1; i <= 75; ++i) {
+            rig.engine.GameClockTick();
+            QCOMPARE(rig.view.seconds, i);
+        }
+        QCOMPARE(rig.engine.mlngSeconds, 75);
         rig.engine.TileClicked(2);
-        QCOMPARE(rig.view.panels[2], QStringLiteral("Sets Flipped: 1"));
+        QCOMPARE(rig.view.status.seconds, 75);  // the status carries the time too
+        rig.engine.mlngSeconds = 99998;
+        rig.engine.GameClockTick();
+        QCOMPARE(rig.view.seconds, 99999);
+        QVERIFY(rig.clock.running);
+        rig.log.clear();
+        rig.engine.GameClockTick();
+        QCOMPARE(rig.engine.mlngSeconds, 99999);
+        QVERIFY(!rig.clock.running);
+        QVERIFY(rig.log.lines.isEmpty());
     }
 
-    void twoPlayersShowTheMatchesOfWhoeverIsToPlayAndNoTime() {
-        EngineRig rig(zero, {30, 2, 2});
-        rig.engine.TileClicked(1);
-        rig.engine.TileClicked(16);  // Ann matches
-        QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 1"));
-        QCOMPARE(rig.view.panels[3], QString());
-        rig.engine.TileClicked(2);
-        rig.engine.TileClicked(3);  // mismatch: Bob
-        QCOMPARE(rig.view.panels[1], QStringLiteral("Bob"));
-        QCOMPARE(rig.view.panels[2], QStringLiteral("Matches: 0"));
-        rig.engine.GameClockTick();  // the clock never runs, but a tick writes no time
-        QCOMPARE(rig.view.panels[3], QString());
-        rig.engine.TileClicked(4);
-        rig.engine.TileClicked(5);  // Bob misses: Ann, with one match in two sets flipped
-        QCOMPARE(rig.view.panels[1] + '|' + rig.view.panels[2], QStringLiteral("Ann|Matches: 1"));
+    // What the status tells: whose turn, their sets (one player) or matches (two).
+    void theStatusFollowsTheCountersOfWhoeverIsToPlay() {
+        EngineRig rig(zero, {30, 2, 1});
+        QCOMPARE(rig.Lines("status"), QStringList{"status 1 Ann sets 0 matches 0 time 0"});
+        rig.Click({1, 2});
+        QCOMPARE(rig.view.status.setsFlipped, 1);
+        QCOMPARE(rig.view.status.playerCount, 1);
+        rig.Use({30, 2, 2});
+        rig.engine.StartNewGame();
+        rig.log.clear();
+        rig.Click({1, 16});          // Ann matches
+        rig.Click({2, 3});           // and misses: Bob
+        rig.engine.GameClockTick();  // the clock never runs, but a tick tells no time
+        rig.Click({4, 5});           // Bob misses: Ann, with one match in two sets flipped
+        QCOMPARE(rig.Lines("status"), (QStringList{"status 1 Ann sets 1 matches 0 time 0",
+                                                    "status 1 Ann sets 1 matches 1 time 0",
+                                                    "status 1 Ann sets 2 matches 1 time 0",
+                                                    "status 2 Bob sets 0 matches 0 time 0",
+                                                    "status 2 Bob sets 1 matches 0 time 1",
+                                                    "status 1 Ann sets 2 matches 1 time 1"}));
+        QCOMPARE(rig.view.status.playerCount, 2);
+        QVERIFY(rig.Lines("seconds").isEmpty());
+    }
+
+    // Each tile turned, each set ended and each set turned back, with its cells.
+    void theTilesAndSetsAreToldAsTheyTurn() {
+        EngineRig rig(zero, {30, 3, 2});
+        rig.Click({1, 2, 3, 2, 12, 22});  // a miss; then tile 2 starts a match
+        QCOMPARE(rig.Lines("turned") + rig.Lines("set") + rig.Lines("back"),
+                 (QStringList{"turned 1 up 9", "turned 2 up 30", "turned 3 up 1", "turned 1 down 9",
+                              "turned 3 down 1", "turned 12 up 30", "turned 22 up 30",
+                              "set miss 1 2 3", "set match 2 12 22", "back 1 3"}));
+        const int back = static_cast<int>(rig.log.lines.indexOf("back 1 3"));
+        QVERIFY(rig.log.lines.indexOf("turned 3 down 1") < back && back < rig.log.lines.indexOf("turned 12 up 30"));
     }
 
     // The flip and removal animations: frames, redraws, pauses and sounds in order.
@@ -206,7 +230,7 @@ private slots:
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);  // removed
         rig.engine.TileClicked(2);   // face up
-        GameSettings.TileColor = QStringLiteral("GREEN");
+        rig.options.TileColor = QStringLiteral("GREEN");
         rig.log.clear();
         rig.engine.ChangeTileColor();
         QCOMPARE(rig.log.lines.mid(0, 2), (QStringList{"load flip GREEN", "load shrink GREEN"}));

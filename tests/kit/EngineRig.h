@@ -1,67 +1,79 @@
 #pragma once
 // A rule book wired to the kit's recorders, for tests that link the engine
-// alone. The options, the sound switch and the player table are this test's
-// own, under the names the program gives them; no store is involved.
+// alone. The options, the sound switch and the player table are the rig's
+// own; no store is involved.
 
 #include "Doubles.h"
 #include "GameEngine.h"
 
 #include <vector>
 
-inline GameSettingsRecord GameSettings;
-inline bool gblnPlaySound = true;
-inline PlayerTable gudtPlayers;
-
-// Sets the options a test plays with (names untouched).
-inline void UseOptions(int tileCount, int level, int players, bool sounds = true, const char* images = "ANIMAL",
-                       const char* color = "BLUE") {
-    GameSettings.TileCount = static_cast<qint16>(tileCount);
-    GameSettings.Level = static_cast<qint16>(level);
-    GameSettings.PlayerCount = static_cast<qint16>(players);
-    GameSettings.Images = QString::fromLatin1(images);
-    GameSettings.TileColor = QString::fromLatin1(color);
-    gblnPlaySound = sounds;
-}
-
 struct RigOptions {
     int tileCount = 30;
     int level = 2;
     int players = 1;
     bool sounds = true;
+    const char* images = "ANIMAL";
+    const char* color = "BLUE";
 };
 
 struct EngineRig {
+    GameSettingsRecord options;
+    bool playSound = true;
+    PlayerTable players;
     EventLog log;
-    RecordingView view{log, GameSettings};
+    RecordingView view{log};
     FakeGameClock clock;
     RecordingPause pause;
     RecordingSound sound;
     MemoryScoreBook scores;
     GameEngine engine;
 
-    explicit EngineRig(IRandomSource& random)
-        : engine({GameSettings, gblnPlaySound, gudtPlayers, scores}, view, clock, pause, sound, random) {
+    // Sets the options and the names "Ann" and "Bob"; deals the first game
+    // unless told not to.
+    EngineRig(IRandomSource& random, RigOptions o, bool deal = true)
+        : engine({options, playSound, players, scores}, view, view, clock, pause, sound, random) {
         pause.log = &log;
         sound.log = &log;
+        Use(o);
+        players(1).strName = QStringLiteral("Ann");
+        players(2).strName = QStringLiteral("Bob");
+        if (deal) engine.StartNewGame();
     }
-    // Sets the options and deals the first game.
-    EngineRig(IRandomSource& random, RigOptions o) : EngineRig(random) {
-        UseOptions(o.tileCount, o.level, o.players, o.sounds);
-        engine.StartNewGame();
+
+    void Use(RigOptions o) {
+        options.TileCount = static_cast<qint16>(o.tileCount);
+        options.Level = static_cast<qint16>(o.level);
+        options.PlayerCount = static_cast<qint16>(o.players);
+        options.Images = QString::fromLatin1(o.images);
+        options.TileColor = QString::fromLatin1(o.color);
+        playSound = o.sounds;
+    }
+
+    void Click(std::initializer_list<int> cells) {
+        for (int k : cells) engine.TileClicked(static_cast<qint16>(k));
+    }
+
+    // The tags of cells 1..n as numbers.
+    std::vector<int> Tags(int n) const {
+        std::vector<int> tags;
+        for (int k = 1; k <= n; ++k) tags.push_back(engine.Cell(k).Tag.toInt());
+        return tags;
+    }
+
+    // The cells that carry picture tag, in cell order.
+    std::vector<int> CellsWithTag(const QString& tag) const {
+        std::vector<int> cells;
+        for (int k = 1; k <= options.TileCount; ++k)
+            if (engine.Cell(k).Tag == tag) cells.push_back(k);
+        return cells;
+    }
+
+    // The log's lines that begin with prefix.
+    QStringList Lines(const QString& prefix) const {
+        QStringList out;
+        for (const QString& line : log.lines)
+            if (line.startsWith(prefix)) out.append(line);
+        return out;
     }
 };
-
-// The tags of cells 1..n as numbers.
-inline std::vector<int> Tags(const GameEngine& engine, int n) {
-    std::vector<int> tags;
-    for (int k = 1; k <= n; ++k) tags.push_back(engine.Cell(k).Tag.toInt());
-    return tags;
-}
-
-// The cells that carry picture tag, in cell order.
-inline std::vector<int> CellsWithTag(const GameEngine& engine, const QString& tag) {
-    std::vector<int> cells;
-    for (int k = 1; k <= GameSettings.TileCount; ++k)
-        if (engine.Cell(k).Tag == tag) cells.push_back(k);
-    return cells;
-}

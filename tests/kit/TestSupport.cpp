@@ -6,12 +6,37 @@
 #include <QFile>
 #include <QSettings>
 
-ScopedStore::ScopedStore() {
+namespace {
+QtMessageHandler g_testHandler = nullptr;
+
+void DropOffscreenPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && (message == QLatin1String("This plugin does not support propagateSizeHints()") ||
+                                 message == QLatin1String("This plugin does not support raise()")))
+        return;
+    if (g_testHandler != nullptr) g_testHandler(type, context, message);
+}
+}  // namespace
+
+void QuietOffscreenPlatform() {
+    const QtMessageHandler previous = qInstallMessageHandler(DropOffscreenPlatformNotes);
+    if (previous != DropOffscreenPlatformNotes) g_testHandler = previous;
+}
+
+ScopedStore::ScopedStore()
+    : m_previous(qgetenv("XDG_CONFIG_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
 }
 
-ScopedStore::~ScopedStore() = default;
+ScopedStore::~ScopedStore() {
+    if (m_hadPrevious) {
+        qputenv("XDG_CONFIG_HOME", m_previous);
+    } else {
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    const QString home = m_hadPrevious ? QFile::decodeName(m_previous) : QDir::homePath() + QStringLiteral("/.config");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
+}
 
 QString ScopedStore::iniPath() const { return SettingsFilePath(QStringLiteral("Pexora")); }
 

@@ -12,7 +12,8 @@
 class QWidget;
 
 // Points the per-user settings store at a fresh temporary folder for the
-// lifetime of the object; the real configuration is never touched.
+// lifetime of the object; the real configuration is never touched. The
+// folder the test began with (XDG_CONFIG_HOME) is given back at the end.
 class ScopedStore {
 public:
     ScopedStore();
@@ -28,7 +29,17 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_previous;
+    bool m_hadPrevious;
 };
+
+// The offscreen platform the tests run on cannot raise a window or hand its
+// size limits to a window manager, and says so at every such request; a
+// player's platform can. From this call to the end of the test run those two
+// messages are dropped and every other goes on to Qt Test. Call it inside the
+// run (initTestCase or a test function), after Qt Test has installed its
+// handler; calling it again changes nothing.
+void QuietOffscreenPlatform();
 
 // A window's part, found by its object name as any onlooker would ("cmdApply",
 // "optBoards2"); a missing part fails the test.

@@ -43,6 +43,7 @@ struct MainWindowHarness {
     std::unique_ptr<frmMain> window;
 
     MainWindowHarness() {
+        QuietOffscreenPlatform();
         StoreOption("Tile Color", QStringLiteral("BLUE"));
         StoreOption("Images", QStringLiteral("ANIMAL"));
     }

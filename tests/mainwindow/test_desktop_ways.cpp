@@ -87,6 +87,7 @@ private slots:
     // memory reach the store then, and again at a later request.
     void theSessionsSaveRequestWritesTheSettings() {
         ScopedStore store;
+        ErrorRecorder sinkBefore;  // gives back, at the end, the sink the test began with
         basMain::PrepareApplication();
         ErrorRecorder errors;
         auto* session = qApp->findChild<QSessionManager*>();

@@ -80,7 +80,10 @@ class TestHelp : public QObject {
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(QFile::exists(BuiltHelpFile()), "build the default target first"); }
+    void initTestCase() {
+        QuietOffscreenPlatform();
+        QVERIFY2(QFile::exists(BuiltHelpFile()), "build the default target first");
+    }
 
     void cleanup() {
         m_owner.reset();

@@ -163,7 +163,7 @@ private slots:
         QVERIFY2(written.contains(language), qPrintable(language));
         const QList<int> counts{1, 2, 5, 12, 22};
         for (int i = 0; i < written[language].size(); ++i) {
-            auto t = [n = counts[i]](const char* text) { return QCoreApplication::translate("GameEngine", text, nullptr, n); };
+            auto t = [n = counts[i]](const char* text) { return QCoreApplication::translate("frmMain", text, nullptr, n); };
             QCOMPARE(QStringList({t("Sets Flipped: %n"), t("Time: %n"), t("Matches: %n"), t("%n matches for %1").arg("Anna")}).join('|'),
                      written[language][i]);
         }

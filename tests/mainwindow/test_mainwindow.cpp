@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -216,26 +217,78 @@ private slots:
         QCOMPARE(Item(w, "mnuHelpContents")->shortcut(), QKeySequence(Qt::Key_F1));
         for (QAction* toggle : {Item(w, "mnuViewStatusBar"), Item(w, "mnuViewToolbar")}) QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
-        // Twelve positions: keys and tooltips, pictures without captions, only "Sounds" a
-        // check button; a screen reader reads each button by its tooltip.
-        const QStringList keys{"New", "Scores", "", "Boards", "Colors", "Images",
-                               "Levels", "Players", "Sounds", "", "About", "Exit"};
-        const QStringList tips{"Start New Game", "Display High Scores", "", "Change Board Size",
-                               "Change Tile Color", "Change Image Category", "Change Level of Difficulty",
-                               "Change Players", "Toggle Sounds", "", "Display Program Information", "Exit Game"};
-        const QList<QAction*> buttons = Named<QToolBar>(w, "tlbMain")->actions();
-        QCOMPARE(buttons.size(), 12);
-        for (int i = 0; i < 12; ++i) {
-            QAction* button = buttons[i];
-            QCOMPARE(button->isSeparator(), keys[i].isEmpty());
-            if (keys[i].isEmpty()) continue;
-            QCOMPARE(button->data().toString(), keys[i]);
-            QCOMPARE(button->toolTip(), tips[i]);
-            QVERIFY(button->text().isEmpty() && !button->icon().isNull());
-            QCOMPARE(button->isCheckable(), keys[i] == QLatin1String("Sounds"));
-            QCOMPARE(AccessibleName(Named<QToolBar>(w, "tlbMain")->widgetForAction(button)), tips[i]);
+        // The toolbar's buttons are pictures without captions, told apart by
+        // their tips, which a screen reader reads; only "Sounds" stays pressed.
+        QStringList tips;
+        for (QAction* button : Named<QToolBar>(w, "tlbMain")->actions()) {
+            if (button->isSeparator()) continue;
+            QVERIFY(button->text().isEmpty() && !button->icon().isNull() && !button->toolTip().isEmpty());
+            QCOMPARE(AccessibleName(Named<QToolBar>(w, "tlbMain")->widgetForAction(button)), button->toolTip());
+            QCOMPARE(button->isCheckable(), button->data().toString() == QLatin1String("Sounds"));
+            tips.append(button->toolTip());
         }
-        QCOMPARE(Named<QToolBar>(w, "tlbMain")->iconSize(), QSize(16, 15));
+        QCOMPARE(QSet<QString>(tips.begin(), tips.end()).size(), 10);
+    }
+
+    // The rule book's facts in words: the status bar and the news a screen
+    // reader is given.
+    void theFactsOfTheGameAreWordedInTheStatusBarAndTheNews() {
+        MainWindowHarness h;
+        frmMain& w = h.make();
+        QStringList said;
+        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        auto panels = [&] { return Panel(w, 1)->text() + '|' + Panel(w, 2)->text() + '|' + Panel(w, 3)->text(); };
+        w.StatusChanged({1, 1, QStringLiteral("Player 1"), 7, 0, 42});
+        QCOMPARE(panels(), QStringLiteral("Player 1|Sets Flipped: 7|Time: 42"));
+        QCOMPARE(AccessibleName(Panel(w, 1)), QStringLiteral("Player: Player 1"));
+        w.SecondsChanged(99999);
+        QCOMPARE(Panel(w, 3)->text(), QStringLiteral("Time: 99999"));
+        const QString name = QStringLiteral("%1 \u05D0");  // set apart, and never filled in
+        w.StatusChanged({2, 2, name, 3, 2, 0});
+        QCOMPARE(panels(), QChar(0x2068) + name + QChar(0x2069) + QStringLiteral("|Matches: 2|"));
+        w.TurnPassed(1, QStringLiteral("Ann"));
+        w.GameOver({1, {QStringLiteral("Ann"), QStringLiteral("Bob")}, {15, 0}, 31, 120});
+        QCOMPARE(said, (QStringList{"Ann to play", "Game over. Sets Flipped: 31, Time: 120."}));
+    }
+
+    // The window has the size of its board with both bars; hiding a bar
+    // makes it shorter by the bar's height, and a new board size while a bar
+    // is hidden gives the full size all the same, the bar's height left
+    // blank below the board.
+    void theWindowKeepsItsBoardSizeWhateverBarsAreHidden() {
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", "30"}});
+        QAction* toolbar = Item(w, "mnuViewToolbar");
+        QAction* statusBar = Item(w, "mnuViewStatusBar");
+        const int band = Named<QToolBar>(w, "tlbMain")->height();
+        const int status = Named<QStatusBar>(w, "stbMain")->height();
+        QCOMPARE(QSize(band, status), QSize(27, 25));
+        const QSize small = w.size();
+        auto boardSize = [&](int tileCount) {
+            GameSettings.TileCount = static_cast<qint16>(tileCount);
+            w.StartNewGame();
+            w.SetBoardSize();
+        };
+        boardSize(60);
+        const QSize large = w.size();
+        QCOMPARE(large - small, QSize(267, 67));  // four columns and a row more
+        toolbar->trigger();
+        QTRY_COMPARE(w.size(), large - QSize(0, band));
+        QCOMPARE(Tile(w, 1)->y(), 7);  // the board moves up into the toolbar's band
+        boardSize(30);
+        QTRY_COMPARE(w.size(), small);
+        QCOMPARE(Tile(w, 1)->y(), 7);
+        toolbar->trigger();
+        QTRY_COMPARE(w.size(), small + QSize(0, band));
+        QCOMPARE(Tile(w, 1)->y(), 33);
+        statusBar->trigger();
+        QTRY_COMPARE(w.size(), small + QSize(0, band - status));
+        QCOMPARE(Tile(w, 1)->y(), 33);  // the status bar moves nothing
+        boardSize(30);
+        QTRY_COMPARE(w.size(), small);
+        statusBar->trigger();
+        QTRY_COMPARE(w.size(), small + QSize(0, status));
+        QCOMPARE(h.errors.count(), 0);
     }
 
     void commandsOpenTheirDialogModallyOverTheWindow_data() {

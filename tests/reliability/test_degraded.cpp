@@ -1,6 +1,6 @@
-// The game on a poor machine: no sound device, pictures or
-// tile frames missing from the resources. The game goes on; the most it
-// shows is the error report.
+// The game on a machine without a sound device: every sound is skipped
+// silently and a whole game is played; only a sound missing from the
+// resources is still reported.
 #include <QtTest>
 
 #include "BoardImage.h"

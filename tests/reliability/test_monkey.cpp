@@ -26,7 +26,7 @@
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+using Options::Text;
 
 // Names a player might type, and some no player should.
 const QStringList Names{
@@ -303,6 +303,7 @@ private slots:
         long long events = qEnvironmentVariableIntValue("PEXORA_MONKEY_EVENTS", &ok);
         if (!ok || events <= 0) events = 100000;
 
+        QuietOffscreenPlatform();
         ScopedStore store;
         ErrorRecorder errors;
         RecordingSound sound;

@@ -85,6 +85,7 @@ private:
     }
 
 private slots:
+    void initTestCase() { QuietOffscreenPlatform(); }
     void init() {
         store = std::make_unique<ScopedStore>();
         sound = RecordingSound();
@@ -97,15 +98,21 @@ private slots:
         using namespace ScoreTables;
         Seed(SmallBoardSets, SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("12"));
         Seed(SmallBoardSets, SetsKey, 2, QStringLiteral("<b>Cy</b>"), QStringLiteral("007"));
+        Seed(SmallBoardSets, SetsKey, 3, QStringLiteral("\u202EBo\nJo"), QStringLiteral("30"));  // one line, set apart
         Seed(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
         Seed(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
-        frmScores form(sound);
+        frmScores form(sound, GameSettings, gblnPlaySound);
         ScoresWindow* w = form.Load(nullptr);
-        QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007"}), Ranks({}), Ranks({}),
+        QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007", "3.|\u2068\u202EBo Jo\u2069|30"}), Ranks({}), Ranks({}),
                                                    Ranks({"1.|<img src=x>|99", "2.|&lt;|100"})}));
         QCOMPARE(Named<QTreeWidget>(*w, "lvwLargeBoardTimes")->headerItem()->text(2), QStringLiteral("Seconds"));
         for (const QLabel* label : w->findChildren<QLabel*>())
             QVERIFY(label->textFormat() == Qt::PlainText || label->text().isEmpty());
+        for (int i = 0; i < 4; ++i) {  // each heading fits its box (1140 or 1665 twips)
+            const QLabel* label = Named<QLabel>(*w, "lblLabels", i);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= qRound((i % 2 == 0 ? 1140 : 1665) / 15.0),
+                     qPrintable(label->text()));
+        }
     }
 
     // The real question is answered; its title, text, icon, buttons and default are the same for every answer.
@@ -125,7 +132,7 @@ private slots:
         QFETCH(QStringList, tables);
         SeedAllFour();
         GameSettings.TileCount = static_cast<qint16>(tileCount);
-        frmScores form(sound);
+        frmScores form(sound, GameSettings, gblnPlaySound);
         ScoresWindow* w = form.Load(nullptr);
         w->show();
         QString asked;

@@ -47,11 +47,21 @@ QStringList Settings() {
 }
 const QString Odd = QStringLiteral("<img src=x>&lt;");  // a name that must stay literal
 
-// A name box as the player sees it: enabled white, or disabled light grey.
+// A name box as the player sees it: enabled white, or disabled light grey
+// with its name drawn in the darker grey of disabled text.
 const QString OnWhite = QStringLiteral("enabled #ffffff");
-const QString OffGrey = QStringLiteral("disabled #c0c0c0");
-QString Look(const QLineEdit* box) {
-    return (box->isEnabled() ? "enabled " : "disabled ") + box->palette().color(QPalette::Base).name();
+const QString OffGrey = QStringLiteral("disabled #c0c0c0 name grey 128");
+QString Look(QLineEdit* box) {
+    QString look = (box->isEnabled() ? "enabled " : "disabled ") + box->palette().color(QPalette::Base).name();
+    if (box->isEnabled()) return look;
+    // The darkest pixel inside the frame is the name's (to the nearest 16
+    // levels of grey: smoothing may leave no pixel at the full colour).
+    const QImage image = box->grab().toImage();
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x)
+            if (qGray(image.pixel(x, y)) < qGray(darkest)) darkest = image.pixel(x, y);
+    return look + QStringLiteral(" name grey %1").arg(qRound(qGray(darkest) / 16.0) * 16);
 }
 
 }  // namespace

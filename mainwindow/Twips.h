@@ -1,8 +1,0 @@
-#pragma once
-// Window geometry is worked out in twips, 1440 to the inch; on screen 15 twips
-// make one device-independent pixel, rounded to the nearest whole pixel.
-
-inline constexpr int TwipsPerPixel = 15;
-
-// For the non-negative distances of the board: rounds half a pixel up.
-constexpr int TwipsToPixels(int twips) { return (2 * twips + TwipsPerPixel) / (2 * TwipsPerPixel); }
