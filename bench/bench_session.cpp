@@ -17,6 +17,7 @@
 #include "GameSettings.h"
 #include "QuietServices.h"
 #include "ScoreBook.h"
+#include "basMain.h"
 #include "frmMain.h"
 #include "frmOptions.h"
 
@@ -174,6 +175,7 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    basMain::PrepareApplication();  // as the entry routine prepares it
 
     NoSound sound;
     NoPause pause;
