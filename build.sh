@@ -29,6 +29,7 @@ packages=(
   qt6-wayland weston xdotool openbox libxcb1-dev python3 imagemagick
   lintian man-db
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  heaptrack
 )
 
 install_missing() {
@@ -62,8 +63,8 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j"$jobs"
     dist/check-package.sh build
     build build-asan -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
-    ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-      ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$here/tests/leaks.supp:print_suppressions=0" \
+      UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" ctest --test-dir build-asan --output-on-failure -j"$jobs"
     ;;
   *)
     echo "usage: $0 play|test" >&2
