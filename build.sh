@@ -40,6 +40,7 @@ test_packages=(
   python3 imagemagick                           # the desktop tests and their screenshots
   desktop-file-utils appstream                  # the desktop entry and metainfo
   file dpkg-dev fakeroot lintian man-db         # the Debian package and its check
+  heaptrack                                     # where a long session's memory goes
 )
 
 install_missing() {  # install_missing PACKAGE...
@@ -75,8 +76,8 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j"$jobs"
     dist/check-package.sh build
     build build-asan -DPEXORA_WERROR=ON -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
-    ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-      ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$here/tests/leaks.supp:print_suppressions=0" \
+      UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" ctest --test-dir build-asan --output-on-failure -j"$jobs"
     # The whole tree once more with the second compiler, warnings as errors:
     # compiled only, the suite has run above.
     build build-clang "${strict[@]}" -DCMAKE_CXX_COMPILER=clang++

@@ -1,6 +1,7 @@
 // The rule book on its own: deals per second and whole games per second,
 // with a board that draws nothing and pauses that take no time.
 #include "GameEngine.h"
+#include "QuietServices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,16 +35,6 @@ public:
 
 private:
     bool m_on = false;
-};
-
-class NoPause final : public IPauseClock {
-public:
-    void Pause(double) override {}
-};
-
-class NoSound final : public ISoundPlayer {
-public:
-    void PlayWaveResource(const QString&) override {}
 };
 
 // Every result enters: the bench measures the rule book, not the store.

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <ctime>
 #include <utility>
+#include <malloc.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -169,6 +170,13 @@ void basMain::ShowErrorBox(int number, const QString& description) {
 }
 
 void basMain::PrepareApplication() {
+    // The large buffers of a session (the backing store of every dialog shown,
+    // of the window after a change of board, pictures being scaled) come and
+    // go. The C library would serve them from the heap once the first of them
+    // had been freed, and the small allocations that live on between them
+    // would keep the heap grown, a window's size at a time: a fixed
+    // threshold keeps every such buffer in its own mapping, given back whole.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     QApplication::setApplicationName(QStringLiteral("Pexora"));
     QApplication::setApplicationVersion(QStringLiteral(PEXORA_VERSION));
 #ifdef PEXORA_APP_ID

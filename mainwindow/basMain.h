@@ -7,9 +7,10 @@ class QObject;
 class QWidget;
 
 namespace basMain {
-// Names the application, installs the error report (a message box) and lets
+// Names the application, installs the error report (a message box), lets
 // the desktop session's request to save the program's data write the
-// settings. Needs a QApplication.
+// settings, and keeps large buffers out of the heap so that a long session
+// holds its memory. Needs a QApplication.
 void PrepareApplication();
 
 // Points the help at "Pexora.chm" in the program's own directory.
