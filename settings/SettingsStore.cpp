@@ -142,19 +142,9 @@ QByteArray AsUtf8(const QByteArray& contents) {
     return text.toUtf8();
 }
 
-// At the first use of a file in a run, before anything is read from it: a
-// store in UTF-16 is turned into UTF-8, and a line that would swallow the
-// lines after it is mended (the file as it was is kept first), so that one
-// bad value cannot hide the score tables below it and have them dropped by
-// the next save. A file that cannot be rewritten is read as it is.
-void RepairBeforeFirstUse(const QString& path) {
-    QMutexLocker lock(&g_mutex);
-    if (g_checked.contains(path)) return;
-    QFile original(path);
-    if (!original.open(QIODevice::ReadOnly)) return;  // looked at again once it exists
-    g_checked.insert(path);
-    const QByteArray contents = original.readAll();
-    original.close();
+}  // namespace
+
+QByteArray MendedStoreText(const QByteArray& contents) {
     const QByteArray text = AsUtf8(contents);
     QByteArray repaired;
     repaired.reserve(text.size() + 16);
@@ -168,11 +158,30 @@ void RepairBeforeFirstUse(const QString& path) {
         }
         repaired += raw + '\n';
     }
-    if (!mended) return;
+    if (!mended) return contents;
     repaired.chop(1);
+    return repaired;
+}
+
+namespace {
+
+// At the first use of a file in a run, before anything is read from it, the
+// file is mended as above (the file as it was is kept first), so that one
+// bad value cannot hide the score tables below it and have them dropped by
+// the next save. A file that cannot be rewritten is read as it is.
+void RepairBeforeFirstUse(const QString& path) {
+    QMutexLocker lock(&g_mutex);
+    if (g_checked.contains(path)) return;
+    QFile original(path);
+    if (!original.open(QIODevice::ReadOnly)) return;  // looked at again once it exists
+    g_checked.insert(path);
+    const QByteArray contents = original.readAll();
+    original.close();
+    const QByteArray repaired = MendedStoreText(contents);
+    if (repaired == contents) return;
     if (!g_backedUp.contains(path)) {
         g_backedUp.insert(path);
-        KeepCopies(path, text);
+        KeepCopies(path, AsUtf8(contents));
     }
     QSaveFile out(path);
     if (out.open(QIODevice::WriteOnly) && out.write(repaired) == repaired.size()) out.commit();

@@ -34,5 +34,11 @@ void SaveSettingGroup(const QString& appName, const QString& section,
 // when the section does not exist, PathFileAccess when it cannot be written.
 void DeleteSetting(const QString& appName, const QString& section);
 
+// The store's bytes as the INI reader is given them at the first use of the
+// file in a run: a store in UTF-16 or UTF-32 as UTF-8, and every line that
+// would run on into the lines below it ended where it ends. Bytes that need
+// no mending come back as they are.
+QByteArray MendedStoreText(const QByteArray& contents);
+
 // Path of the INI file that holds appName's settings; finding it opens nothing.
 QString SettingsFilePath(const QString& appName);
