@@ -97,14 +97,15 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     return image;
 }
 
-QImage DecodeBmp(const QByteArray& data) {
+}  // namespace
+
+QImage DecodePaletteBmp(const QByteArray& data) {
     const LittleEndian in(data);
     if (!in.has(0, 14) || data[0] != 'B' || data[1] != 'M') return {};
     return DecodePaletteDib(data, 14, qsizetype(in.u32(10)), false);
 }
 
-// The image of the wanted width from an icon, or its first image.
-QImage DecodeIco(const QByteArray& data, int wantedWidth) {
+QImage DecodePaletteIco(const QByteArray& data, int wantedWidth) {
     const LittleEndian in(data);
     if (!in.has(0, 6) || in.u16(0) != 0 || in.u16(2) != 1) return {};
     const int count = int(in.u16(4));
@@ -118,13 +119,15 @@ QImage DecodeIco(const QByteArray& data, int wantedWidth) {
     return DecodePaletteDib(data, qsizetype(in.u32(6 + 16 * chosen + 12)), -1, true);
 }
 
+namespace {
+
 // Reads the image of the given width from a file that may hold several
 // (the images of an icon come in the order they are stored), or the first.
 QImage ReadImage(const QString& path, const char* format, int wantedWidth) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray data = file.readAll();
-        QImage decoded = qstrcmp(format, "ico") == 0 ? DecodeIco(data, wantedWidth) : DecodeBmp(data);
+        QImage decoded = qstrcmp(format, "ico") == 0 ? DecodePaletteIco(data, wantedWidth) : DecodePaletteBmp(data);
         if (!decoded.isNull()) return decoded;
     }
     QImageReader reader(path, format);
