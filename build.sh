@@ -5,7 +5,8 @@
 #   ./build.sh test   install what is missing, build, and run every test;
 #                     check the Debian package (lintian, install, start,
 #                     remove: dist/check-package.sh); then run the tests
-#                     again under AddressSanitizer and UBSan
+#                     again under AddressSanitizer and UBSan; then fuzz
+#                     each reader of outside bytes for 30 s (tools/fuzz.sh)
 #
 # Packages are installed with apt-get, as root or through sudo; nothing
 # else is downloaded. Running it again installs nothing new.
@@ -30,6 +31,8 @@ packages=(
   lintian man-db
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
+# Only for the fuzz targets that ./build.sh test runs.
+test_packages=(clang libclang-rt-14-dev libchm-bin)
 
 install_missing() {
   local missing=()
@@ -57,6 +60,7 @@ case "${1:-}" in
     exec ./build/pexora
     ;;
   test)
+    packages+=("${test_packages[@]}")
     install_missing
     build build
     ctest --test-dir build --output-on-failure -j"$jobs"
@@ -64,6 +68,7 @@ case "${1:-}" in
     build build-asan -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
     ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
       ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    tools/fuzz.sh 30
     ;;
   *)
     echo "usage: $0 play|test" >&2
