@@ -61,7 +61,10 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     const int bits = int(in.u16(headerAt + 14));
     const quint32 compression = in.u32(headerAt + 16);
     const quint32 used = in.u32(headerAt + 32);
-    if (headerSize < 40 || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
+    // An icon's image header is the 40-byte one: Qt's reader takes it as
+    // that whatever its size field says, so an icon that says otherwise is
+    // left to it rather than decoded with its colours read from elsewhere.
+    if (headerSize < 40 || (icon && headerSize != 40) || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
     const bool bottomUp = signedHeight > 0;
     const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
     if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
