@@ -68,8 +68,11 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     const bool bottomUp = signedHeight > 0;
     const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
     if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
-    const quint32 colours = used != 0 ? used : (1u << bits);
-    if (colours > (1u << bits)) return {};
+    // A palette shorter than the depth leaves pixel values without a colour,
+    // which Qt's readers give one of their own (black in a bitmap, clear in
+    // an icon): such a picture is left to them, as is one that is longer.
+    const quint32 colours = 1u << bits;
+    if (used != 0 && used != colours) return {};
     const qsizetype paletteAt = headerAt + headerSize;
     if (!in.has(paletteAt, qsizetype(colours) * 4)) return {};
     QRgb palette[256];
