@@ -80,7 +80,11 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
         const qsizetype e = paletteAt + qsizetype(i) * 4;
         palette[i] = i < colours ? qRgb(int(in.u8(e + 2)), int(in.u8(e + 1)), int(in.u8(e))) : qRgb(0, 0, 0);
     }
-    if (pixelsAt < 0) pixelsAt = paletteAt + qsizetype(colours) * 4;
+    const qsizetype paletteEnd = paletteAt + qsizetype(colours) * 4;
+    if (pixelsAt < 0) pixelsAt = paletteEnd;
+    // Pixels said to start inside the headers or the palette are taken by
+    // Qt's reader from just after the palette: such a file is left to it.
+    if (pixelsAt < paletteEnd) return {};
     const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
     const qsizetype maskStride = ((qsizetype(width) + 31) / 32) * 4;
     const qsizetype maskAt = pixelsAt + stride * height;
