@@ -40,7 +40,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto text = ChmFile::DecodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     if (!text) return 0;
-    for (const HelpEntry& entry : ChmFile::ParseSitemap(*text)) g_viewer->ShowTopic(entry.Local);
+    // Opening a topic lays out a whole page: a few of them stand for the rest.
+    constexpr qsizetype Opened = 4;
+    for (const HelpEntry& entry : ChmFile::ParseSitemap(*text).mid(0, Opened)) g_viewer->ShowTopic(entry.Local);
     ChmBrowser* page = g_viewer->Browser();
     page->document()->setBaseUrl(ChmBrowser::TopicUrl(QStringLiteral("html/intro.htm")));
     page->setHtml(*text);
@@ -50,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isAnchor()) links << it.fragment().charFormat().anchorHref();
-    for (const QString& link : links) emit page->anchorClicked(QUrl(link));
+    for (const QString& link : links.mid(0, Opened)) emit page->anchorClicked(QUrl(link));
     return 0;
 }
 

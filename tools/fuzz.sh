@@ -40,9 +40,11 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for t in "${targets[@]}"; do
   mkdir -p "$out/corpus/$t" "fuzz/regressions/$t"
+  dict=()
+  if [ -f "fuzz/$t.dict" ]; then dict=(-dict="fuzz/$t.dict"); fi
   echo "== $t: ${seconds} s"
   # shellcheck disable=SC2086  # the seed folders are words
-  nice -n 15 "$out/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  nice -n 15 "$out/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
     -artifact_prefix="$out/faults/$t-" "$out/corpus/$t" "fuzz/regressions/$t" ${seeds[$t]} 2>"$out/fuzz-$t.log" || {
     tail -n 40 "$out/fuzz-$t.log"
     echo "fuzz_$t found a fault; the input is in $out/faults/" >&2
