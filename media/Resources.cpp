@@ -66,6 +66,9 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     // left to it rather than decoded with its colours read from elsewhere.
     if (headerSize < 40 || (icon && headerSize != 40) || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
     const bool bottomUp = signedHeight > 0;
+    // An icon's rows go bottom-up: Qt's reader takes them so whatever the
+    // sign of the height, so an icon that says top-down is left to it.
+    if (icon && !bottomUp) return {};
     const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
     if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
     // A palette shorter than the depth leaves pixel values without a colour,
