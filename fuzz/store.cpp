@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString App = QStringLiteral("Pexora");
 const QStringList Tables{ScoreTables::SmallBoardSets, ScoreTables::SmallBoardTimes, ScoreTables::LargeBoardSets,
                          ScoreTables::LargeBoardTimes};
 ScopedStore* g_store = nullptr;
@@ -31,29 +30,38 @@ QString Word(const QString& table) { return table.endsWith(QLatin1String("Sets")
     std::abort();
 }
 
-// "table/rank" -> name for the entries on lines no edit touched: "Name r=word"
-// under its table's own header, with no other line that could name that key.
-QMap<QString, QString> IntactNames(const QByteArray& bytes) {
-    QMap<QString, QString> found;
+// Where ReadAll() puts the name of a table's rank.
+int NameAt(int table, int rank) { return 8 + table * 2 * ScoreTables::Places + (rank - 1) * 2; }
+
+// Squeezed for comparing what might be one key or one section in the reader's eyes.
+QByteArray Loose(const QByteArray& line) {
+    return QByteArray::fromPercentEncoding(line).toLower().replace(' ', "").replace('\t', "");
+}
+
+// The names on lines no edit touched, by their place in ReadAll(): "Name r=word"
+// under its table's own header, and no other line of that table (or with a
+// path or an escape the reader may take as that key) names its key.
+QMap<int, QString> IntactNames(const QByteArray& bytes) {
+    QMap<int, QString> found;
     const auto encoding = QStringConverter::encodingForData(bytes);
     if (encoding && *encoding != QStringConverter::Utf8) return found;  // not lines of bytes
     static const QRegularExpression entry(QStringLiteral("^Name(?: |%20)([1-5])=([A-Za-z0-9]+(?: [A-Za-z0-9]+)*)$"));
     const QList<QByteArray> lines = QByteArray(bytes).replace('\r', '\n').split('\n');
-    QString table;
-    for (const QByteArray& line : lines) {
-        if (line.trimmed().startsWith('[')) {
-            const QString header = QString::fromUtf8(QByteArray::fromPercentEncoding(line));
-            table = header.endsWith(QLatin1Char(']')) && Tables.contains(header.mid(1, header.size() - 2))
-                        ? header.mid(1, header.size() - 2) : QString();
-            continue;
+    QList<QByteArray> headers;  // the header each line is under
+    for (const QByteArray& line : lines)
+        headers << (line.trimmed().startsWith('[') ? line : headers.value(headers.size() - 1));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto m = entry.match(QString::fromLatin1(lines[i]));
+        const QString header = QString::fromUtf8(QByteArray::fromPercentEncoding(headers[i]));
+        const int table = header.size() > 2 ? Tables.indexOf(header.mid(1).chopped(1)) : -1;
+        if (!m.hasMatch() || table < 0 || !header.startsWith(QLatin1Char('[')) || !header.endsWith(QLatin1Char(']'))) continue;
+        const QByteArray key = "name" + m.captured(1).toLatin1();
+        qsizetype mentions = 0;
+        for (qsizetype j = 0; j < lines.size(); ++j) {
+            const QByteArray loose = Loose(lines[j]);
+            mentions += loose.contains(key) && (Loose(headers[j]) == Loose(headers[i]) || loose.contains('/') || loose.contains('\\') || loose.contains('%'));
         }
-        const auto m = entry.match(QString::fromLatin1(line));
-        if (table.isEmpty() || !m.hasMatch()) continue;
-        const auto mentions = std::count_if(lines.begin(), lines.end(), [](const QByteArray& l) {
-            const QByteArray decoded = QByteArray::fromPercentEncoding(l);
-            return decoded.contains("Name") || decoded.contains('%');
-        });
-        if (mentions == 1) found.insert(table + QLatin1Char('/') + m.captured(1), m.captured(2));
+        if (mentions == 1) found.insert(NameAt(table, m.captured(1).toInt()), m.captured(2));
     }
     return found;
 }
@@ -88,23 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // for the file before it.
     QFile(g_store->iniPath()).setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++run), QFileDevice::FileModificationTime);
     const QStringList read = ReadAll();
-    const QMap<QString, QString> intact = IntactNames(bytes);
-    for (auto it = intact.begin(); it != intact.end(); ++it) {
-        const int rank = it.key().back().digitValue();
-        const int at = 8 + Tables.indexOf(it.key().chopped(2)) * 2 * ScoreTables::Places + (rank - 1) * 2;
-        if (read[at] != it.value()) Fail(QStringLiteral("%1 read as \"%2\", stored \"%3\"").arg(it.key(), read[at], it.value()));
-    }
-    SaveSettings();
-    for (int t = 0; t < Tables.size(); ++t) {
-        QList<QPair<QString, QString>> keys;
-        for (int rank = 1; rank <= ScoreTables::Places; ++rank) {
-            const int at = 8 + t * 2 * ScoreTables::Places + (rank - 1) * 2;
-            if (read[at].isEmpty()) continue;
-            keys.append({QStringLiteral("Name %1").arg(rank), read[at]});
-            keys.append({Word(Tables[t]) + QStringLiteral(" %1").arg(rank), read[at + 1]});
-        }
-        SaveSettingGroup(App, Tables[t], keys, SectionWrite::ReplaceSection);
-    }
+    const QMap<int, QString> intact = IntactNames(bytes);
+    for (auto it = intact.begin(); it != intact.end(); ++it)
+        if (read[it.key()] != *it) Fail(QStringLiteral("name %1 read as \"%2\", stored \"%3\"").arg(it.key()).arg(read[it.key()], *it));
+    SaveSettings();  // which writes the whole file again, the tables with it
     const QStringList again = ReadAll();
     for (int i = 0; i < read.size(); ++i)
         if (again[i] != read[i]) Fail(QStringLiteral("value %1 read as \"%2\", saved as \"%3\"").arg(i).arg(again[i], read[i]));
