@@ -11,7 +11,6 @@
 #include <QTextDocument>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -33,7 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::setUrlHandler(QLatin1String(scheme), &links, "open");
     g_viewer = new HelpViewer(nullptr);
     if (!g_viewer->OpenFile(qEnvironmentVariable("PEXORA_BINARY_DIR") + QStringLiteral("/Pexora.chm"), QStringLiteral("Main")))
-        std::abort();
+        qFatal("no help file in PEXORA_BINARY_DIR");
     return 0;
 }
 

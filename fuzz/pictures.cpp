@@ -6,8 +6,6 @@
 #include <QImage>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
 
@@ -25,9 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QImage a = ours.convertToFormat(format), b = theirs.convertToFormat(format);
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                std::fprintf(stderr, "pixel %d,%d: ours %08x, Qt's %08x\n", x, y, a.pixel(x, y), b.pixel(x, y));
-                std::abort();
-            }
+            if (a.pixel(x, y) != b.pixel(x, y)) qFatal("pixel %d,%d: ours %08x, Qt's %08x", x, y, a.pixel(x, y), b.pixel(x, y));
     return 0;
 }
