@@ -151,7 +151,9 @@ QByteArray MendedStoreText(const QByteArray& contents) {
     bool mended = text != contents;
     for (const QByteArray& raw : text.split('\n')) {
         const QByteArray line = raw.trimmed();
-        if (IsKeyLine(line) && RunsIntoNextLine(line)) {
+        // The reader skips only a ';' line whole: in a section header, or in a
+        // line starting with '#', a quote or a last backslash counts as well.
+        if (!line.startsWith(';') && RunsIntoNextLine(line)) {
             mended = true;
             repaired += MendLine(line) + '\n';
             continue;
