@@ -25,9 +25,11 @@ nice cmake --build "$out" -j"$(nproc 2>/dev/null || echo 2)" --target "${targets
 
 # The help file's own pages, lists and style sheets, as chmlib gives them out.
 rm -rf "$out/seeds/help" && mkdir -p "$out/seeds/help" "$out/faults"
-extract_chmLib "$out/Pexora.chm" "$out/seeds/chm" >/dev/null
-find "$out/seeds/chm" -type f \( -iname '*.htm' -o -iname '*.hhc' -o -iname '*.hhk' -o -iname '*.css' \) \
-  -exec cp {} "$out/seeds/help/" \;
+if [[ " ${targets[*]} " == *" help "* ]]; then
+  extract_chmLib "$out/Pexora.chm" "$out/seeds/chm" >/dev/null
+  find "$out/seeds/chm" -type f \( -iname '*.htm' -o -iname '*.hhc' -o -iname '*.hhk' -o -iname '*.css' \) \
+    -exec cp {} "$out/seeds/help/" \;
+fi
 declare -A seeds=(
   [store]="fuzz/seeds/store"
   [help]="$out/seeds/help"
