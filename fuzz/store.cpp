@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static qint64 run = 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    g_store->writeRaw(MendedStoreText(bytes + IntactTable));
+    // The table's lines end as the bytes' lines do: with CR alone where they have no LF.
+    g_store->writeRaw(MendedStoreText(bytes + QByteArray(IntactTable).replace('\n', bytes.contains('\n') ? '\n' : '\r')));
     // Each input its own time stamp, so the settings cache never takes it
     // for the file before it.
     QFile(g_store->iniPath()).setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++run), QFileDevice::FileModificationTime);
