@@ -69,8 +69,10 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     // An icon's rows go bottom-up: Qt's reader takes them so whatever the
     // sign of the height, so an icon that says top-down is left to it.
     if (icon && !bottomUp) return {};
-    const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
-    if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
+    // In 64 bits: the height may be the one int whose negation is none.
+    const qint64 rows = (bottomUp ? qint64(signedHeight) : -qint64(signedHeight)) / (icon ? 2 : 1);
+    if (width <= 0 || width > 256 || rows <= 0 || rows > 256) return {};
+    const int height = int(rows);
     // A palette shorter than the depth leaves pixel values without a colour,
     // which Qt's readers give one of their own (black in a bitmap, clear in
     // an icon): such a picture is left to them, as is one that is longer.
