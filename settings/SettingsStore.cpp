@@ -149,20 +149,19 @@ QByteArray MendedStoreText(const QByteArray& contents) {
     QByteArray repaired;
     repaired.reserve(text.size() + 16);
     bool mended = text != contents;
-    for (const QByteArray& raw : text.split('\n')) {
+    // Lines end at LF or CR alone, as the reader sees them; their ends are kept.
+    for (qsizetype start = 0, end = 0; start <= text.size(); start = end + 1) {
+        for (end = start; end < text.size() && text[end] != '\n' && text[end] != '\r';) ++end;
+        const QByteArray raw = text.mid(start, end - start);
         const QByteArray line = raw.trimmed();
         // The reader skips only a ';' line whole: in a section header, or in a
         // line starting with '#', a quote or a last backslash counts as well.
-        if (!line.startsWith(';') && RunsIntoNextLine(line)) {
-            mended = true;
-            repaired += MendLine(line) + '\n';
-            continue;
-        }
-        repaired += raw + '\n';
+        const bool runsOn = !line.startsWith(';') && RunsIntoNextLine(line);
+        mended = mended || runsOn;
+        repaired += runsOn ? MendLine(line) : raw;
+        if (end < text.size()) repaired += text[end];
     }
-    if (!mended) return contents;
-    repaired.chop(1);
-    return repaired;
+    return mended ? repaired : contents;
 }
 
 namespace {
