@@ -7,7 +7,9 @@
 #                     errors, and run every test; check the Debian package
 #                     (lintian, install, start, remove: dist/check-package.sh);
 #                     run the tests again under AddressSanitizer and UBSan;
-#                     then compile the whole tree with Clang, warnings as errors
+#                     fuzz each reader of outside bytes for 30 s
+#                     (tools/fuzz.sh); then compile the whole tree with
+#                     Clang, warnings as errors
 #
 # Packages are installed with apt-get, as root or through sudo; nothing
 # else is downloaded. Running it again installs nothing new.
@@ -33,6 +35,7 @@ play_packages=(
 )
 test_packages=(
   clang                                         # the second compiler
+  libclang-rt-14-dev libchm-bin                 # the fuzz targets (libFuzzer) and their help seeds
   libbenchmark-dev                              # the benchmarks
   qt6-svg-dev fonts-noto-color-emoji           # the tools that drew the pictures and icons
   xvfb xauth x11-utils xdotool openbox qt6-qpa-plugins  # the game on a virtual X display
@@ -78,6 +81,7 @@ case "${1:-}" in
     build build-asan -DPEXORA_WERROR=ON -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
     ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$here/tests/leaks.supp:print_suppressions=0" \
       UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    tools/fuzz.sh 30
     # The whole tree once more with the second compiler, warnings as errors:
     # compiled only, the suite has run above.
     build build-clang "${strict[@]}" -DCMAKE_CXX_COMPILER=clang++

@@ -61,12 +61,23 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     const int bits = int(in.u16(headerAt + 14));
     const quint32 compression = in.u32(headerAt + 16);
     const quint32 used = in.u32(headerAt + 32);
-    if (headerSize < 40 || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
+    // An icon's image header is the 40-byte one: Qt's reader takes it as
+    // that whatever its size field says, so an icon that says otherwise is
+    // left to it rather than decoded with its colours read from elsewhere.
+    if (headerSize < 40 || (icon && headerSize != 40) || compression != 0 || (bits != 1 && bits != 4 && bits != 8)) return {};
     const bool bottomUp = signedHeight > 0;
-    const int height = (bottomUp ? signedHeight : -signedHeight) / (icon ? 2 : 1);
-    if (width <= 0 || width > 256 || height <= 0 || height > 256) return {};
-    const quint32 colours = used != 0 ? used : (1u << bits);
-    if (colours > (1u << bits)) return {};
+    // An icon's rows go bottom-up: Qt's reader takes them so whatever the
+    // sign of the height, so an icon that says top-down is left to it.
+    if (icon && !bottomUp) return {};
+    // In 64 bits: the height may be the one int whose negation is none.
+    const qint64 rows = (bottomUp ? qint64(signedHeight) : -qint64(signedHeight)) / (icon ? 2 : 1);
+    if (width <= 0 || width > 256 || rows <= 0 || rows > 256) return {};
+    const int height = int(rows);
+    // A palette shorter than the depth leaves pixel values without a colour,
+    // which Qt's readers give one of their own (black in a bitmap, clear in
+    // an icon): such a picture is left to them, as is one that is longer.
+    const quint32 colours = 1u << bits;
+    if (used != 0 && used != colours) return {};
     const qsizetype paletteAt = headerAt + headerSize;
     if (!in.has(paletteAt, qsizetype(colours) * 4)) return {};
     QRgb palette[256];
@@ -74,7 +85,11 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
         const qsizetype e = paletteAt + qsizetype(i) * 4;
         palette[i] = i < colours ? qRgb(int(in.u8(e + 2)), int(in.u8(e + 1)), int(in.u8(e))) : qRgb(0, 0, 0);
     }
-    if (pixelsAt < 0) pixelsAt = paletteAt + qsizetype(colours) * 4;
+    const qsizetype paletteEnd = paletteAt + qsizetype(colours) * 4;
+    if (pixelsAt < 0) pixelsAt = paletteEnd;
+    // Pixels said to start inside the headers or the palette are taken by
+    // Qt's reader from just after the palette: such a file is left to it.
+    if (pixelsAt < paletteEnd) return {};
     const qsizetype stride = ((qsizetype(width) * bits + 31) / 32) * 4;
     const qsizetype maskStride = ((qsizetype(width) + 31) / 32) * 4;
     const qsizetype maskAt = pixelsAt + stride * height;
@@ -99,14 +114,15 @@ QImage DecodePaletteDib(const QByteArray& data, qsizetype headerAt, qsizetype pi
     return image;
 }
 
-QImage DecodeBmp(const QByteArray& data) {
+}  // namespace
+
+QImage DecodePaletteBmp(const QByteArray& data) {
     const LittleEndian in(data);
     if (!in.has(0, 14) || data[0] != 'B' || data[1] != 'M') return {};
     return DecodePaletteDib(data, 14, qsizetype(in.u32(10)), false);
 }
 
-// The image of the wanted width from an icon, or its first image.
-QImage DecodeIco(const QByteArray& data, int wantedWidth) {
+QImage DecodePaletteIco(const QByteArray& data, int wantedWidth) {
     const LittleEndian in(data);
     if (!in.has(0, 6) || in.u16(0) != 0 || in.u16(2) != 1) return {};
     const int count = int(in.u16(4));
@@ -120,13 +136,15 @@ QImage DecodeIco(const QByteArray& data, int wantedWidth) {
     return DecodePaletteDib(data, qsizetype(in.u32(6 + 16 * chosen + 12)), -1, true);
 }
 
+namespace {
+
 // Reads the image of the given width from a file that may hold several
 // (the images of an icon come in the order they are stored), or the first.
 QImage ReadImage(const QString& path, const char* format, int wantedWidth) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray data = file.readAll();
-        QImage decoded = qstrcmp(format, "ico") == 0 ? DecodeIco(data, wantedWidth) : DecodeBmp(data);
+        QImage decoded = qstrcmp(format, "ico") == 0 ? DecodePaletteIco(data, wantedWidth) : DecodePaletteBmp(data);
         if (!decoded.isNull()) return decoded;
     }
     QImageReader reader(path, format);

@@ -42,6 +42,12 @@ QCursor HandCursor();
 QPixmap ToolbarPicture(const QString& key);  // 16 x 15, light grey transparent; keys "New".."Exit"
 QPixmap TrophyPicture(qreal devicePixelRatio = 1);  // the high-score dialog's golden cup, 32 x 32 logical
 
+// Our own decoders of palette pictures (1, 4 or 8 bits, uncompressed): a BMP
+// file, and from an ICO file its image of the wanted width, else its first.
+// A null image for anything else, which Qt's readers are left to read.
+QImage DecodePaletteBmp(const QByteArray& data);
+QImage DecodePaletteIco(const QByteArray& data, int wantedWidth);
+
 // A human name for picture number (1..30) of a category prefix, e.g.
 // PictureName("ANIMAL", 1) == "Elephant", in the player's language. Empty for an unknown picture.
 QString PictureName(const QString& categoryPrefix, int number);

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with Clang's libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-fuzz/, and runs each for SECONDS
+# (default 60), one after the other, at low priority:
+#
+#   tools/fuzz.sh [SECONDS] [TARGET...]    TARGET: store, help, pictures
+#
+# Each starts from the real files (the store in fuzz/seeds, the pages and
+# lists taken out of the help file with chmlib, the game's pictures) and
+# from the kept inputs in fuzz/regressions/<target>; what it adds goes to
+# build-fuzz/corpus/<target>. An input that finds a fault is written to
+# build-fuzz/faults/ and the script fails: keep it in fuzz/regressions/<target>
+# once the fault is mended, where the test suite replays it.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+seconds="${1:-60}"
+shift || true
+targets=(store help pictures)
+if [ $# -gt 0 ]; then targets=("$@"); fi
+out=build-fuzz
+
+CC=clang CXX=clang++ cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPEXORA_FUZZ=ON -DPEXORA_BUILD_BENCH=OFF >/dev/null
+nice cmake --build "$out" -j"$(nproc 2>/dev/null || echo 2)" --target "${targets[@]/#/fuzz_}" >/dev/null
+
+# The help file's own pages, lists and style sheets, as chmlib gives them out.
+rm -rf "$out/seeds/help" && mkdir -p "$out/seeds/help" "$out/faults"
+if [[ " ${targets[*]} " == *" help "* ]]; then
+  extract_chmLib "$out/Pexora.chm" "$out/seeds/chm" >/dev/null
+  find "$out/seeds/chm" -type f \( -iname '*.htm' -o -iname '*.hhc' -o -iname '*.hhk' -o -iname '*.css' \) \
+    -exec cp {} "$out/seeds/help/" \;
+fi
+declare -A seeds=(
+  [store]="fuzz/seeds/store"
+  [help]="$out/seeds/help"
+  [pictures]="media/bitmaps media/icons media/window"
+)
+
+export QT_QPA_PLATFORM=offscreen PEXORA_BINARY_DIR="$here/$out"
+# The store target writes its store many times a second: in memory where there is room.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+for t in "${targets[@]}"; do
+  mkdir -p "$out/corpus/$t" "fuzz/regressions/$t"
+  dict=()
+  if [ -f "fuzz/$t.dict" ]; then dict=(-dict="fuzz/$t.dict"); fi
+  echo "== $t: ${seconds} s"
+  # shellcheck disable=SC2086  # the seed folders are words
+  nice -n 15 "$out/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
+    -artifact_prefix="$out/faults/$t-" "$out/corpus/$t" "fuzz/regressions/$t" ${seeds[$t]} 2>"$out/fuzz-$t.log" || {
+    tail -n 40 "$out/fuzz-$t.log"
+    echo "fuzz_$t found a fault; the input is in $out/faults/" >&2
+    exit 1
+  }
+  grep -E '^stat::number_of_executed_units|^Done' "$out/fuzz-$t.log" || true
+done
