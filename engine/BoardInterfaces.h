@@ -61,4 +61,11 @@ public:
     // of the "Game Over" message, one line per player. Told before the result
     // is recorded or shown.
     virtual void GameOver(const QString& summary) = 0;
+    // A tile was turned face up and shows its picture; told once the face shows.
+    virtual void TileTurnedUp(int /*cell*/) {}
+    // The set is complete: a match (its tiles leave next) or not. cell is one of the set.
+    virtual void SetEnded(bool /*match*/, int /*cell*/) {}
+    // An unmatched set is being turned face down again: all of it, or all
+    // but the tile just clicked, which stays up as the first of the next set.
+    virtual void SetTurnedBack(bool /*whole*/) {}
 };

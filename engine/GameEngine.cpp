@@ -214,12 +214,16 @@ void GameEngine::EvaluateSet() noexcept {
         const QString& first = Cell(mintTile1).Tag;
         bool match = first == Cell(mintTile2).Tag;
         if (GameSettings.Level == 3) match = match && Cell(mintTile2).Tag == Cell(mintTile3).Tag;
+        if (match) {
+            ++gudtPlayers(mintPlayer).intMatches;
+            ++mintMatches;
+        }
+        // Told with the counts already up to date.
+        m_view.SetEnded(match, mintTile1);
         if (!match) {
             NextPlayer();
             return;
         }
-        ++gudtPlayers(mintPlayer).intMatches;
-        ++mintMatches;
         UpdateStatusBar();
         if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("ZAP"));
         RemoveSet();
@@ -272,6 +276,7 @@ void GameEngine::CheckGameOver() noexcept {
 void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) noexcept {
     Trap([&] {
         const std::array<qint16, 3> downs{Down1, Down2, Down3};
+        if (Down1 != 0) m_view.SetTurnedBack(Up != 0);
         for (qint16 d : downs) {
             if (d == 0) continue;
             CellRef(d).FaceVisible = false;
@@ -288,6 +293,7 @@ void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) 
             CellRef(Up).FaceVisible = true;
             m_view.SetFaceVisible(Up, true);
             m_view.RedrawFace(Up);
+            m_view.TileTurnedUp(Up);
         }
         if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("FLIP"));
     });

@@ -274,10 +274,7 @@ void GameBoard::UpdateCellName(int k) {
         name = tr("Out of play");
     } else {
         // Only a face that shows is named (the name table is read at the first).
-        if (cell.FaceVisible && cell.TileEnabled) {
-            pictureName = PictureName(GameSettings.Images, cell.Tag.toInt());
-            if (pictureName.isEmpty()) pictureName = tr("Picture %1").arg(cell.Tag);
-        }
+        if (cell.FaceVisible && cell.TileEnabled) pictureName = PictureName(k);
         const QString row = QString::number((k - 1) % grid.rows + 1);
         const QString column = QString::number((k - 1) / grid.rows + 1);
         if (!cell.TileEnabled) {
@@ -295,6 +292,12 @@ void GameBoard::UpdateCellName(int k) {
     if (m_tiles[k]->accessibleName() != name) m_tiles[k]->setAccessibleName(name);
     if (m_pictures[k] != nullptr && m_pictures[k]->accessibleName() != faceName)
         m_pictures[k]->setAccessibleName(faceName);
+}
+
+QString GameBoard::PictureName(int cell) const {
+    const QString tag = m_engine.Cell(cell).Tag;
+    const QString name = ::PictureName(GameSettings.Images, tag.toInt());
+    return name.isEmpty() ? tr("Picture %1").arg(tag) : name;
 }
 
 void GameBoard::CellLeftPlay(int k) {

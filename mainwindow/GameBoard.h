@@ -49,6 +49,8 @@ public:
     void SetFaceVisible(int cell, bool visible);
     void SetFaceEnabled(int cell, bool enabled);
     void RedrawFace(int cell);
+    // The name of the picture on a cell's face, as a player hears it.
+    QString PictureName(int cell) const;
 
 private:
     BoardImage* NewTile(int k);

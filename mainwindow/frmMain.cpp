@@ -56,6 +56,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     Trap([&] { setWindowIcon(ProgramIcon()); });
     InstallBoardAccessibility();
 
+    m_news = new Announcer(this);
     BuildBoard();
     BuildMenus();
     BuildStatusBar();
@@ -250,9 +251,38 @@ void frmMain::SetStatusPanel(int panel, const QString& text) {
     if (label->accessibleName() != spoken) label->setAccessibleName(spoken);
 }
 
-void frmMain::TurnChanged(int player) { Announce(tr("%1 to play").arg(ShownName(gudtPlayers(player).strName))); }
+// ---------------------------------------------------------------- what a player hears
+
+void frmMain::TurnChanged(int player) { Announce(tr("%1 to play.").arg(ShownName(gudtPlayers(player).strName))); }
+
+void frmMain::TileTurnedUp(int cell) { Announce(tr("Face up, %1.").arg(m_board->PictureName(cell))); }
+
+void frmMain::SetEnded(bool match, int cell) {
+    if (!match) {
+        Announce(tr("No match."));
+        return;
+    }
+    QString text = tr("A match: %1.").arg(m_board->PictureName(cell));
+    // Two players hear the score as it changes; it is the matching player's.
+    if (GameSettings.PlayerCount != 1) {
+        const PlayerInfo& player = gudtPlayers(m_engine.mintPlayer);
+        text += QLatin1Char(' ') + tr("%1 has %n match(es).", nullptr, player.intMatches).arg(ShownName(player.strName));
+    }
+    Announce(text);
+}
+
+void frmMain::SetTurnedBack(bool whole) {
+    Announce(whole ? tr("The set is turned face down.") : tr("The rest of the set is turned face down."));
+}
 
 void frmMain::GameOver(const QString& summary) {
+    if (GameSettings.PlayerCount == 1) {
+        const int sets = gudtPlayers(1).lngSetsFlipped;
+        const int seconds = m_engine.mlngSeconds;
+        Announce(tr("The board is clear: %1 in %2.")
+                     .arg(tr("%n set(s) turned", nullptr, sets), tr("%n second(s)", nullptr, seconds)));
+        return;
+    }
     // Said as sentences: "Game over." and then each line of the result.
     QString text = tr("Game over.");
     for (const QString& line : summary.split(QChar(13))) text += QStringLiteral(" ") + line + QStringLiteral(".");
@@ -284,15 +314,10 @@ void frmMain::SetEnabled(bool enabled) {
 
 bool frmMain::IsEnabled() const { return tmrGame->isActive(); }
 
-// ---------------------------------------------------------------- what assistive technology is told
-
 void frmMain::Announce(const QString& text) {
-    // The status bar carries the news: its name changes, and an alert asks
-    // a screen reader to say it now.
+    // The status bar keeps the latest news for whoever asks after it was said.
     stbMain->setAccessibleName(text);
-    QAccessibleEvent alert(stbMain, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    emit Announced(text);
+    m_news->Announce(text);
 }
 
 // ---------------------------------------------------------------- commands

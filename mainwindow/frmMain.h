@@ -7,6 +7,7 @@
 #include "BoardInterfaces.h"
 #include "GameEngine.h"
 #include "OptionsHost.h"
+#include "Announcer.h"
 #include "frmAbout.h"
 #include "frmScores.h"
 
@@ -55,6 +56,9 @@ public:
     void ShowGameOverMessage(const QString& text) override;
     void TurnChanged(int player) override;
     void GameOver(const QString& summary) override;
+    void TileTurnedUp(int cell) override;
+    void SetEnded(bool match, int cell) override;
+    void SetTurnedBack(bool whole) override;
 
     // --- tmrGame as the rule book starts and stops it.
     void SetEnabled(bool enabled) override;
@@ -64,11 +68,8 @@ public:
     GameEngine& Engine() { return m_engine; }
     frmScores& Scores() { return m_scores; }
     frmAbout& About() { return m_about; }
-
-signals:
-    // News for a player who cannot see the board (a change of turn, the end
-    // of a game), as it is given to assistive technology.
-    void Announced(const QString& text);
+    // News for a player who cannot see the board.
+    Announcer& News() { return *m_news; }
 
 protected:
     bool event(QEvent* event) override;
@@ -107,6 +108,7 @@ private:
     frmScores m_scores;
     frmAbout m_about;
     GameBoard* m_board = nullptr;
+    Announcer* m_news = nullptr;
 
     QMenu* mnuGame = nullptr;
     QAction* mnuGameNew = nullptr;

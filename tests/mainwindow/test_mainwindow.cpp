@@ -130,7 +130,7 @@ private slots:
         QApplication::processEvents();
         h.sound.played.clear();
         QStringList said;
-        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        connect(&w.News(), &Announcer::Announced, this, [&](const QString& text) { said.append(text); });
 
         // The name is shown and read as plain text.
         QCOMPARE(Panel(w, 1)->text(), name);
@@ -152,7 +152,10 @@ private slots:
         QTRY_COMPARE(closeScores.seen, 1);
         QVERIFY(scoresShown);
         const QString seconds = QString::number(w.Engine().mlngSeconds);
-        QCOMPARE(saidWhenShown, QStringList{"Game over. Sets Flipped: 15, Time: " + seconds + "."});
+        // The end is said before the tables show; each tile turned was said with its picture.
+        QVERIFY2(saidWhenShown.last().startsWith("The board is clear: 15 set") &&
+                     saidWhenShown.last().contains(" in " + seconds + " second"), qPrintable(saidWhenShown.last()));
+        QCOMPARE(saidWhenShown.filter(QRegularExpression("^Face up, \\w")).count(), 30);
 
         // The board is clear, the clock stopped and the results are in the store.
         QCOMPARE(w.Engine().mintMatches, qint16(15));
@@ -169,7 +172,7 @@ private slots:
         frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Player Count", "2"}, {"Player 1", "Ann"},
                              {"Player 2", "<i>Bo</i>"}});
         QStringList said;
-        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        connect(&w.News(), &Announcer::Announced, this, [&](const QString& text) { said.append(text); });
         QString shown;  // the box's title, icon, buttons, text format and text
         QStringList saidBeforeTheBox;
         ModalWatcher closeMessage([&](QWidget* modal) {
@@ -184,8 +187,12 @@ private slots:
         ClickCell(w, 2);
         QCOMPARE(Panel(w, 1)->text(), QStringLiteral("<i>Bo</i>"));
         QCOMPARE(Panel(w, 3)->text(), QString());
-        QCOMPARE(said, QStringList{"<i>Bo</i> to play"});
-        QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play"));  // the latest news, for whoever asks
+        // Each tile is said with the picture its name shows, then the end of the set and the turn.
+        auto picture = [&](int k) { return AccessibleName(Tile(w, k)).section(QStringLiteral(", "), 3); };
+        const QString picture1 = picture(1);
+        QCOMPARE(said, (QStringList{"Face up, " + picture1 + ".", "Face up, " + picture(2) + ".", "No match.", "<i>Bo</i> to play."}));
+        QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play."));  // the latest news, for whoever asks
+        said.clear();
         for (int k = 1; k <= 15; ++k) {
             ClickCell(w, k);
             ClickCell(w, k + 15);
@@ -193,13 +200,16 @@ private slots:
         QTRY_COMPARE(closeMessage.seen, 1);
         QCOMPARE(shown, QStringLiteral("Game Over|%1|%2|%3|0 matches for Ann\n15 matches for <i>Bo</i>")
                             .arg(int(QMessageBox::Information)).arg(int(QMessageBox::Ok)).arg(int(Qt::PlainText)));
-        // Matches keep the turn: only the end is said next, before the box shows.
-        QCOMPARE(saidBeforeTheBox,
-                 (QStringList{"<i>Bo</i> to play", "Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."}));
+        // Cell 1 again turns the rest of the missed set down; matches keep the
+        // turn and say the picture and the score; the end is said before the box shows.
+        QCOMPARE(said.first(), QStringLiteral("The rest of the set is turned face down."));
+        QCOMPARE(said.at(2), "A match: " + picture1 + ". <i>Bo</i> has 1 match(es).");
+        QCOMPARE(saidBeforeTheBox.filter(QRegularExpression("^(The|Face up|A match)")).count(), 1 + 29 + 15);
+        QCOMPARE(saidBeforeTheBox.last(), QStringLiteral("Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."));
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QString());
         // A new game gives the turn back to Ann, and says so.
         w.StartNewGame();
-        QCOMPARE(said.last(), QStringLiteral("Ann to play"));
+        QCOMPARE(said.last(), QStringLiteral("Ann to play."));
     }
 
     void menusAndToolbarCarryTheirCaptionsKeysAndTips() {
