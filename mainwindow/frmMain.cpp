@@ -253,7 +253,9 @@ void frmMain::SetStatusPanel(int panel, const QString& text) {
 
 // ---------------------------------------------------------------- what a player hears
 
-void frmMain::TurnChanged(int player) { Announce(tr("%1 to play.").arg(ShownName(gudtPlayers(player).strName))); }
+void frmMain::TurnChanged(int player) {
+    Announce(tr("%1 to play").arg(ShownName(gudtPlayers(player).strName)) + QLatin1Char('.'));
+}
 
 void frmMain::TileTurnedUp(int cell) { Announce(tr("Face up, %1.").arg(m_board->PictureName(cell))); }
 

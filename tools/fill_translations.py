@@ -2,7 +2,8 @@
 """Fills translations/pexora_{de,fr,es}.ts from the two tables of texts.
 
   translations/strings.tsv   context, source, de, fr, es, comment: every text
-                             of the windows and messages ("\\n" is a line break)
+                             of the windows and messages ("\\n" is a line break;
+                             a text with %n gives its plural forms separated by "|")
   translations/pictures.tsv  category, number, source, de, fr, es: the picture
                              names and, with no number, the category names
 
@@ -102,8 +103,16 @@ def fill(lang, tables, quiet):
             text = unescape(row.get(lang, "")) if row is not None else ""
             if row is not None:
                 used.add(id(row))
-            if text:
+            if text and message.get("numerus") == "yes":
+                # The plural forms, singular first, stand in the cell separated by "|".
+                for form in list(translation):
+                    translation.remove(form)
+                translation.text = None
+                for form in text.split("|"):
+                    ET.SubElement(translation, "numerusform").text = form
+            elif text:
                 translation.text = text
+            if text:
                 translation.attrib.pop("type", None)
                 filled += 1
             elif translation.get("type") == "unfinished" or not translation.text:

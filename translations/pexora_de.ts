@@ -3135,6 +3135,51 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
     </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Aufgedeckt: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Kein Treffer.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Treffer: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %n match(es).</source>
+        <translation>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Der Zug wird wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Der Rest des Zugs wird wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The board is clear: %1 in %2.</source>
+        <translation>Das Spielfeld ist leer: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) turned</source>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

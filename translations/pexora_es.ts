@@ -3135,6 +3135,51 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
     </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Boca arriba: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Sin acierto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Acierto: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %n match(es).</source>
+        <translation>
+            <numerusform>%1 tiene %n acierto.</numerusform>
+            <numerusform>%1 tiene %n aciertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>La jugada se voltea boca abajo.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>El resto de la jugada se voltea boca abajo.</translation>
+    </message>
+    <message>
+        <source>The board is clear: %1 in %2.</source>
+        <translation>El tablero está vacío: %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) turned</source>
+        <translation>
+            <numerusform>%n jugada</numerusform>
+            <numerusform>%n jugadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

@@ -3135,6 +3135,51 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>Seconds since the first tile of a one-player game was turned</source>
         <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
     </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Face visible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Aucun point.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Point&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 has %n match(es).</source>
+        <translation>
+            <numerusform>%1 a %n point.</numerusform>
+            <numerusform>%1 a %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Le coup est retourné face cachée.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Le reste du coup est retourné face cachée.</translation>
+    </message>
+    <message>
+        <source>The board is clear: %1 in %2.</source>
+        <translation>Le plateau est vide&#xa0;: %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n set(s) turned</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>
