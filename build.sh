@@ -29,6 +29,7 @@ packages=(
   qt6-wayland weston xdotool openbox libxcb1-dev python3 imagemagick
   lintian man-db
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus-daemon
 )
 
 install_missing() {

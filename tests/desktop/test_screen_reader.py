@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""The real game played with the keyboard alone under the screen reader
+Debian ships (Orca, speech through speech-dispatcher to libao's null
+driver), on a private session bus: what Orca says after each key press,
+read from its debug log. In English a whole two-player game, every tile
+turned, every set's end, every turn and the end; in German a turned tile,
+said in German by a German voice.
+
+usage: test_screen_reader.py PATH-TO-PEXORA en|de
+"""
+
+import os
+import re
+import sys
+
+from desktop_kit import Failure, need, run, wait_for, x_env, xdotool
+
+# Orca as /usr/bin/orca starts it, minus its refusal to run beside another
+# user's Orca on a shared machine, and with a line-buffered debug log.
+ORCA = """import sys
+from orca import debug
+debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_INFO, debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[1], "w", buffering=1)
+from orca import orca
+orca.getSettingsManager().activate(None, {})
+sys.exit(orca.main())
+"""
+
+
+class Orca:
+    """The lines Orca speaks, in order; each wait reads on from the last line found."""
+
+    def __init__(self, log):
+        self.log = log
+        self.seen = 0
+
+    def spoken(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'", f.read(), re.DOTALL)
+        except FileNotFoundError:
+            return []
+
+    def hear(self, pattern):
+        def probe():
+            lines = self.spoken()
+            for i in range(self.seen, len(lines)):
+                found = re.search(pattern, lines[i])
+                if found:
+                    self.seen = i + 1
+                    return found
+            return None
+        try:
+            return wait_for("Orca to say %r" % pattern, probe)
+        except Failure as failure:
+            raise Failure("%s; it said: %r" % (failure, self.spoken()[self.seen:]))
+
+
+def start_desktop(session, language):
+    """Xvfb, a window manager, the accessibility bus, speech-dispatcher and
+    Orca; returns the display, the environment for the game and Orca."""
+    home = session.path("home-" + language)
+    config = os.path.join(home, ".config")
+    os.makedirs(os.path.join(config, "speech-dispatcher"))
+    runtime = os.path.join(home, "runtime")
+    os.mkdir(runtime, 0o700)
+    with open(os.path.join(home, ".libao"), "w") as f:
+        f.write("default_driver=null\n")
+    speechd = os.path.join(config, "speech-dispatcher")
+    os.symlink("/etc/speech-dispatcher/modules", os.path.join(speechd, "modules"))
+    with open(os.path.join(speechd, "speechd.conf"), "w") as f:
+        f.write('AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                'DefaultModule espeak-ng\nLogDir "%s"\n' % home)
+    display = session.start_x()
+    env = x_env(display)
+    env.pop("WAYLAND_DISPLAY", None)
+    env.update({"HOME": home, "XDG_CONFIG_HOME": config, "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
+                "LANGUAGE": language, "LC_ALL": "", "QT_QPA_PLATFORM": "xcb",
+                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "SDL_AUDIODRIVER": "dummy"})
+    session.start(["openbox"], env=env)
+    session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
+    session.start(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", speechd], env=env,
+                  stderr_name="speechd-%s.err" % language)
+    socket = os.path.join(runtime, "speech-dispatcher", "speechd.sock")
+    wait_for("speech-dispatcher", lambda: os.path.exists(socket))
+    # Orca's voice speaks the language of the desktop's locale. It need not be
+    # installed for that, but LC_ALL must name it: Python replaces a locale
+    # it cannot set with C.UTF-8 in LC_CTYPE, which Orca would take for English.
+    orca_env = dict(env, LC_ALL={"en": "en_US.UTF-8", "de": "de_DE.UTF-8"}[language])
+    log = os.path.join(home, "orca.log")
+    session.start(["/usr/bin/python3", "-c", ORCA, log], env=orca_env, stderr_name="orca-%s.err" % language)
+    orca = Orca(log)
+    wait_for("Orca to start", orca.spoken)
+    return display, env, orca
+
+
+class Board:
+    """A two-player game on the small board (5 rows) as the player knows it
+    from what Orca said: the pictures heard, the cells in play and the
+    focused one. Down and Up step through the cells in play in number order,
+    round the board; after a match the focus moves on to the next one."""
+
+    def __init__(self, display, orca):
+        self.display, self.orca = display, orca
+        self.seen = {}  # cell -> picture name
+        self.in_play = list(range(1, 31))
+        self.focus = 1
+        self.up = []  # the set showing, face up
+        self.player = 1
+        self.matches = {1: 0, 2: 0}
+
+    def ahead(self, start):
+        i = self.in_play.index(start)
+        return self.in_play[i:] + self.in_play[:i]
+
+    def turn(self, cell):
+        """Goes to cell the shorter way, one key at a time once Orca has said
+        where the last one led, and presses Space. Returns what Orca said
+        after the picture's name."""
+        forward = self.ahead(self.focus).index(cell) <= len(self.in_play) // 2
+        while self.focus != cell:
+            self.focus = self.ahead(self.focus)[1 if forward else -1]
+            xdotool(self.display, "key", "Down" if forward else "Up")
+            self.orca.hear("^Row %d, column %d, " % ((self.focus - 1) % 5 + 1, (self.focus - 1) // 5 + 1))
+        xdotool(self.display, "key", "space")
+        back = ""
+        if len(self.up) == 2:
+            if cell in self.up:
+                self.up = [cell]
+                return self.orca.hear(r"^notification The rest of the set is turned face down\.$")
+            self.up, back = [], "The set is turned face down. "
+        found = self.orca.hear(r"^notification %sFace up, ([^.]+)\.(.*)$" % back)
+        self.seen[cell] = found.group(1)
+        self.up.append(cell)
+        return found.group(2)
+
+    def play_set(self, first, second=None):
+        self.turn(first)
+        picture = self.seen[first]
+        if second is None:
+            second = next((c for c in self.in_play if c not in self.up and self.seen.get(c) == picture), None) or \
+                next(c for c in self.ahead(first) if c not in self.seen)
+        said = self.turn(second)
+        if self.seen[second] == picture:
+            self.matches[self.player] += 1
+            expected = r" A match: %s\. Player %d has %d match(es|\(es\))?\." % (picture, self.player, self.matches[self.player])
+            self.in_play = [c for c in self.in_play if c not in (first, second)]
+            self.focus = next((c for c in self.in_play if c > second), self.in_play[0] if self.in_play else 0)
+            self.up = []
+            if not self.in_play:
+                expected += r" Game over\. %d matches for Player 1\. %d matches for Player 2\." % (self.matches[1], self.matches[2])
+        else:
+            self.player = 3 - self.player
+            expected = r" No match\. Player %d to play\." % self.player
+        if not re.fullmatch(expected, said):
+            raise Failure("after the second tile of a set Orca said %r, not %r" % (said, expected))
+
+    def play(self):
+        while self.in_play:
+            known = [c for c in self.in_play if c in self.seen]
+            pair = next(((a, b) for a in known for b in known if a < b and self.seen[a] == self.seen[b]), None)
+            if pair:
+                self.play_set(*pair)
+            else:
+                self.play_set(next(c for c in self.ahead(self.focus) if c not in self.seen))
+
+
+def main(session):
+    game, language = os.path.abspath(sys.argv[1]), sys.argv[2]
+    need("Xvfb", "openbox", "xdotool", "speech-dispatcher", "/usr/libexec/at-spi-bus-launcher")
+    display, env, orca = start_desktop(session, language)
+    config = os.path.join(env["XDG_CONFIG_HOME"], "Pexora")
+    os.makedirs(config)
+    with open(os.path.join(config, "Pexora.ini"), "w") as f:
+        f.write("[Game Settings]\nPlayer Count=2\nTile Count=30\nLevel=2\nSounds=False\n")
+    session.start([game], env=env, stderr_name="pexora.err")
+    window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
+    xdotool(display, "windowfocus", "--sync", window.split()[0])
+    if language == "de":
+        # The news in German, in a German voice.
+        orca.hear("^Reihe 1, Spalte 1, verdeckt")
+        xdotool(display, "key", "space")
+        orca.hear(r"^notification Aufgedeckt: \w")
+        with open(orca.log, encoding="utf-8") as f:
+            voices = re.findall(r"SD rate .*, language (\S+)", f.read())
+        if not voices or not voices[-1].startswith("de"):
+            raise Failure("Orca's voice speaks %r, not German" % voices)
+        print("German news in a German voice")
+        return 0
+    orca.hear("^Row 1, column 1, face down")
+    board = Board(display, orca)
+    board.play()
+    # The "Game Over" message is read, its text and its button.
+    orca.hear(r"^alert Game Over\.")
+    orca.hear(r"^%d matches for Player 1\n%d matches for Player 2" % (board.matches[1], board.matches[2]))
+    print("a whole game heard: %d to %d" % (board.matches[1], board.matches[2]))
+    return 0
+
+
+if __name__ == "__main__":
+    # Everything runs on a private session bus, which ends with the test.
+    if os.environ.get("PEXORA_PRIVATE_BUS") != "1":
+        need("dbus-run-session")
+        os.environ["PEXORA_PRIVATE_BUS"] = "1"
+        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+    run(main)
