@@ -1,45 +1,35 @@
 #!/usr/bin/env python3
-"""The real game played with the keyboard alone under the screen reader
-Debian ships (Orca, speech through speech-dispatcher to libao's null
-driver), on a private session bus: what Orca says after each key press,
-read from its debug log. In English a whole two-player game, every tile
-turned, every set's end, every turn and the end; in German a turned tile,
-said in German by a German voice.
-
-usage: test_screen_reader.py PATH-TO-PEXORA en|de
-"""
+# The real game played with the keyboard alone under the screen reader
+# Debian ships (Orca, speech through speech-dispatcher to libao's null
+# driver), on a private session bus: what Orca says after each key press,
+# read from its debug log. In English a whole two-player game, every tile
+# turned, every set's end, every turn and the end; in German a turned tile,
+# said in German by a German voice.
+#
+# usage: test_screen_reader.py PATH-TO-PEXORA en|de
 
 import os
 import re
 import sys
 
-from desktop_kit import Failure, need, run, wait_for, x_env, xdotool
+from desktop_kit import Failure, run, wait_for, x_env, xdotool
 
 # Orca as /usr/bin/orca starts it, minus its refusal to run beside another
 # user's Orca on a shared machine, and with a line-buffered debug log.
-ORCA = """import sys
-from orca import debug
-debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_INFO, debug.LEVEL_OFF
-debug.debugFile = open(sys.argv[1], "w", buffering=1)
-from orca import orca
-orca.getSettingsManager().activate(None, {})
-sys.exit(orca.main())
-"""
+ORCA = ("import sys; from orca import debug; debug.debugLevel, debug.eventDebugLevel = debug.LEVEL_INFO, debug.LEVEL_OFF; "
+        "debug.debugFile = open(sys.argv[1], 'w', buffering=1); from orca import orca; "
+        "orca.getSettingsManager().activate(None, {}); sys.exit(orca.main())")
 
 
 class Orca:
-    """The lines Orca speaks, in order; each wait reads on from the last line found."""
+    # The lines Orca speaks, in order; each wait reads on from the last line found.
 
     def __init__(self, log):
-        self.log = log
-        self.seen = 0
+        self.log, self.seen = log, 0
 
-    def spoken(self):
-        try:
-            with open(self.log, encoding="utf-8", errors="replace") as f:
-                return re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'", f.read(), re.DOTALL)
-        except FileNotFoundError:
-            return []
+    def spoken(self, pattern=r"SPEECH OUTPUT: '(.*?)' ?\{'"):
+        with open(self.log, encoding="utf-8", errors="replace") as f:
+            return re.findall(pattern, f.read(), re.DOTALL)
 
     def hear(self, pattern):
         def probe():
@@ -49,7 +39,6 @@ class Orca:
                 if found:
                     self.seen = i + 1
                     return found
-            return None
         try:
             return wait_for("Orca to say %r" % pattern, probe)
         except Failure as failure:
@@ -57,20 +46,19 @@ class Orca:
 
 
 def start_desktop(session, language):
-    """Xvfb, a window manager, the accessibility bus, speech-dispatcher and
-    Orca; returns the display, the environment for the game and Orca."""
+    # Xvfb, a window manager, the accessibility bus, speech-dispatcher and
+    # Orca; returns the display, the environment for the game and Orca.
     home = session.path("home-" + language)
-    config = os.path.join(home, ".config")
-    os.makedirs(os.path.join(config, "speech-dispatcher"))
-    runtime = os.path.join(home, "runtime")
-    os.mkdir(runtime, 0o700)
-    with open(os.path.join(home, ".libao"), "w") as f:
-        f.write("default_driver=null\n")
+    config, runtime = os.path.join(home, ".config"), os.path.join(home, "runtime")
     speechd = os.path.join(config, "speech-dispatcher")
+    os.makedirs(speechd)
+    os.mkdir(runtime, 0o700)
     os.symlink("/etc/speech-dispatcher/modules", os.path.join(speechd, "modules"))
-    with open(os.path.join(speechd, "speechd.conf"), "w") as f:
-        f.write('AudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
-                'DefaultModule espeak-ng\nLogDir "%s"\n' % home)
+    for path, text in [(os.path.join(home, ".libao"), "default_driver=null\n"),
+                       (os.path.join(speechd, "speechd.conf"), 'AudioOutputMethod "libao"\nDefaultModule espeak-ng\n'
+                        'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nLogDir "%s"\n' % home)]:
+        with open(path, "w") as f:
+            f.write(text)
     display = session.start_x()
     env = x_env(display)
     env.pop("WAYLAND_DISPLAY", None)
@@ -81,54 +69,45 @@ def start_desktop(session, language):
     session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
     session.start(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", speechd], env=env,
                   stderr_name="speechd-%s.err" % language)
-    socket = os.path.join(runtime, "speech-dispatcher", "speechd.sock")
-    wait_for("speech-dispatcher", lambda: os.path.exists(socket))
+    wait_for("speech-dispatcher", lambda: os.path.exists(os.path.join(runtime, "speech-dispatcher", "speechd.sock")))
     # Orca's voice speaks the language of the desktop's locale. It need not be
     # installed for that, but LC_ALL must name it: Python replaces a locale
     # it cannot set with C.UTF-8 in LC_CTYPE, which Orca would take for English.
-    orca_env = dict(env, LC_ALL={"en": "en_US.UTF-8", "de": "de_DE.UTF-8"}[language])
     log = os.path.join(home, "orca.log")
-    session.start(["/usr/bin/python3", "-c", ORCA, log], env=orca_env, stderr_name="orca-%s.err" % language)
+    open(log, "w").close()
+    session.start(["/usr/bin/python3", "-c", ORCA, log], stderr_name="orca-%s.err" % language,
+                  env=dict(env, LC_ALL={"en": "en_US.UTF-8", "de": "de_DE.UTF-8"}[language]))
     orca = Orca(log)
     wait_for("Orca to start", orca.spoken)
     return display, env, orca
 
 
 class Board:
-    """A two-player game on the small board (5 rows) as the player knows it
-    from what Orca said: the pictures heard, the cells in play and the
-    focused one. Down and Up step through the cells in play in number order,
-    round the board; after a match the focus moves on to the next one."""
+    # A two-player game on the small board (5 rows) as the player knows it
+    # from what Orca said: the pictures heard, the cells in play and the
+    # focused one. Down and Up step through the cells in play in number order,
+    # round the board; after a match the focus moves on to the next one.
 
     def __init__(self, display, orca):
         self.display, self.orca = display, orca
-        self.seen = {}  # cell -> picture name
-        self.in_play = list(range(1, 31))
-        self.focus = 1
-        self.up = []  # the set showing, face up
-        self.player = 1
-        self.matches = {1: 0, 2: 0}
+        self.seen, self.in_play, self.up = {}, list(range(1, 31)), []  # pictures heard; cells in play; face up
+        self.focus, self.player, self.matches = 1, 1, {1: 0, 2: 0}
 
-    def ahead(self, start):
-        i = self.in_play.index(start)
-        return self.in_play[i:] + self.in_play[:i]
+    def ahead(self, start):  # the cells in play from start on, round the board
+        return self.in_play[self.in_play.index(start):] + self.in_play[:self.in_play.index(start)]
 
     def turn(self, cell):
-        """Goes to cell the shorter way, one key at a time once Orca has said
-        where the last one led, and presses Space. Returns what Orca said
-        after the picture's name."""
+        # Goes to cell the shorter way, one key at a time once Orca has said
+        # where the last one led, and presses Space. Returns what Orca said
+        # after the picture's name.
         forward = self.ahead(self.focus).index(cell) <= len(self.in_play) // 2
         while self.focus != cell:
             self.focus = self.ahead(self.focus)[1 if forward else -1]
             xdotool(self.display, "key", "Down" if forward else "Up")
             self.orca.hear("^Row %d, column %d, " % ((self.focus - 1) % 5 + 1, (self.focus - 1) // 5 + 1))
         xdotool(self.display, "key", "space")
-        back = ""
-        if len(self.up) == 2:
-            if cell in self.up:
-                self.up = [cell]
-                return self.orca.hear(r"^notification The rest of the set is turned face down\.$")
-            self.up, back = [], "The set is turned face down. "
+        # A missed set showing is turned back first (play() never presses one of its tiles first).
+        back, self.up = ("The set is turned face down. ", []) if len(self.up) == 2 else ("", self.up)
         found = self.orca.hear(r"^notification %sFace up, ([^.]+)\.(.*)$" % back)
         self.seen[cell] = found.group(1)
         self.up.append(cell)
@@ -144,9 +123,8 @@ class Board:
         if self.seen[second] == picture:
             self.matches[self.player] += 1
             expected = r" A match: %s\. Player %d has %d match(es|\(es\))?\." % (picture, self.player, self.matches[self.player])
-            self.in_play = [c for c in self.in_play if c not in (first, second)]
+            self.in_play, self.up = [c for c in self.in_play if c not in (first, second)], []
             self.focus = next((c for c in self.in_play if c > second), self.in_play[0] if self.in_play else 0)
-            self.up = []
             if not self.in_play:
                 expected += r" Game over\. %d matches for Player 1\. %d matches for Player 2\." % (self.matches[1], self.matches[2])
         else:
@@ -158,34 +136,26 @@ class Board:
     def play(self):
         while self.in_play:
             known = [c for c in self.in_play if c in self.seen]
-            pair = next(((a, b) for a in known for b in known if a < b and self.seen[a] == self.seen[b]), None)
-            if pair:
-                self.play_set(*pair)
-            else:
-                self.play_set(next(c for c in self.ahead(self.focus) if c not in self.seen))
+            pair = [(a, b) for a in known for b in known if a != b and self.seen[a] == self.seen[b] and a not in self.up]
+            self.play_set(*(pair[0] if pair else [next(c for c in self.ahead(self.focus) if c not in self.seen)]))
 
 
 def main(session):
     game, language = os.path.abspath(sys.argv[1]), sys.argv[2]
-    need("Xvfb", "openbox", "xdotool", "speech-dispatcher", "/usr/libexec/at-spi-bus-launcher")
     display, env, orca = start_desktop(session, language)
-    config = os.path.join(env["XDG_CONFIG_HOME"], "Pexora")
-    os.makedirs(config)
-    with open(os.path.join(config, "Pexora.ini"), "w") as f:
+    os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "Pexora"))
+    with open(os.path.join(env["XDG_CONFIG_HOME"], "Pexora", "Pexora.ini"), "w") as f:
         f.write("[Game Settings]\nPlayer Count=2\nTile Count=30\nLevel=2\nSounds=False\n")
     session.start([game], env=env, stderr_name="pexora.err")
     window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
     xdotool(display, "windowfocus", "--sync", window.split()[0])
-    if language == "de":
-        # The news in German, in a German voice.
+    if language == "de":  # the news in German, by a German voice
         orca.hear("^Reihe 1, Spalte 1, verdeckt")
         xdotool(display, "key", "space")
         orca.hear(r"^notification Aufgedeckt: \w")
-        with open(orca.log, encoding="utf-8") as f:
-            voices = re.findall(r"SD rate .*, language (\S+)", f.read())
+        voices = orca.spoken(r"SD rate [^\n]*, language (\S+)")
         if not voices or not voices[-1].startswith("de"):
             raise Failure("Orca's voice speaks %r, not German" % voices)
-        print("German news in a German voice")
         return 0
     orca.hear("^Row 1, column 1, face down")
     board = Board(display, orca)
@@ -193,14 +163,11 @@ def main(session):
     # The "Game Over" message is read, its text and its button.
     orca.hear(r"^alert Game Over\.")
     orca.hear(r"^%d matches for Player 1\n%d matches for Player 2" % (board.matches[1], board.matches[2]))
-    print("a whole game heard: %d to %d" % (board.matches[1], board.matches[2]))
     return 0
 
 
 if __name__ == "__main__":
     # Everything runs on a private session bus, which ends with the test.
-    if os.environ.get("PEXORA_PRIVATE_BUS") != "1":
-        need("dbus-run-session")
-        os.environ["PEXORA_PRIVATE_BUS"] = "1"
-        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+    if "PEXORA_PRIVATE_BUS" not in os.environ:
+        os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv], dict(os.environ, PEXORA_PRIVATE_BUS="1"))
     run(main)

@@ -153,8 +153,7 @@ private slots:
         QVERIFY(scoresShown);
         const QString seconds = QString::number(w.Engine().mlngSeconds);
         // The end is said before the tables show; each tile turned was said with its picture.
-        QVERIFY2(saidWhenShown.last().startsWith("The board is clear: 15 set") &&
-                     saidWhenShown.last().contains(" in " + seconds + " second"), qPrintable(saidWhenShown.last()));
+        QVERIFY2(saidWhenShown.last().contains(QRegularExpression("^The board is clear: 15 set.* in " + seconds + " second")), qPrintable(saidWhenShown.last()));
         QCOMPARE(saidWhenShown.filter(QRegularExpression("^Face up, \\w")).count(), 30);
 
         // The board is clear, the clock stopped and the results are in the store.
@@ -188,9 +187,8 @@ private slots:
         QCOMPARE(Panel(w, 1)->text(), QStringLiteral("<i>Bo</i>"));
         QCOMPARE(Panel(w, 3)->text(), QString());
         // Each tile is said with the picture its name shows, then the end of the set and the turn.
-        auto picture = [&](int k) { return AccessibleName(Tile(w, k)).section(QStringLiteral(", "), 3); };
-        const QString picture1 = picture(1);
-        QCOMPARE(said, (QStringList{"Face up, " + picture1 + ".", "Face up, " + picture(2) + ".", "No match.", "<i>Bo</i> to play."}));
+        const QString picture1 = AccessibleName(Tile(w, 1)).section(QStringLiteral(", "), 3);
+        QCOMPARE(said, (QStringList{"Face up, " + picture1 + ".", "Face up, " + AccessibleName(Tile(w, 2)).section(QStringLiteral(", "), 3) + ".", "No match.", "<i>Bo</i> to play."}));
         QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play."));  // the latest news, for whoever asks
         said.clear();
         for (int k = 1; k <= 15; ++k) {
@@ -203,7 +201,7 @@ private slots:
         // Cell 1 again turns the rest of the missed set down; matches keep the
         // turn and say the picture and the score; the end is said before the box shows.
         QCOMPARE(said.first(), QStringLiteral("The rest of the set is turned face down."));
-        QCOMPARE(said.at(2), "A match: " + picture1 + ". <i>Bo</i> has 1 match(es).");
+        QVERIFY2(said.at(2).startsWith("A match: " + picture1 + ". <i>Bo</i> has 1 match"), qPrintable(said.at(2)));
         QCOMPARE(saidBeforeTheBox.filter(QRegularExpression("^(The|Face up|A match)")).count(), 1 + 29 + 15);
         QCOMPARE(saidBeforeTheBox.last(), QStringLiteral("Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."));
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QString());
