@@ -2976,6 +2976,10 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>License</source>
         <translation>Lizenz</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, Version %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

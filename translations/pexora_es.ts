@@ -2976,6 +2976,10 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>License</source>
         <translation>Licencia</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versión %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

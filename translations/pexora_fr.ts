@@ -2976,6 +2976,10 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>License</source>
         <translation>Licence</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, version %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
