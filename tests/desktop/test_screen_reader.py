@@ -162,7 +162,7 @@ def main(session):
     board.play()
     # The "Game Over" message is read, its text and its button.
     orca.hear(r"^alert Game Over\.")
-    orca.hear(r"^%d matches for Player 1\n%d matches for Player 2" % (board.matches[1], board.matches[2]))
+    orca.hear(r"^%d matches for Player 1\s+%d matches for Player 2" % (board.matches[1], board.matches[2]))
     return 0
 
 
