@@ -11,7 +11,6 @@
 #include "basHelp.h"
 #include "frmOptions.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>

@@ -61,8 +61,7 @@ def start_desktop(session, language):
             f.write(text)
     display = session.start_x()
     env = x_env(display)
-    env.pop("WAYLAND_DISPLAY", None)
-    env.update({"HOME": home, "XDG_CONFIG_HOME": config, "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
+    env.update({"WAYLAND_DISPLAY": "", "GDK_BACKEND": "x11", "HOME": home, "XDG_CONFIG_HOME": config, "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
                 "LANGUAGE": language, "LC_ALL": "", "QT_QPA_PLATFORM": "xcb",
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "SDL_AUDIODRIVER": "dummy"})
     session.start(["openbox"], env=env)
@@ -160,9 +159,14 @@ def main(session):
     orca.hear("^Row 1, column 1, face down")
     board = Board(display, orca)
     board.play()
-    # The "Game Over" message is read, its text and its button.
+    # The "Game Over" message is read, its text and its button; then the About
+    # window (from the Help menu, Alt held a moment), its title first.
     orca.hear(r"^alert Game Over\.")
     orca.hear(r"^%d matches for Player 1\s+%d matches for Player 2" % (board.matches[1], board.matches[2]))
+    xdotool(display, "key", "Return", "sleep", "1", "keydown", "alt", "sleep", "0.5", "key", "h", "sleep", "0.5", "keyup", "alt")
+    orca.hear("^Contents")
+    xdotool(display, "key", "a")
+    orca.hear(r"^About Pexora dialog Pexora, version 2\.0 Copyright")
     return 0
 
 

@@ -152,9 +152,8 @@ private slots:
         QTRY_COMPARE(closeScores.seen, 1);
         QVERIFY(scoresShown);
         const QString seconds = QString::number(w.Engine().mlngSeconds);
-        // The end is said before the tables show; each tile turned was said with its picture.
+        // The end is said before the tables show.
         QVERIFY2(saidWhenShown.last().contains(QRegularExpression("^The board is clear: 15 set.* in " + seconds + " second")), qPrintable(saidWhenShown.last()));
-        QCOMPARE(saidWhenShown.filter(QRegularExpression("^Face up, \\w")).count(), 30);
 
         // The board is clear, the clock stopped and the results are in the store.
         QCOMPARE(w.Engine().mintMatches, qint16(15));
@@ -199,10 +198,9 @@ private slots:
         QCOMPARE(shown, QStringLiteral("Game Over|%1|%2|%3|0 matches for Ann\n15 matches for <i>Bo</i>")
                             .arg(int(QMessageBox::Information)).arg(int(QMessageBox::Ok)).arg(int(Qt::PlainText)));
         // Cell 1 again turns the rest of the missed set down; matches keep the
-        // turn and say the picture and the score; the end is said before the box shows.
+        // turn and say the picture and the score; the end is said last, before the box shows.
         QCOMPARE(said.first(), QStringLiteral("The rest of the set is turned face down."));
         QVERIFY2(said.at(2).startsWith("A match: " + picture1 + ". <i>Bo</i> has 1 match"), qPrintable(said.at(2)));
-        QCOMPARE(saidBeforeTheBox.filter(QRegularExpression("^(The|Face up|A match)")).count(), 1 + 29 + 15);
         QCOMPARE(saidBeforeTheBox.last(), QStringLiteral("Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."));
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QString());
         // A new game gives the turn back to Ann, and says so.
