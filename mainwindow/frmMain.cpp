@@ -267,7 +267,7 @@ void frmMain::SetEnded(bool match, int cell) {
     // Two players hear the score as it changes; it is the matching player's.
     if (GameSettings.PlayerCount != 1) {
         const PlayerInfo& player = gudtPlayers(m_engine.mintPlayer);
-        text += QLatin1Char(' ') + tr("%1 has %n match(es).", nullptr, player.intMatches).arg(ShownName(player.strName));
+        text += QLatin1Char(' ') + tr("Matches for %1: %n.", nullptr, player.intMatches).arg(ShownName(player.strName));
     }
     Announce(text);
 }
@@ -280,8 +280,8 @@ void frmMain::GameOver(const QString& summary) {
     if (GameSettings.PlayerCount == 1) {
         const int sets = gudtPlayers(1).lngSetsFlipped;
         const int seconds = m_engine.mlngSeconds;
-        Announce(tr("The board is clear: %1 in %2.")
-                     .arg(tr("%n set(s) turned", nullptr, sets), tr("%n second(s)", nullptr, seconds)));
+        Announce(tr("The board is clear. %1, %2.")
+                     .arg(tr("Sets turned: %n", nullptr, sets), tr("seconds: %n", nullptr, seconds)));
         return;
     }
     // Said as sentences: "Game over." and then each line of the result.

@@ -3151,13 +3151,6 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>A match: %1.</source>
         <translation>Treffer: %1.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 has %n match(es).</source>
-        <translation>
-            <numerusform>%1 hat %n Treffer.</numerusform>
-            <numerusform>%1 hat %n Treffer.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The set is turned face down.</source>
         <translation>Der Zug wird wieder verdeckt.</translation>
@@ -3166,19 +3159,26 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>The rest of the set is turned face down.</source>
         <translation>Der Rest des Zugs wird wieder verdeckt.</translation>
     </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board is clear: %1 in %2.</source>
+        <source>The board is clear. %1, %2.</source>
         <translation>Das Spielfeld ist leer: %1 in %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n set(s) turned</source>
+        <source>Sets turned: %n</source>
         <translation>
             <numerusform>%n Zug</numerusform>
             <numerusform>%n Züge</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n second(s)</source>
+        <source>seconds: %n</source>
         <translation>
             <numerusform>%n Sekunde</numerusform>
             <numerusform>%n Sekunden</numerusform>

@@ -3151,13 +3151,6 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>A match: %1.</source>
         <translation>Acierto: %1.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 has %n match(es).</source>
-        <translation>
-            <numerusform>%1 tiene %n acierto.</numerusform>
-            <numerusform>%1 tiene %n aciertos.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The set is turned face down.</source>
         <translation>La jugada se voltea boca abajo.</translation>
@@ -3166,19 +3159,26 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>The rest of the set is turned face down.</source>
         <translation>El resto de la jugada se voltea boca abajo.</translation>
     </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 tiene %n acierto.</numerusform>
+            <numerusform>%1 tiene %n aciertos.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board is clear: %1 in %2.</source>
+        <source>The board is clear. %1, %2.</source>
         <translation>El tablero está vacío: %1 en %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n set(s) turned</source>
+        <source>Sets turned: %n</source>
         <translation>
             <numerusform>%n jugada</numerusform>
             <numerusform>%n jugadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n second(s)</source>
+        <source>seconds: %n</source>
         <translation>
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>

@@ -3151,13 +3151,6 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>A match: %1.</source>
         <translation>Point&#xa0;: %1.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 has %n match(es).</source>
-        <translation>
-            <numerusform>%1 a %n point.</numerusform>
-            <numerusform>%1 a %n points.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The set is turned face down.</source>
         <translation>Le coup est retourné face cachée.</translation>
@@ -3166,19 +3159,26 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>The rest of the set is turned face down.</source>
         <translation>Le reste du coup est retourné face cachée.</translation>
     </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 a %n point.</numerusform>
+            <numerusform>%1 a %n points.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>The board is clear: %1 in %2.</source>
+        <source>The board is clear. %1, %2.</source>
         <translation>Le plateau est vide&#xa0;: %1 en %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n set(s) turned</source>
+        <source>Sets turned: %n</source>
         <translation>
             <numerusform>%n coup</numerusform>
             <numerusform>%n coups</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n second(s)</source>
+        <source>seconds: %n</source>
         <translation>
             <numerusform>%n seconde</numerusform>
             <numerusform>%n secondes</numerusform>

@@ -121,7 +121,7 @@ class Board:
         said = self.turn(second)
         if self.seen[second] == picture:
             self.matches[self.player] += 1
-            expected = r" A match: %s\. Player %d has %d match(es|\(es\))?\." % (picture, self.player, self.matches[self.player])
+            expected = r" A match: %s\. Matches for Player %d: %d\." % (picture, self.player, self.matches[self.player])
             self.in_play, self.up = [c for c in self.in_play if c not in (first, second)], []
             self.focus = next((c for c in self.in_play if c > second), self.in_play[0] if self.in_play else 0)
             if not self.in_play:
