@@ -3,8 +3,8 @@
 # Debian ships (Orca, speech through speech-dispatcher to libao's null
 # driver), on a private session bus: what Orca says after each key press,
 # read from its debug log. In English a whole two-player game, every tile
-# turned, every set's end, every turn and the end; in German a turned tile,
-# said in German by a German voice.
+# turned, every set's end, every turn and the end, the About window and the
+# options dialog; in German a turned tile, said in German by a German voice.
 #
 # usage: test_screen_reader.py PATH-TO-PEXORA en|de
 
@@ -31,10 +31,10 @@ class Orca:
         with open(self.log, encoding="utf-8", errors="replace") as f:
             return re.findall(pattern, f.read(), re.DOTALL)
 
-    def hear(self, pattern):
+    def hear(self, pattern, at_once=False):  # at_once: the very next line
         def probe():
             lines = self.spoken()
-            for i in range(self.seen, len(lines)):
+            for i in range(self.seen, min(len(lines), self.seen + 1) if at_once else len(lines)):
                 found = re.search(pattern, lines[i])
                 if found:
                     self.seen = i + 1
@@ -167,6 +167,17 @@ def main(session):
     orca.hear("^Contents")
     xdotool(display, "key", "a")
     orca.hear(r"^About Pexora dialog Pexora, version 2\.0 Copyright")
+    # Options, Players: Ctrl+Tab from OK names the next tab; Tab enters the page
+    # on the option selected, no container said first; a name box says its label.
+    xdotool(display, "key", "Escape", "sleep", "1", "keydown", "alt", "sleep", "0.5", "key", "o", "sleep", "0.5", "keyup", "alt")
+    orca.hear("^Boards")
+    for key, said in [("p", "^OK push button"), ("ctrl+Tab", "^Sounds page tab"), ("ctrl+shift+Tab", "^Players page tab"), ("Tab", "^tab ")]:
+        xdotool(display, "key", key)
+        orca.hear(said)
+    orca.hear(r"^Two\.$", at_once=True)
+    orca.hear("^selected radio button", at_once=True)
+    xdotool(display, "key", "Tab")
+    orca.hear(r"^One text\.")
     return 0
 
 
