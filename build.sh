@@ -44,6 +44,8 @@ test_packages=(
   desktop-file-utils appstream                  # the desktop entry and metainfo
   file dpkg-dev fakeroot lintian man-db         # the Debian package and its check
   heaptrack                                     # where a long session's memory goes
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng  # a game heard through a screen reader
+  at-spi2-core dbus-daemon                      # ... on its accessibility bus, in a session of its own
 )
 
 install_missing() {  # install_missing PACKAGE...

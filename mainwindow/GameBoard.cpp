@@ -264,6 +264,12 @@ void GameBoard::ShowFocusFrame() {
     }
 }
 
+QString GameBoard::PictureName(int cell) const {
+    const Face& face = m_faces[static_cast<std::size_t>(cell)];
+    const QString name = ::PictureName(face.images, face.tag.toInt());
+    return name.isEmpty() ? tr("Picture %1").arg(face.tag) : name;
+}
+
 void GameBoard::UpdateCellName(int k) {
     if (k < 1 || k > BoardCells || m_tiles[k] == nullptr) return;
     const Grid grid = GridFor(m_options.TileCount);
@@ -272,12 +278,7 @@ void GameBoard::UpdateCellName(int k) {
     // Only a face that shows is named: the names of face-down tiles would
     // give the game away. A picture missing from the name table is named
     // by its number.
-    QString pictureName;
-    if (faceUp && inPlay) {
-        const Face& face = m_faces[static_cast<std::size_t>(k)];
-        pictureName = PictureName(face.images, face.tag.toInt());
-        if (pictureName.isEmpty()) pictureName = tr("Picture %1").arg(face.tag);
-    }
+    const QString pictureName = faceUp && inPlay ? PictureName(k) : QString();
     QString name;
     if (k > grid.columns * grid.rows) {
         name = tr("Out of play");

@@ -53,6 +53,9 @@ public:
     void SetFaceEnabled(int cell, bool enabled) override;
     void RedrawFace(int cell) override;
 
+    // The name of the picture on a cell's face, as a player hears it.
+    QString PictureName(int cell) const;
+
 signals:
     // A click (mouse, key or assistive technology) on the tile or the face
     // of cell Index, after the focus moved to it.

@@ -81,6 +81,9 @@ void frmAbout::Form_Load(QWidget* owner) {
 
     lblTitle = MakeLabel(window, ProgramTitle + QStringLiteral(" 2.0"), TwipsRect(720, 120, 3285, 225));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    // A screen reader passes over a lone label of fewer than three words in a
+    // dialog: the title is read as a sentence of its own.
+    lblTitle->setAccessibleName(QCoreApplication::translate("frmAbout", "%1, version %2").arg(ProgramTitle, QStringLiteral("2.0")));
 
     const QStringList lines = MakersLines();
     const int tops[6] = {360, 600, 840, 1320, 1560, 1800};

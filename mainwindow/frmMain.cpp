@@ -10,7 +10,6 @@
 #include "basHelp.h"
 #include "frmOptions.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +23,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+
+#include <utility>
 
 namespace {
 
@@ -50,6 +51,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
     Trap([&] { setWindowIcon(ProgramIcon()); });
     InstallBoardAccessibility();
 
+    m_news = new Announcer(this);
     BuildBoard();
     m_engine.emplace(GameEngine::World{GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *m_board, *this, *this,
                      pause, sound, random);
@@ -263,27 +265,51 @@ void frmMain::StatusChanged(const GameStatus& status) {
         SetStatusPanel(2, MatchesText(status.matches));
         SetStatusPanel(3, QString());
     }
+    if (m_matchNews.isEmpty()) return;
+    // Two players hear the score of the player who matched, who keeps the turn.
+    if (status.playerCount != 1)
+        m_matchNews += QLatin1Char(' ') + tr("Matches for %1: %n.", nullptr, status.matches).arg(ShownName(status.storedName));
+    Announce(std::exchange(m_matchNews, QString()));
 }
 
 void frmMain::SecondsChanged(qint32 seconds) { SetStatusPanel(3, TimeText(seconds)); }
 
 void frmMain::TurnPassed(int /*player*/, const QString& storedName) {
-    Announce(tr("%1 to play").arg(ShownName(storedName)));
+    Announce(tr("%1 to play").arg(ShownName(storedName)) + QLatin1Char('.'));
+}
+
+void frmMain::TileTurned(int cell, const QString& /*tag*/, bool up) {
+    if (up) Announce(tr("Face up, %1.").arg(m_board->PictureName(cell)));
+}
+
+void frmMain::SetEnded(bool match, const QList<int>& cells) {
+    if (!match || cells.isEmpty()) {
+        Announce(tr("No match."));
+        return;
+    }
+    // Said with the status that follows the match, which has the new score.
+    m_matchNews = tr("A match: %1.").arg(m_board->PictureName(cells.first()));
+}
+
+void frmMain::SetTurnedBack(const QList<int>& cells) {
+    // A tile of the set clicked again stays up as the first of the next set.
+    const bool whole = cells.size() >= GameSettings.Level;
+    Announce(whole ? tr("The set is turned face down.") : tr("The rest of the set is turned face down."));
 }
 
 void frmMain::GameOver(const GameResult& result) {
+    if (result.playerCount == 1) {
+        Announce(tr("The board is clear. %1, %2.")
+                     .arg(tr("Sets turned: %n", nullptr, result.setsFlipped), tr("seconds: %n", nullptr, result.seconds)));
+        return;
+    }
     // Said as sentences: "Game over." and then each line of the result.
     QStringList lines;
-    if (result.playerCount == 1) {
-        lines.append(SetsFlippedText(result.setsFlipped) + QStringLiteral(", ") + TimeText(result.seconds));
-    } else {
-        for (std::size_t p = 0; p < result.storedNames.size(); ++p)
-            lines.append(MatchesForText(result.matches[p], result.storedNames[p]));
-    }
+    for (std::size_t p = 0; p < result.storedNames.size(); ++p)
+        lines.append(MatchesForText(result.matches[p], result.storedNames[p]));
     QString spoken = tr("Game over.");
     for (const QString& line : lines) spoken += QStringLiteral(" ") + line + QStringLiteral(".");
     Announce(spoken);
-    if (result.playerCount == 1) return;
     QMessageBox box(QMessageBox::Information, tr("Game Over"), lines.join(QChar(10)), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -310,12 +336,9 @@ bool frmMain::IsEnabled() const { return tmrGame->isActive(); }
 // ---------------------------------------------------------------- what assistive technology is told
 
 void frmMain::Announce(const QString& text) {
-    // The status bar carries the news: its name changes, and an alert asks
-    // a screen reader to say it now.
+    // The status bar keeps the latest news for whoever asks after it was said.
     stbMain->setAccessibleName(text);
-    QAccessibleEvent alert(stbMain, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    emit Announced(text);
+    m_news->Announce(text);
 }
 
 // ---------------------------------------------------------------- commands

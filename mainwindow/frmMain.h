@@ -8,6 +8,7 @@
 #include "FrameExtents.h"
 #include "GameEngine.h"
 #include "OptionsHost.h"
+#include "Announcer.h"
 #include "frmAbout.h"
 #include "frmScores.h"
 
@@ -47,6 +48,9 @@ public:
     void TurnPassed(int player, const QString& storedName) override;
     void GameOver(const GameResult& result) override;
     void NewHighScore() override;
+    void TileTurned(int cell, const QString& tag, bool up) override;
+    void SetEnded(bool match, const QList<int>& cells) override;
+    void SetTurnedBack(const QList<int>& cells) override;
 
     // --- tmrGame as the rule book starts and stops it.
     void SetEnabled(bool enabled) override;
@@ -56,11 +60,8 @@ public:
     GameEngine& Engine() { return *m_engine; }
     frmScores& Scores() { return m_scores; }
     frmAbout& About() { return m_about; }
-
-signals:
-    // News for a player who cannot see the board (a change of turn, the end
-    // of a game), as it is given to assistive technology.
-    void Announced(const QString& text);
+    // News for a player who cannot see the board.
+    Announcer& News() { return *m_news; }
 
 protected:
     bool event(QEvent* event) override;
@@ -105,6 +106,9 @@ private:
     frmScores m_scores;
     frmAbout m_about;
     GameBoard* m_board = nullptr;
+    Announcer* m_news = nullptr;
+    // A match waits for the status that follows it, to be said with its score.
+    QString m_matchNews;
     // Made once the board it draws on exists.
     std::optional<GameEngine> m_engine;
 

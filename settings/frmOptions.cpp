@@ -8,6 +8,8 @@
 #include "ShownName.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QColor>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionTab>
@@ -141,6 +144,15 @@ constexpr std::array<std::pair<int, int>, 6> FrameSize{{
 constexpr int FrameLeft = 75;
 constexpr int FrameTop = 375;
 
+// The pages of the tab control lie in a stack that has nothing to say: a
+// screen reader entering a page names the page's tab, not "layered pane".
+QAccessibleInterface* SilentPageStackFactory(const QString& className, QObject* object) {
+    if (className != QLatin1String("QStackedWidget") || object == nullptr || object->parent() == nullptr ||
+        qobject_cast<frmOptions*>(object->parent()->parent()) == nullptr)
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Client);
+}
+
 }  // namespace
 
 int OptionButtons::Selected() const {
@@ -151,6 +163,11 @@ int OptionButtons::Selected() const {
 
 void OptionButtons::Select(int index) const {
     if (index >= 1 && index <= Count()) (*this)(index)->setChecked(true);
+}
+
+void OptionButtons::KeepTabStopOnSelected() const {
+    const int stop = std::max(1, Selected());
+    for (int i = 1; i <= Count(); ++i) (*this)(i)->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
@@ -263,6 +280,9 @@ void frmOptions::BuildControls() {
     makeGroup(optSounds, fraOptions[4], Options::Sounds, twoRows(855));
     NameControls();
 
+    MakeTabKeysDialogWide();
+    LabelForAssistiveTechnology();
+
     setTabOrder(cmdOk, cmdDefault);
     setTabOrder(cmdDefault, cmdApply);
     setTabOrder(cmdApply, cmdCancel);
@@ -275,8 +295,10 @@ void frmOptions::BuildControls() {
     for (OptionButtons* group : {&optBoards, &optColors, &optImages, &optLevels, &optPlayers, &optSounds}) {
         connect(group->Group, &QButtonGroup::idClicked, this, [this, group](int) { optOptions_Click(*group); });
         connect(group->Group, &QButtonGroup::idToggled, this, [this, group](int, bool checked) {
+            group->KeepTabStopOnSelected();
             if (checked) optOptions_Click(*group);
         });
+        group->KeepTabStopOnSelected();
     }
     for (int player = 1; player <= MaxPlayers; ++player)
         connect(txtPlayer(player), &QLineEdit::textChanged, this, [this] { txtPlayer_Change(); });
@@ -285,6 +307,30 @@ void frmOptions::BuildControls() {
     connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
     connect(cmdDefault, &QPushButton::clicked, this, [this] { cmdDefault_Click(); });
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is, also on
+// the buttons below them. The focus goes to the tab row, so that a screen
+// reader names the page now shown.
+void frmOptions::MakeTabKeysDialogWide() {
+    auto turnPage = [this](int step) {
+        tabOptions->setCurrentIndex((tabOptions->currentIndex() + step + TabCount) % TabCount);
+        tabOptions->tabBar()->setFocus(Qt::TabFocusReason);
+    };
+    const std::array<std::pair<QKeySequence, int>, 3> keys{{{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                                                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}};
+    for (const auto& [sequence, step] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, [turnPage, step = step] { turnPage(step); });
+}
+
+// A name box is named by the caption of the option button beside it; the
+// stack of pages is silent (see SilentPageStackFactory).
+void frmOptions::LabelForAssistiveTechnology() {
+    static const bool installed = (QAccessible::installFactory(SilentPageStackFactory), true);
+    Q_UNUSED(installed);
+    for (int player = 1; player <= txtPlayer.Count(); ++player)
+        txtPlayer(player)->setAccessibleName(optPlayers(player)->text().remove(QLatin1Char('&')));
 }
 
 void frmOptions::NameControls() {

@@ -36,6 +36,9 @@ public:
     // Selects button index. Like every change of selection it counts as a
     // change of the tab; the loading and Default undo that themselves.
     void Select(int index) const;
+    // Tab and Shift+Tab stop at the group once, on its selected button (the
+    // first when none is); the arrow keys move within the group.
+    void KeepTabStopOnSelected() const;
 };
 
 class frmOptions : public QDialog {
@@ -74,6 +77,8 @@ private:
     ControlArray<QLineEdit> txtPlayer;
 
     void BuildControls();
+    void MakeTabKeysDialogWide();
+    void LabelForAssistiveTechnology();
     void NameControls();
     void PlaceFramesOnTabs();
     void FitFontToCaptions();

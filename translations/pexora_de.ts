@@ -2969,6 +2969,10 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>License</source>
         <translation>Lizenz</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, Version %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <translation>
             <numerusform>%n Treffer für %1</numerusform>
             <numerusform>%n Treffer für %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Aufgedeckt: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Kein Treffer.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Treffer: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Der Zug wird wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Der Rest des Zugs wird wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Das Spielfeld ist leer: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
 </context>

@@ -2969,6 +2969,10 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>License</source>
         <translation>Licencia</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versión %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <translation>
             <numerusform>%n acierto de %1</numerusform>
             <numerusform>%n aciertos de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 tiene %n acierto.</numerusform>
+            <numerusform>%1 tiene %n aciertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Boca arriba: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Sin acierto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Acierto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>La jugada se voltea boca abajo.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>El resto de la jugada se voltea boca abajo.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>El tablero está vacío: %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n jugada</numerusform>
+            <numerusform>%n jugadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
 </context>

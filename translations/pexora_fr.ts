@@ -2969,6 +2969,10 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>License</source>
         <translation>Licence</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, version %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <translation>
             <numerusform>%n point pour %1</numerusform>
             <numerusform>%n points pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 a %n point.</numerusform>
+            <numerusform>%1 a %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Face visible : %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Aucun point.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Point : %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Le coup est retourné face cachée.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Le reste du coup est retourné face cachée.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Le plateau est vide : %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
 </context>

@@ -2969,6 +2969,10 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <source>License</source>
         <translation>Licenza</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versione %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <translation>
             <numerusform>%n punto per %1</numerusform>
             <numerusform>%n punti per %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 ha %n punto.</numerusform>
+            <numerusform>%1 ha %n punti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Scoperta: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Nessun punto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Punto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>La mossa viene ricoperta.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Il resto della mossa viene ricoperto.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>La griglia è vuota: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n mossa</numerusform>
+            <numerusform>%n mosse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
         </translation>
     </message>
 </context>

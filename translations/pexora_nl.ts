@@ -2969,6 +2969,10 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <source>License</source>
         <translation>Licentie</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versie %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <translation>
             <numerusform>%n treffer voor %1</numerusform>
             <numerusform>%n treffers voor %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 heeft %n treffer.</numerusform>
+            <numerusform>%1 heeft %n treffers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Open: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Geen treffer.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Treffer: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>De zet wordt weer dichtgedraaid.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>De rest van de zet wordt weer dichtgedraaid.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Het speelveld is leeg: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n zet</numerusform>
+            <numerusform>%n zetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
         </translation>
     </message>
 </context>

@@ -2969,6 +2969,10 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <source>License</source>
         <translation>Licencja</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, wersja %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3150,6 +3154,54 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
             <numerusform>%1: %n trafienie</numerusform>
             <numerusform>%1: %n trafienia</numerusform>
             <numerusform>%1: %n trafień</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1: %n trafienie.</numerusform>
+            <numerusform>%1: %n trafienia.</numerusform>
+            <numerusform>%1: %n trafień.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Odkryta: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Brak trafienia.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Trafienie: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Karty ruchu zostają zakryte.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Pozostałe karty ruchu zostają zakryte.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Plansza jest pusta: %1 w %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n ruch</numerusform>
+            <numerusform>%n ruchy</numerusform>
+            <numerusform>%n ruchów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
         </translation>
     </message>
 </context>

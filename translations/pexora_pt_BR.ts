@@ -2969,6 +2969,10 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <source>License</source>
         <translation>Licença</translation>
     </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versão %2</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -3146,6 +3150,51 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <translation>
             <numerusform>Acertos de %1: %n</numerusform>
             <numerusform>Acertos de %1: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>Acertos de %1: %n.</numerusform>
+            <numerusform>Acertos de %1: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Virada para cima: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Nenhum acerto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Acerto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>A jogada é virada para baixo.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>O resto da jogada é virado para baixo.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>O tabuleiro está vazio: %1 em %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n jogada</numerusform>
+            <numerusform>%n jogadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
 </context>

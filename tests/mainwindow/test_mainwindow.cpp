@@ -131,7 +131,7 @@ private slots:
         QApplication::processEvents();
         h.sound.played.clear();
         QStringList said;
-        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        connect(&w.News(), &Announcer::Announced, this, [&](const QString& text) { said.append(text); });
 
         // The name is shown and read as plain text.
         QCOMPARE(Panel(w, 1)->text(), name);
@@ -153,7 +153,8 @@ private slots:
         QTRY_COMPARE(closeScores.seen, 1);
         QVERIFY(scoresShown);
         const QString seconds = QString::number(w.Engine().mlngSeconds);
-        QCOMPARE(saidWhenShown, QStringList{"Game over. Sets Flipped: 15, Time: " + seconds + "."});
+        // The end is said before the tables show.
+        QCOMPARE(saidWhenShown.last(), "The board is clear. Sets turned: 15, seconds: " + seconds + '.');
 
         // The board is clear, the clock stopped and the results are in the store.
         QCOMPARE(w.Engine().mintMatches, qint16(15));
@@ -170,7 +171,7 @@ private slots:
         frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Player Count", "2"}, {"Player 1", "Ann"},
                              {"Player 2", "<i>Bo</i>"}});
         QStringList said;
-        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        connect(&w.News(), &Announcer::Announced, this, [&](const QString& text) { said.append(text); });
         QString shown;  // the box's title, icon, buttons, text format and text
         QStringList saidBeforeTheBox;
         ModalWatcher closeMessage([&](QWidget* modal) {
@@ -185,8 +186,11 @@ private slots:
         ClickCell(w, 2);
         QCOMPARE(Panel(w, 1)->text(), QStringLiteral("<i>Bo</i>"));
         QCOMPARE(Panel(w, 3)->text(), QString());
-        QCOMPARE(said, QStringList{"<i>Bo</i> to play"});
-        QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play"));  // the latest news, for whoever asks
+        // Each tile is said with the picture its name shows, then the end of the set and the turn.
+        const QString picture1 = AccessibleName(Tile(w, 1)).section(QStringLiteral(", "), 3);
+        QCOMPARE(said, (QStringList{"Face up, " + picture1 + ".", "Face up, " + AccessibleName(Tile(w, 2)).section(QStringLiteral(", "), 3) + ".", "No match.", "<i>Bo</i> to play."}));
+        QCOMPARE(AccessibleName(Named<QStatusBar>(w, "stbMain")), QStringLiteral("<i>Bo</i> to play."));  // the latest news, for whoever asks
+        said.clear();
         for (int k = 1; k <= 15; ++k) {
             ClickCell(w, k);
             ClickCell(w, k + 15);
@@ -194,13 +198,15 @@ private slots:
         QTRY_COMPARE(closeMessage.seen, 1);
         QCOMPARE(shown, QStringLiteral("Game Over|%1|%2|%3|0 matches for Ann\n15 matches for <i>Bo</i>")
                             .arg(int(QMessageBox::Information)).arg(int(QMessageBox::Ok)).arg(int(Qt::PlainText)));
-        // Matches keep the turn: only the end is said next, before the box shows.
-        QCOMPARE(saidBeforeTheBox,
-                 (QStringList{"<i>Bo</i> to play", "Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."}));
+        // Cell 1 again turns the rest of the missed set down; matches keep the
+        // turn and say the picture and the score; the end is said last, before the box shows.
+        QCOMPARE(said.first(), QStringLiteral("The rest of the set is turned face down."));
+        QCOMPARE(said.at(2), "A match: " + picture1 + ". Matches for <i>Bo</i>: 1.");
+        QCOMPARE(saidBeforeTheBox.last(), QStringLiteral("Game over. 0 matches for Ann. 15 matches for <i>Bo</i>."));
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QString());
         // A new game gives the turn back to Ann, and says so.
         w.StartNewGame();
-        QCOMPARE(said.last(), QStringLiteral("Ann to play"));
+        QCOMPARE(said.last(), QStringLiteral("Ann to play."));
     }
 
     void menusAndToolbarCarryTheirCaptionsKeysAndTips() {
@@ -236,7 +242,7 @@ private slots:
         MainWindowHarness h;
         frmMain& w = h.make();
         QStringList said;
-        connect(&w, &frmMain::Announced, this, [&](const QString& text) { said.append(text); });
+        connect(&w.News(), &Announcer::Announced, this, [&](const QString& text) { said.append(text); });
         auto panels = [&] { return Panel(w, 1)->text() + '|' + Panel(w, 2)->text() + '|' + Panel(w, 3)->text(); };
         w.StatusChanged({1, 1, QStringLiteral("Player 1"), 7, 0, 42});
         QCOMPARE(panels(), QStringLiteral("Player 1|Sets Flipped: 7|Time: 42"));
@@ -248,7 +254,7 @@ private slots:
         QCOMPARE(panels(), QChar(0x2068) + name + QChar(0x2069) + QStringLiteral("|Matches: 2|"));
         w.TurnPassed(1, QStringLiteral("Ann"));
         w.GameOver({1, {QStringLiteral("Ann"), QStringLiteral("Bob")}, {15, 0}, 31, 120});
-        QCOMPARE(said, (QStringList{"Ann to play", "Game over. Sets Flipped: 31, Time: 120."}));
+        QCOMPARE(said, (QStringList{"Ann to play.", "The board is clear. Sets turned: 31, seconds: 120."}));
     }
 
     // The window has the size of its board with both bars; hiding a bar

@@ -113,6 +113,16 @@ private slots:
         QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled() && GameSettings.Level == 2);
     }
 
+    // From OK, Ctrl+Shift+Tab turns back a page; Tab then stops at the page's group on the option selected ("Music").
+    void ctrlTabTurnsThePageFromTheButtonsAndTabEntersAGroupOnItsSelectedOption() {
+        auto dialog = Open(frmOptions::TabLevels);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optImages11"));
+    }
+
     // The Colors tab is applied by leaving it, then "Flags" is clicked on the Images tab (or not).
     void closingAppliesOrDropsOnlyThePendingTab_data() {
         QTest::addColumn<QString>("how");
