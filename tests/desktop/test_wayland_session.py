@@ -101,9 +101,10 @@ def main(session):
         with open(session.path("pexora.err"), encoding="utf-8", errors="replace") as f:
             return f.read()
 
-    def click(x, y):
+    def click(x, y):  # then the pointer goes back to its corner
         xdotool(display, "mousemove", "--window", output, x, y)
         xdotool(display, "click", "1")
+        park()
 
     def keys(*names):
         for name in names:
@@ -192,18 +193,15 @@ def main(session):
     # maximised, the game takes that size and goes on; the same button brings
     # it back at its fixed size.
     click(left + width - MAXIMISE_FROM_RIGHT, top + TITLE // 2)
-    park()
     maximised = wait_for("the maximised window", lambda: window()[2] > width and window())
     alive()
     click(maximised[0] + maximised[2] - MAXIMISE_FROM_RIGHT, maximised[1] + TITLE // 2)
-    park()
     wait_for("the fixed size again", lambda: window()[2:] == (width, height))
     alive()
     left, top, width, height = window()
 
     # The close box ends the game, which writes its settings.
     click(left + width - CLOSE_FROM_RIGHT, top + TITLE // 2)
-    park()
     wait_for("the game to end", lambda: pexora.poll() is not None)
     if pexora.returncode != 0:
         raise Failure("the game ended with code %d" % pexora.returncode)

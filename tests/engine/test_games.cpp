@@ -38,10 +38,11 @@ void PlayThrough(EngineRig& rig, int missEvery = 0, int ticksPerSet = 0) {
     }
 }
 
-QString Joined(const std::vector<int>& tags) {
-    QStringList out;
-    for (int t : tags) out.append(QString::number(t));
-    return out.join(QLatin1Char(' '));
+// Rows of board sizes and levels, named "small, match 2" and so on.
+void BoardRows(std::initializer_list<std::pair<int, int>> boards) {
+    QTest::addColumn<int>("tileCount");
+    QTest::addColumn<int>("level");
+    for (const auto& [tileCount, level] : boards) QTest::addRow("%s, match %d", tileCount == 30 ? "small" : "large", level) << tileCount << level;
 }
 
 }  // namespace
@@ -101,12 +102,7 @@ private slots:
         QCOMPARE(errors.count(), 0);
     }
 
-    void twoPlayerGamesTellBothPlayersMatchesAndRecordNothing_data() {
-        QTest::addColumn<int>("tileCount");
-        QTest::addColumn<int>("level");
-        QTest::newRow("small, match 2") << 30 << 2;
-        QTest::newRow("large, match 3") << 60 << 3;
-    }
+    void twoPlayerGamesTellBothPlayersMatchesAndRecordNothing_data() { BoardRows({{30, 2}, {60, 3}}); }
     void twoPlayerGamesTellBothPlayersMatchesAndRecordNothing() {
         QFETCH(int, tileCount);
         QFETCH(int, level);
@@ -158,19 +154,12 @@ private slots:
         QFETCH(QString, deal);
         ScriptedRandom random(draws);
         EngineRig rig(random, {tileCount, level, 1});
-        QCOMPARE(Joined(rig.Tags(tileCount)), deal);
+        QCOMPARE(rig.Tags(tileCount), deal);
         QCOMPARE(random.drawn, std::size_t(30 + tileCount));  // one draw a cell of each shuffle
         QCOMPARE(random.reseeds, 1);
     }
 
-    void everyBoardHoldsEachPictureInPlayExactlyLevelTimes_data() {
-        QTest::addColumn<int>("tileCount");
-        QTest::addColumn<int>("level");
-        QTest::newRow("small, match 2") << 30 << 2;
-        QTest::newRow("small, match 3") << 30 << 3;
-        QTest::newRow("large, match 2") << 60 << 2;
-        QTest::newRow("large, match 3") << 60 << 3;
-    }
+    void everyBoardHoldsEachPictureInPlayExactlyLevelTimes_data() { BoardRows({{30, 2}, {30, 3}, {60, 2}, {60, 3}}); }
     void everyBoardHoldsEachPictureInPlayExactlyLevelTimes() {
         QFETCH(int, tileCount);
         QFETCH(int, level);

@@ -191,10 +191,9 @@ private slots:
         EngineRig rig(zero, {30, 2, 1});
         rig.log.clear();
         rig.engine.FlipTiles(7, 0, 0, 0);
-        const QStringList expected{"tile 7 Flip2", "redraw 7", "pause 0.01", "tile 7 Flip3", "redraw 7", "pause 0.01",
-                                   "tile 7 Flip4", "redraw 7", "pause 0.01", "tile 7 Flip5", "redraw 7", "pause 0.01",
-                                   "tile 7 Flip6", "redraw 7", "pause 0.01", "face 7 on", "redraw face 7", "sound FLIP"};
-        QCOMPARE(Steps(rig.log), expected);
+        QStringList expected;
+        for (int frame = 2; frame <= 6; ++frame) expected << QStringLiteral("tile 7 Flip%1").arg(frame) << "redraw 7" << "pause 0.01";
+        QCOMPARE(Steps(rig.log), expected + QStringList({"face 7 on", "redraw face 7", "sound FLIP"}));
     }
 
     void aMatchZapsThenShrinksThePairAwayLeavingTheThirdSlotAlone() {
@@ -206,14 +205,10 @@ private slots:
         const int zap = static_cast<int>(steps.indexOf(QStringLiteral("sound ZAP")));
         QVERIFY(zap > 0);
         QCOMPARE(steps[zap - 1], QStringLiteral("sound FLIP"));
-        const QStringList expected{
-            "tile 2 disabled", "tile 17 disabled", "face 2 disabled", "face 17 disabled", "pause 0.05", "face 2 off",
-            "face 17 off", "tile 2 Shrink1", "redraw 2", "tile 17 Shrink1", "redraw 17", "pause 0.01",
-            "tile 2 Shrink2", "redraw 2", "tile 17 Shrink2", "redraw 17", "pause 0.01",
-            "tile 2 Shrink3", "redraw 2", "tile 17 Shrink3", "redraw 17", "pause 0.01",
-            "tile 2 Shrink4", "redraw 2", "tile 17 Shrink4", "redraw 17", "pause 0.01",
-            "tile 2 Shrink5", "redraw 2", "tile 17 Shrink5", "redraw 17", "pause 0.01", "tile 2 Empty", "tile 17 Empty"};
-        QCOMPARE(steps.mid(zap + 1), expected);
+        QStringList expected{"tile 2 disabled", "tile 17 disabled", "face 2 disabled", "face 17 disabled", "pause 0.05", "face 2 off", "face 17 off"};
+        for (const QString frame : {"1", "2", "3", "4", "5"})
+            expected << "tile 2 Shrink" + frame << "redraw 2" << "tile 17 Shrink" + frame << "redraw 17" << "pause 0.01";
+        QCOMPARE(steps.mid(zap + 1), expected + QStringList({"tile 2 Empty", "tile 17 Empty"}));
     }
 
     void withSoundsOffTheFramesAndPausesAreTheSameButNothingPlays() {

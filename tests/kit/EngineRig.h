@@ -54,11 +54,11 @@ struct EngineRig {
         for (int k : cells) engine.TileClicked(static_cast<qint16>(k));
     }
 
-    // The tags of cells 1..n as numbers.
-    std::vector<int> Tags(int n) const {
-        std::vector<int> tags;
-        for (int k = 1; k <= n; ++k) tags.push_back(engine.Cell(k).Tag.toInt());
-        return tags;
+    // The tags of cells 1..n, a blank between each.
+    QString Tags(int n) const {
+        QStringList tags;
+        for (int k = 1; k <= n; ++k) tags << engine.Cell(k).Tag;
+        return tags.join(QLatin1Char(' '));
     }
 
     // The cells that carry picture tag, in cell order.

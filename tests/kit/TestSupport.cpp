@@ -43,11 +43,17 @@ QString ScopedStore::iniPath() const { return SettingsFilePath(QStringLiteral("P
 void ScopedStore::writeRaw(const QByteArray& contents) const {
     const QString path = iniPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(contents);
+    WriteFile(path, contents);
 }
 
-QByteArray ScopedStore::readRaw() const {
-    QFile f(iniPath());
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray ScopedStore::readRaw() const { return ReadFile(iniPath()); }

@@ -11,6 +11,14 @@
 
 class QWidget;
 
+// The store's application name and its section of game settings.
+inline const QString App = QStringLiteral("Pexora");
+inline const QString Section = QStringLiteral("Game Settings");
+// A file's bytes; none when it cannot be read.
+QByteArray ReadFile(const QString& path);
+// Writes a whole file; gives back its path, or an empty one when it failed.
+QString WriteFile(const QString& path, const QByteArray& bytes);
+
 // Points the per-user settings store at a fresh temporary folder for the
 // lifetime of the object; the real configuration is never touched. The
 // folder the test began with (XDG_CONFIG_HOME) is given back at the end.

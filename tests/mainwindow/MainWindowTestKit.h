@@ -23,13 +23,8 @@
 #include <memory>
 #include <utility>
 
-inline void StoreOption(const char* key, const QString& value) {
-    SaveSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QLatin1String(key), value);
-}
-
-inline QString StoredOption(const char* key) {
-    return GetSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QLatin1String(key));
-}
+inline void StoreOption(const char* key, const QString& value) { SaveSetting(App, Section, QLatin1String(key), value); }
+inline QString StoredOption(const char* key) { return GetSetting(App, Section, QLatin1String(key)); }
 
 // A main window with recorded sound, no pauses and a fixed deal, over a
 // private settings store. Options are stored before the window is made.

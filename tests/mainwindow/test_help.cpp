@@ -21,16 +21,6 @@ namespace {
 
 QString BuiltHelpFile() { return QString::fromLocal8Bit(qgetenv("PEXORA_BINARY_DIR")) + QStringLiteral("/Pexora.chm"); }
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? path : QString();
-}
-
 // The topics (Qt::UserRole) or the lines shown (Qt::DisplayRole) of the contents and of the index.
 QStringList PaneEntries(const HelpViewer* viewer, int role = Qt::UserRole) {
     QStringList entries;

@@ -57,13 +57,7 @@ bool WalkTo(frmMain& w, int k) {
     return FocusedCell(w) == k;
 }
 
-void ClickWithKey(frmMain& w, int k, Qt::Key key = Qt::Key_Space) {
-    Tile(w, k)->setFocus();
-    QTest::keyClick(Tile(w, k), key);
-}
-
 bool InPlay(frmMain& w, int k) { return k >= 1 && k <= GameSettings.TileCount && w.Engine().Cell(k).TileEnabled; }
-
 
 }  // namespace
 
@@ -367,7 +361,8 @@ private slots:
         QFETCH(int, to);
         MainWindowHarness h;
         frmMain& w = h.open({{"Tile Count", tileCount == 30 ? "30" : "60"}});
-        ClickWithKey(w, from, Qt::Key(key));
+        Tile(w, from)->setFocus();
+        QTest::keyClick(Tile(w, from), Qt::Key(key));
         QCOMPARE(FocusedCell(w), to);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Tile(w, to)));
         QCOMPARE(w.Engine().mintTilesUp, qint16(0));  // moving the focus clicks nothing

@@ -46,7 +46,6 @@ WaveInfo wave(const char* name) {
 }
 
 
-QByteArray readAll(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
 double secondsFor(const std::function<void()>& call) {
     QElapsedTimer timer;
@@ -103,7 +102,7 @@ private slots:
         QCOMPARE(recorder.count(), 0);
         // The device wrote the sound's own samples, every one of them, in order.
         CloseSoundDevices();
-        const QByteArray played = readAll(output);
+        const QByteArray played = ReadFile(output);
         QVERIFY2(played.contains(deviceSamples(w)), qPrintable(QString("%1 of %2 bytes written").arg(played.size()).arg(w.samples.size())));
         // It blocked for the whole sound (how long beyond it is measured in bench/).
         QVERIFY2(elapsed >= w.seconds() - 0.002, qPrintable(QString::number(elapsed)));
@@ -136,7 +135,7 @@ private slots:
         PlayWaveImage(image);
         QCOMPARE(recorder.count(), 0);
         CloseSoundDevices();
-        QVERIFY(readAll(output).isEmpty());  // nothing reached the device
+        QVERIFY(ReadFile(output).isEmpty());  // nothing reached the device
     }
 };
 

@@ -56,12 +56,6 @@ inline void PlayToTheEnd(frmMain& w) {
     }
 }
 
-inline QList<int> ReportNumbers(const ErrorRecorder& errors) {
-    QList<int> out;
-    for (const auto& r : errors.reports) out << r.first;
-    return out;
-}
-
 // A child process sees this configuration folder and no screen.
 inline QProcessEnvironment ChildEnvironment(const QString& configHome) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

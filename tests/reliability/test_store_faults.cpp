@@ -32,9 +32,6 @@
 
 namespace {
 
-const QString App = QStringLiteral("Pexora");
-const QString Section = QStringLiteral("Game Settings");
-
 template <std::size_t N>
 bool OneOf(const QString& t, const std::array<Options::Choice, N>& choices) {
     return std::any_of(choices.begin(), choices.end(),
@@ -74,11 +71,6 @@ const QByteArray KeptScores = "[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17
 // The two tables a game on the small board records into.
 QList<std::pair<QString, QString>> SmallTables() {
     return {{ScoreTables::SmallBoardSets, ScoreTables::SetsKey}, {ScoreTables::SmallBoardTimes, ScoreTables::TimeKey}};
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int g_faultsTried = 0;
@@ -143,7 +135,7 @@ int ChildReadOnly(int argc, char** argv) {
         window.close();
     }
     QStringList numbers;
-    for (int n : reliability::ReportNumbers(errors)) numbers << QString::number(n);
+    for (const auto& report : errors.reports) numbers << QString::number(report.first);
     std::printf("reports %s\n", qPrintable(numbers.join(' ')));
     return 0;
 }
@@ -211,18 +203,6 @@ std::unique_ptr<QProcess> StartChild(const QStringList& args, const QString& con
     return p;
 }
 
-// Holds a store lock as another game saving would.
-struct HeldLock {
-    explicit HeldLock(const QString& path) : fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd >= 0) ::flock(fd, LOCK_EX);
-    }
-    ~HeldLock() { release(); }
-    void release() {
-        if (fd >= 0) ::close(std::exchange(fd, -1));
-    }
-    int fd;
-};
-
 }  // namespace
 
 class StoreFaultsTest : public QObject {
@@ -262,9 +242,7 @@ private slots:
         const QString ini = config + QStringLiteral("/Pexora/Pexora.ini");
         QVERIFY(QDir().mkpath(config + QStringLiteral("/Pexora")));
         const QByteArray file = "[Game%20Settings]\nPlayer%201=Ro\nTile%20Count=30\nLevel=2\nPlayer%20Count=1\n" + KeptScores;
-        QFile f(ini);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
-        f.close();
+        QVERIFY(!WriteFile(ini, file).isEmpty());
         // The child runs from a copy any user may execute.
         const QString binary = top.filePath(QStringLiteral("child"));
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), binary));
@@ -379,9 +357,7 @@ private slots:
             ScopedStore store;
             const QString folder = QFileInfo(store.iniPath()).absolutePath();
             QVERIFY(QDir().mkpath(folder));
-            QFile real(folder + QStringLiteral("/real.ini"));
-            QVERIFY(real.open(QIODevice::WriteOnly) && real.write(KeptScores) == KeptScores.size());
-            real.close();
+            QVERIFY(!WriteFile(folder + QStringLiteral("/real.ini"), KeptScores).isEmpty());
             const auto at = [&](const char* name) { return QFile::encodeName(folder + '/' + QLatin1String(name)); };
             QByteArray device = "/dev/zero";
             if (getuid() == 0) {  // a node of our own: nothing here may replace a real one
@@ -467,8 +443,9 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(ini).absolutePath()));
         const bool failing = sent.size() == 1;
         if (failing) QVERIFY(QFile::link(store.dir() + QStringLiteral("/no/such/folder/Pexora.ini"), ini));
-        HeldLock lock(ini + QStringLiteral(".lock"));
-        if (failing) lock.release();
+        // The store's lock, held as another game saving would (unless the save is to fail).
+        const int lock = ::open(QFile::encodeName(ini + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(lock >= 0 && (failing || ::flock(lock, LOCK_EX) == 0));
         const auto p = StartChild({"window"}, store.dir());
         QVERIFY(p->waitForReadyRead(120000) && p->readAllStandardOutput().contains("ready"));
         for (int i = 0; i < sent.size(); ++i) {
@@ -476,7 +453,7 @@ private slots:
             ::kill(pid_t(p->processId()), sent[i]);
         }
         const bool endedAtOnce = p->waitForFinished(failing ? 120000 : 5000);
-        lock.release();
+        ::close(lock);
         QVERIFY2(endedAtOnce || p->waitForFinished(120000), "the game hangs on its ending road");
         const QByteArray err = p->readAllStandardError();
         if (saves || failing) {

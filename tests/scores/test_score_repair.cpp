@@ -54,10 +54,9 @@ private slots:
         std::sort(stored.begin(), stored.end());
         std::sort(keys.begin(), keys.end());
         QCOMPARE(stored, keys);
-        QCOMPARE(GetSetting(QStringLiteral("Pexora"), QStringLiteral("Game Settings"), QStringLiteral("Tile Count")),
-                 QStringLiteral("30"));
-        QFile damaged(store.iniPath() + QStringLiteral(".damaged"));
-        QVERIFY(!damaged.exists() || (damaged.open(QIODevice::ReadOnly) && damaged.readAll() == file));
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Tile Count")), QStringLiteral("30"));
+        const QString damaged = store.iniPath() + QStringLiteral(".damaged");
+        QVERIFY(!QFile::exists(damaged) || ReadFile(damaged) == file);
     }
 };
 

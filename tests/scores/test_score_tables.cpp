@@ -7,7 +7,6 @@
 #include <QtTest>
 
 namespace {
-const QString App = QStringLiteral("Pexora");
 const QString Sets = QStringLiteral("Small Board Sets");
 
 // The table as "name=score" rows for ranks 1..5, blank ranks as "".

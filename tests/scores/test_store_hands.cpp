@@ -13,15 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-const QString App = QStringLiteral("Pexora");
-const QString Section = QStringLiteral("Game Settings");
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-}  // namespace
-
 class StoreHandsTest : public QObject {
     Q_OBJECT
 
@@ -67,8 +58,7 @@ private slots:
             const QByteArray name = QFile::encodeName(lock);
             if (planted == QLatin1String("pipe")) QVERIFY(::mkfifo(name.constData(), 0600) == 0);
             if (planted.startsWith(QLatin1String("link"))) QVERIFY(::symlink("/dev/zero", name.constData()) == 0);
-            QFile garbage(lock);
-            if (planted.startsWith(QLatin1String("garbage"))) QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("99999\nhost\n") > 0);
+            if (planted.startsWith(QLatin1String("garbage"))) QVERIFY(!WriteFile(lock, "99999\nhost\n").isEmpty());
         }
         ErrorRecorder errors;
         LoadSettings();

@@ -22,9 +22,6 @@
 
 namespace {
 
-const QString App = QStringLiteral("Pexora");
-
-
 void Seed(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {
     SaveSetting(App, section, QStringLiteral("Name %1").arg(rank), name);
     SaveSetting(App, section, key + QStringLiteral(" %1").arg(rank), score);
@@ -58,13 +55,7 @@ QStringList Tables(const ScoresWindow* w) {
 // Runs action once ready() holds (or after many polls, so a modal loop can
 // never be left hanging); the action must close what is modal.
 void RunWhen(std::function<bool()> ready, std::function<void()> action, int pollsLeft = 2000) {
-    QTimer::singleShot(1, qApp, [=] {
-        if (ready() || pollsLeft == 0) {
-            action();
-        } else {
-            RunWhen(ready, action, pollsLeft - 1);
-        }
-    });
+    QTimer::singleShot(1, qApp, [=] { ready() || pollsLeft == 0 ? action() : RunWhen(ready, action, pollsLeft - 1); });
 }
 
 }  // namespace
@@ -81,7 +72,7 @@ private:
         Seed(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Ann"), QStringLiteral("95"));
         Seed(ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Bob"), QStringLiteral("41"));
         Seed(ScoreTables::LargeBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Bob"), QStringLiteral("300"));
-        SaveSetting(App, QStringLiteral("Game Settings"), QStringLiteral("Tile Count"), QStringLiteral("60"));
+        SaveSetting(App, Section, QStringLiteral("Tile Count"), QStringLiteral("60"));
     }
 
 private slots:

@@ -8,9 +8,6 @@
 #include <QtTest>
 
 namespace {
-const QString App = QStringLiteral("Pexora");
-const QString Section = QStringLiteral("Game Settings");
-void Put(const QString& key, const QString& value) { SaveSetting(App, Section, key, value); }
 QString Get(const QString& key) { return GetSetting(App, Section, key, QStringLiteral("<missing>")); }
 }  // namespace
 
@@ -28,18 +25,15 @@ private slots:
     void firstRunLoadsTheDefaultsAndTheFirstSaveWritesAllEightKeys() {
         ScopedStore store;
         LoadSettings();
-        QCOMPARE(GameSettings.Images, QStringLiteral("ANIMAL"));
-        QCOMPARE(GameSettings.Level, qint16(2));
-        QCOMPARE(GameSettings.PlayerCount, qint16(1));
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
-        QCOMPARE(gudtPlayers(2).strName, QStringLiteral("Player 2"));
-        QVERIFY(gblnPlaySound);
-        QCOMPARE(GameSettings.TileColor, QStringLiteral("BLUE"));
-        QCOMPARE(GameSettings.TileCount, qint16(30));
-        SaveSettings();
         const QStringList expected{"ANIMAL", "2", "1", "Player 1", "Player 2", "True", "BLUE", "30"};
-        const QStringList keys{"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"};
-        for (int i = 0; i < keys.size(); ++i) QCOMPARE(Get(keys[i]), expected[i]);
+        QCOMPARE((QStringList{GameSettings.Images, QString::number(GameSettings.Level), QString::number(GameSettings.PlayerCount),
+                              gudtPlayers(1).strName, gudtPlayers(2).strName, gblnPlaySound ? "True" : "False",
+                              GameSettings.TileColor, QString::number(GameSettings.TileCount)}),
+                 expected);
+        SaveSettings();
+        QStringList saved;
+        for (const char* key : {"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"}) saved << Get(key);
+        QCOMPARE(saved, expected);
     }
 
     void storedValuesAreAcceptedOnlyExactly_data() {
@@ -73,7 +67,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, loaded);
         ScopedStore store;
-        Put(key, stored);
+        SaveSetting(App, Section, key, stored);
         LoadSettings();
         SaveSettings();  // the normalised value reaches the store at the next save
         QCOMPARE(Get(key), loaded);

@@ -15,19 +15,10 @@
 #include <unistd.h>
 
 namespace {
-const QString App = QStringLiteral("Pexora");
-const QString Section = QStringLiteral("Game Settings");
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-mode_t ModeOf(const QString& path) {
+// The path's own mode (never that of a link's target): its permissions, or under S_IFMT its type.
+mode_t ModeOf(const QString& path, mode_t mask = 07777) {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
-mode_t TypeOf(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & mask) : 0;
 }
 }  // namespace
 
@@ -62,7 +53,7 @@ private slots:
         } else {
             QVERIFY(QFile::link(target, ini));
         }
-        const mode_t type = TypeOf(ini);
+        const mode_t type = ModeOf(ini, S_IFMT);
         ErrorRecorder errors;
         LoadSettings();
         // Only once the start has refused the store is a save tried.
@@ -71,9 +62,9 @@ private slots:
         QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
         SaveSettings();
         QCOMPARE(errors.count(), 2);
-        QCOMPARE(TypeOf(ini), type);
+        QCOMPARE(ModeOf(ini, S_IFMT), type);
         if (type == S_IFLNK) QCOMPARE(QFileInfo(ini).symLinkTarget(), target);
-        QCOMPARE(TypeOf(target), kind.contains(QLatin1String("folder")) ? mode_t(S_IFDIR) : mode_t(S_IFCHR));
+        QCOMPARE(ModeOf(target, S_IFMT), kind.contains(QLatin1String("folder")) ? mode_t(S_IFDIR) : mode_t(S_IFCHR));
         QVERIFY(!QFile::exists(ini + QStringLiteral(".bak")));
     }
 
@@ -159,13 +150,9 @@ private slots:
     void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8_data() {
         QTest::addColumn<QByteArray>("file");
         const QString text = QStringLiteral("[Game Settings]\r\nPlayer 1=Zoë\r\nTile Count=60\r\n");
-        QByteArray le = "\xFF\xFE", be = "\xFE\xFF";
-        for (QChar c : text) {
-            le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
-            be += char(c.unicode() >> 8), be += char(c.unicode() & 0xFF);
-        }
-        QTest::newRow("UTF-16 little-endian") << le;
-        QTest::newRow("UTF-16 big-endian") << be;
+        const auto utf16 = [&](QStringConverter::Encoding e) { return QByteArray(QStringEncoder(e)(text)); };
+        QTest::newRow("UTF-16 little-endian") << "\xFF\xFE" + utf16(QStringConverter::Utf16LE);
+        QTest::newRow("UTF-16 big-endian") << "\xFE\xFF" + utf16(QStringConverter::Utf16BE);
         QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + text.toUtf8();
     }
     void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8() {
@@ -192,9 +179,7 @@ private slots:
         QByteArray file = "[Game%20Settings]\nTile%20Count=60\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
         for (int i = 0; file.size() < 15 * 1000 * 1000; ++i) file += "key" + QByteArray::number(i) + '=' + QByteArray(90, 'x') + '\n';
         store.writeRaw(file);
-        QFile oldBackup(store.iniPath() + QStringLiteral(".bak"));
-        QVERIFY(oldBackup.open(QIODevice::WriteOnly) && oldBackup.write("old") == 3);
-        oldBackup.close();
+        QVERIFY(!WriteFile(store.iniPath() + QStringLiteral(".bak"), "old").isEmpty());
         LoadSettings();
         GameSettings.Level = 3;
         const int watch = inotify_init1(IN_NONBLOCK);
