@@ -52,6 +52,31 @@ QString FromCp1252(const QByteArray& bytes) {
     return text;
 }
 
+// The Windows code page of a locale id: the help compiler writes the file's
+// own texts (its title, its window types) in the code page of the language
+// the project names.
+QByteArray CodePageOf(quint32 localeId) {
+    switch (localeId & 0x3FF) {  // the primary language
+    case 0x05: case 0x0E: case 0x15: case 0x18: case 0x1A: case 0x1B: case 0x1C: case 0x24:
+        return "windows-1250";  // Czech, Hungarian, Polish, Romanian, Croatian, Slovak, Albanian, Slovenian
+    case 0x02: case 0x19: case 0x22: case 0x23: case 0x2F:
+        return "windows-1251";  // Bulgarian, Russian, Ukrainian, Belarusian, Macedonian
+    default:
+        return "windows-1252";
+    }
+}
+
+QString FromCodePage(const QByteArray& bytes, const QByteArray& codePage) {
+    if (codePage != "windows-1252") {
+        QStringDecoder decoder(codePage.constData());
+        if (decoder.isValid()) {
+            const QString text = decoder.decode(bytes);
+            if (!decoder.hasError()) return text;
+        }
+    }
+    return FromCp1252(bytes);
+}
+
 // The charset a page declares in its first lines ("charset=utf-8"), lower case.
 QByteArray DeclaredCharset(const QByteArray& bytes) {
     const QByteArray head = bytes.left(4096).toLower();
@@ -291,7 +316,9 @@ std::optional<QByteArray> ChmFile::Read(const QString& name) const {
     chmUnitInfo info{};
     if (chm_resolve_object(m_handle, encoded.constData(), &info) != CHM_RESOLVE_SUCCESS) return std::nullopt;
     if (info.length > MaxObjectSize) return std::nullopt;
-    QByteArray data(static_cast<qsizetype>(info.length), Qt::Uninitialized);
+    // Zeroed: where a cut-short file has no bytes for a compressed block,
+    // chmlib counts them as read without writing them, and NUL is never text.
+    QByteArray data(static_cast<qsizetype>(info.length), '\0');
     if (info.length == 0) return data;
     const LONGINT64 got = chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char*>(data.data()), 0,
                                               static_cast<LONGINT64>(info.length));
@@ -313,6 +340,15 @@ void ChmFile::ReadSystem() {
     const auto system = Read(QStringLiteral("/#SYSTEM"));
     if (!system) return;
     const QByteArray& data = *system;
+    // The locale record may come after the texts it encodes.
+    m_codePage = "windows-1252";
+    for (qsizetype at = 4; at + 4 <= data.size();) {
+        const quint16 code = qFromLittleEndian<quint16>(data.constData() + at);
+        const quint16 length = qFromLittleEndian<quint16>(data.constData() + at + 2);
+        if (code == 4 && length >= 4 && at + 8 <= data.size())
+            m_codePage = CodePageOf(qFromLittleEndian<quint32>(data.constData() + at + 4));
+        at += 4 + length;
+    }
     qsizetype at = 4;
     while (at + 4 <= data.size()) {
         const quint16 code = qFromLittleEndian<quint16>(data.constData() + at);
@@ -320,7 +356,7 @@ void ChmFile::ReadSystem() {
         at += 4;
         if (at + length > data.size()) break;
         const QByteArray value = data.mid(at, length);
-        const QString text = FromCp1252(value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0')));
+        const QString text = FromCodePage(value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0')), m_codePage);
         switch (code) {
         case 0: m_contentsFile = FileName(text); break;
         case 1: m_indexFile = FileName(text); break;
@@ -336,7 +372,7 @@ void ChmFile::ReadSystem() {
 QString ChmFile::StringAt(const QByteArray& strings, quint32 offset) const {
     if (offset == 0 || offset >= static_cast<quint32>(strings.size())) return {};
     const qsizetype end = strings.indexOf('\0', offset);
-    return FromCp1252(strings.mid(offset, (end < 0 ? strings.size() : end) - offset));
+    return FromCodePage(strings.mid(offset, (end < 0 ? strings.size() : end) - offset), m_codePage);
 }
 
 void ChmFile::ReadWindows() {
@@ -409,6 +445,16 @@ QList<HelpEntry> ChmFile::ParseSitemap(const QString& text) {
         }
     }
     return entries;
+}
+
+std::optional<QString> ChmFile::DecodePage(const QByteArray& bytes) {
+    auto text = DecodeText(bytes);
+    if (!text) return std::nullopt;
+    for (QChar c : *text) {
+        if (c == u'<') return text;
+        if (!c.isSpace() && c != QChar(0xFEFF)) return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> ChmFile::DecodeText(const QByteArray& bytes) {

@@ -78,6 +78,9 @@ public:
     // Nothing if the bytes are not text in that encoding (a NUL, a control
     // character, a byte or sequence the encoding does not define).
     static std::optional<QString> DecodeText(const QByteArray& bytes);
+    // A page: text whose first sign is markup ("<!DOCTYPE", "<html"). The
+    // bytes a damaged file gives out for a page are seldom that.
+    static std::optional<QString> DecodePage(const QByteArray& bytes);
 
     // The checker program beside the running program.
     static QString CheckerPath();
@@ -101,6 +104,7 @@ private:
     OpenError m_error = OpenError::None;
     QString m_path;
     QString m_title;
+    QByteArray m_codePage = "windows-1252";  // of the file's own texts
     QString m_contentsFile;
     QString m_indexFile;
     QString m_defaultTopic;
