@@ -17,6 +17,7 @@ set -euo pipefail
 build="${1:?usage: $0 BUILD_DIR [DISPLAY_NUMBER]}"
 display_number="${2:-}"
 build="$(cd "$build" && pwd)"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 [ -f "$build/CPackConfig.cmake" ] || { echo "check-package: $build is not a configured build folder" >&2; exit 2; }
 
 sudo=()
@@ -109,7 +110,10 @@ dpkg-query -W -f='${Status} ${Version}\n' pexora 2>/dev/null | grep "^install ok
   || { cat "$work/apt.log" >&2; fail "pexora $version is not installed after apt-get install"; }
 
 step "installed files"
-for f in /usr/games/pexora /usr/lib/pexora/pexora /usr/lib/pexora/Pexora.chm /usr/lib/pexora/pexora-helpcheck \
+# The English help and one help file for every translated language.
+help_files=(/usr/lib/pexora/Pexora.chm)
+for lang in $(sed 's/#.*//' "$here/../translations/help/LINGUAS"); do help_files+=("/usr/lib/pexora/Pexora_$lang.chm"); done
+for f in /usr/games/pexora /usr/lib/pexora/pexora "${help_files[@]}" /usr/lib/pexora/pexora-helpcheck \
          /usr/share/man/man6/pexora.6.gz /usr/share/doc/pexora/changelog.gz /usr/share/doc/pexora/copyright; do
   [ -e "$f" ] || fail "missing $f"
 done

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -93,9 +94,11 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     if (!data) return {};
     switch (type) {
     case QTextDocument::HtmlResource:
+        // Bytes that are not a page are not shown: a page of a damaged file
+        // would otherwise fill the window with junk.
+        if (const auto text = ChmFile::DecodePage(*data)) return *text;
+        return {};
     case QTextDocument::StyleSheetResource:
-        // Bytes that are not text are not shown: a page or style sheet of a
-        // damaged file would otherwise fill the page with junk.
         if (const auto text = ChmFile::DecodeText(*data)) return *text;
         return {};
     default:
@@ -148,11 +151,19 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({250, 550});
 
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setContentsMargins(6, 3, 6, 3);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_status->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolbar);
     layout->addWidget(splitter, 1);
+    layout->addWidget(m_status);
 
     connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
@@ -194,8 +205,38 @@ void HelpViewer::ShowMessage(const QString& text) {
     m_browser->setPlainText(text);
 }
 
-bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
+QString HelpViewer::Status() const { return m_status->text(); }
+
+HelpViewer::Layout HelpViewer::LayoutOf(const QString& windowType) const {
+    Layout layout{m_file.Title(), m_file.ContentsFile(), m_file.IndexFile(), m_file.DefaultTopic()};
+    if (const auto type = m_file.WindowType(windowType.isEmpty() ? m_file.DefaultWindow() : windowType)) {
+        if (!type->Title.isEmpty()) layout.Title = type->Title;
+        if (!type->ContentsFile.isEmpty()) layout.ContentsFile = type->ContentsFile;
+        if (!type->IndexFile.isEmpty()) layout.IndexFile = type->IndexFile;
+        if (!type->DefaultTopic.isEmpty()) layout.DefaultTopic = type->DefaultTopic;
+    }
+    return layout;
+}
+
+bool HelpViewer::HasPanes(const QString& windowType) const {
+    const Layout layout = LayoutOf(windowType);
+    return !m_file.ReadSitemap(layout.ContentsFile).isEmpty() && !m_file.ReadSitemap(layout.IndexFile).isEmpty();
+}
+
+bool HelpViewer::Check(const QString& path) {
+    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    const bool opened = m_file.Open(path);
+    setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    if (deleteOnClose && m_closedWhileChecking) deleteLater();
+    return opened;
+}
+
+bool HelpViewer::OpenFile(const QString& path, const QString& windowType, const QString& fallback) {
     m_path = path;
+    m_shownPath = path;
+    m_status->clear();
+    m_status->hide();
     m_message.clear();
     m_damaged = false;
     m_contents->clear();
@@ -207,13 +248,25 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     m_panes->setEnabled(false);
     ShowMessage(tr("Checking the help file..."));
     m_checking = true;
-    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    const bool opened = m_file.Open(path);
-    setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    bool opened = Check(path);
+    if (!(opened && HasPanes(windowType)) && !fallback.isEmpty() && fallback != path && !m_closedWhileChecking) {
+        // The help of the game's language is missing or damaged: the
+        // English help stands in, and the status line says why.
+        const QString why = QFileInfo::exists(path)
+                                ? tr("The help file in your language cannot be read; the help is shown in English.")
+                                : tr("The help is not available in your language; it is shown in English.");
+        if (Check(fallback) && HasPanes(windowType)) {
+            opened = true;
+            m_shownPath = fallback;
+            m_status->setText(why);
+            m_status->show();
+        } else if (opened) {
+            opened = Check(path);  // the language's file, with what can be read of it
+        }
+    }
     m_checking = false;
+    m_closedWhileChecking = false;
     m_message.clear();
-    if (deleteOnClose && std::exchange(m_closedWhileChecking, false)) deleteLater();
     if (!opened) {
         m_panes->setEnabled(false);
         const QString shown = path.isEmpty() ? tr("(no file name)") : QDir::toNativeSeparators(path);
@@ -231,20 +284,11 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType) {
     }
     m_panes->setEnabled(true);
 
-    QString title = m_file.Title();
-    QString contentsFile = m_file.ContentsFile();
-    QString indexFile = m_file.IndexFile();
-    m_defaultTopic = m_file.DefaultTopic();
-    const auto type = m_file.WindowType(windowType.isEmpty() ? m_file.DefaultWindow() : windowType);
-    if (type) {
-        if (!type->Title.isEmpty()) title = type->Title;
-        if (!type->ContentsFile.isEmpty()) contentsFile = type->ContentsFile;
-        if (!type->IndexFile.isEmpty()) indexFile = type->IndexFile;
-        if (!type->DefaultTopic.isEmpty()) m_defaultTopic = type->DefaultTopic;
-    }
-    setWindowTitle(title.isEmpty() ? tr("Pexora Help") : title);
-    FillContents(m_file.ReadSitemap(contentsFile));
-    FillIndex(m_file.ReadSitemap(indexFile));
+    const Layout layout = LayoutOf(windowType);
+    m_defaultTopic = layout.DefaultTopic;
+    setWindowTitle(layout.Title.isEmpty() ? tr("Pexora Help") : layout.Title);
+    FillContents(m_file.ReadSitemap(layout.ContentsFile));
+    FillIndex(m_file.ReadSitemap(layout.IndexFile));
     // Our help file has both: an empty one is damaged, or so is the record that names it.
     m_damaged = m_contents->topLevelItemCount() == 0 || m_index->count() == 0;
     const QString damaged = tr("The help file may be damaged.");
@@ -338,7 +382,7 @@ bool HelpViewer::ShowTopic(const QString& topic) {
     }
     const auto data = m_file.Read(url.path());
     // A topic is shown as a page: bytes that are not text are not one.
-    if (!data || !ChmFile::DecodeText(*data)) {
+    if (!data || !ChmFile::DecodePage(*data)) {
         ShowMessage(tr("The topic \"%1\" cannot be read; the help file may be damaged.").arg(StripFilePart(topic)));
         return false;
     }
@@ -374,7 +418,7 @@ void HelpViewer::SelectContentsFor(const QUrl& source) {
 
 // ---------------------------------------------------------------- HtmlHelp
 
-HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexcept {
+HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const QString& fallback) noexcept {
     static QPointer<HelpViewer> ownerless;
     HelpViewer* viewer = nullptr;
     Trap([&] {
@@ -394,7 +438,7 @@ HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexce
             return;
         }
         // A file that could not be opened is tried again at every request.
-        const bool ready = viewer->HasFile() || viewer->OpenFile(parsed.File, parsed.Window);
+        const bool ready = viewer->HasFile() || viewer->OpenFile(parsed.File, parsed.Window, fallback);
         if (ready) {
             if (command == HelpCommand::DisplayIndex) viewer->ShowIndex();
             else viewer->ShowContents();

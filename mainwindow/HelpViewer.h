@@ -58,8 +58,10 @@ public:
     // Opens the help file (again) with the settings of the window type,
     // saying it is checking the file while the checker reads it and the
     // program's events go on. On failure the viewer shows why in its own
-    // place and returns false.
-    bool OpenFile(const QString& path, const QString& windowType);
+    // place and returns false. A fallback file (the English help) is opened
+    // instead of one that is missing or cannot be read, and the status line
+    // says so.
+    bool OpenFile(const QString& path, const QString& windowType, const QString& fallback = {});
     void ShowContents();
     void ShowIndex();
     // Shows a topic of the file ("html/License.htm", any letter case); false
@@ -67,7 +69,12 @@ public:
     bool ShowTopic(const QString& topic);
     void ShowDefaultTopic();
 
+    // The file asked for, and the one on show (its fallback, or itself).
     QString FilePath() const { return m_path; }
+    QString ShownFile() const { return m_shownPath; }
+    // The status line under the page: why the file on show is not the one
+    // asked for, or empty.
+    QString Status() const;
     // Whether OpenFile is waiting for the checker.
     bool Checking() const { return m_checking; }
     bool HasFile() const { return m_file.IsOpen(); }
@@ -86,7 +93,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the file, or its window type, names: title, panes, first topic.
+    struct Layout {
+        QString Title, ContentsFile, IndexFile, DefaultTopic;
+    };
+    Layout LayoutOf(const QString& windowType) const;
+    // Whether the open file's contents and index can be read.
+    bool HasPanes(const QString& windowType) const;
     void ShowMessage(const QString& text);
+    bool Check(const QString& path);
     void FillContents(const QList<HelpEntry>& entries);
     void FillIndex(const QList<HelpEntry>& entries);
     void FilterIndex(const QString& text);
@@ -97,6 +112,7 @@ private:
 
     ChmFile m_file;
     QString m_path;
+    QString m_shownPath;
     QString m_defaultTopic;
     QString m_message;
     bool m_damaged = false;  // its contents or index cannot be read
@@ -107,6 +123,7 @@ private:
     QListWidget* m_index = nullptr;
     QLineEdit* m_filter = nullptr;
     ChmBrowser* m_browser = nullptr;
+    QLabel* m_status = nullptr;
     QAction* m_back = nullptr;
     QAction* m_forward = nullptr;
 };
@@ -114,4 +131,5 @@ private:
 // Answers a help request: shows the viewer of owner for
 // the request's help file, at its contents (command 1), its index
 // (command 2) or a topic. Returns the viewer (reused per owner and file).
-HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command) noexcept;
+// The fallback, when given, is shown where the request's file cannot be.
+HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const QString& fallback = {}) noexcept;

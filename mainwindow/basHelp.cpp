@@ -5,14 +5,21 @@
 
 namespace {
 
-QString& HelpFilePath() {
-    static QString path;
-    return path;
+struct HelpFiles {
+    QString language;
+    QString english;
+};
+
+HelpFiles& Files() {
+    static HelpFiles files;
+    return files;
 }
 
-// Hands a request to the viewer; its answer is not looked at.
+// Hands a request to the viewer; its answer is not looked at. The English
+// file stands in for a file of another language that cannot be shown.
 void HelpRequestCall(QWidget* owner, const QString& request, int command) {
-    HtmlHelp(owner, request, command);
+    const QString& english = Files().english;
+    HtmlHelp(owner, request, command, ParseHelpRequest(request).File == english ? QString() : english);
 }
 
 const QString WindowType = QStringLiteral(">Main");
@@ -20,8 +27,17 @@ const QString WindowType = QStringLiteral(">Main");
 }  // namespace
 
 namespace basHelp {
-void SetHelpFile(const QString& path) { HelpFilePath() = path; }
-QString HelpFile() { return HelpFilePath(); }
+QString HelpFileName(const QString& language) {
+    return language.isEmpty() ? QStringLiteral("Pexora.chm") : QStringLiteral("Pexora_%1.chm").arg(language);
+}
+
+void SetHelpFiles(const QString& folder, const QString& language) {
+    Files().english = folder + QLatin1Char('/') + HelpFileName({});
+    Files().language = folder + QLatin1Char('/') + HelpFileName(language);
+}
+
+QString HelpFile() { return Files().language; }
+QString EnglishHelpFile() { return Files().english; }
 }  // namespace basHelp
 
 void ShowHelpContents(QWidget* owner, const QString& helpFile) noexcept {

@@ -6,10 +6,16 @@
 class QWidget;
 
 namespace basHelp {
-// The help file's full path: the program's directory, "/", "Pexora.chm".
+// The help files in a folder: "Pexora.chm" in English, "Pexora_de.chm" in
+// German, and so on for every language the game's help is translated into.
+QString HelpFileName(const QString& language);
+// The help file of the game's language ("de", "pt_BR"; empty for English)
+// in the program's folder, and the English one beside it, which the viewer
+// shows when the language has no help file or its file cannot be read.
 // Set once at start-up, read by every help command.
-void SetHelpFile(const QString& path);
+void SetHelpFiles(const QString& folder, const QString& language);
 QString HelpFile();
+QString EnglishHelpFile();
 }  // namespace basHelp
 
 void ShowHelpContents(QWidget* owner, const QString& helpFile) noexcept;

@@ -197,7 +197,7 @@ void basMain::PrepareApplication() {
 }
 
 void basMain::SetHelpFileBesideProgram() {
-    basHelp::SetHelpFile(QCoreApplication::applicationDirPath() + QStringLiteral("/Pexora.chm"));
+    basHelp::SetHelpFiles(QCoreApplication::applicationDirPath(), Translations::InstalledLanguage());
 }
 
 QObject* basMain::WatchCompositorSizes() {

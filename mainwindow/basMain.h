@@ -13,7 +13,8 @@ namespace basMain {
 // holds its memory. Needs a QApplication.
 void PrepareApplication();
 
-// Points the help at "Pexora.chm" in the program's own directory.
+// Points the help at the file of the installed language in the program's
+// own directory ("Pexora_de.chm"), English ("Pexora.chm") standing in.
 void SetHelpFileBesideProgram();
 
 // The common error report: exclamation icon, OK, title "Error".

@@ -25,7 +25,7 @@ def categories():
     block = re.search(r"ImageCategories\{\{(.*?)\}\};", text, re.S)
     if not block:
         sys.exit("ImageCategories not found in " + str(OPTIONS))
-    found = re.findall(r'\{"([A-Z]+)",\s*"([^"]+)"\}', block.group(1))
+    found = re.findall(r'\{"([A-Z]+)",\s*(?:QT_TRANSLATE_NOOP\("\w+",\s*)?"([^"]+)"\)?\}', block.group(1))
     if len(found) != 17:
         sys.exit("expected 17 picture categories, found %d" % len(found))
     return found

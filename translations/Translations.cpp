@@ -71,6 +71,8 @@ QString InstallForLanguages(const QStringList& languages) {
     return {};
 }
 
+QString InstalledLanguage() { return gameTranslator.isNull() ? QString() : gameTranslator->language(); }
+
 QString InstallForSystemLocale() { return InstallForLanguages(QLocale::system().uiLanguages()); }
 
 }  // namespace Translations

@@ -19,6 +19,10 @@ QString InstallForSystemLocale();
 // QLocale::uiLanguages() writes them ("de-DE", "fr", "en-US", "C").
 QString InstallForLanguages(const QStringList& languages);
 
+// The language of the game's translation installed here, as its file names
+// it ("de", "pt_BR"), or an empty string for English.
+QString InstalledLanguage();
+
 // Removes the translators installed here, back to English.
 void Uninstall();
 

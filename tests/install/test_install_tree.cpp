@@ -75,16 +75,26 @@ private slots:
         QVERIFY2(installed, output.constData());
     }
 
-    // The program reads its help as <its own directory>/Pexora.chm; the
-    // launcher on the PATH is a relative link (so a staged or moved tree still
+    // The help files: English, and one per translated language.
+    static QStringList helpFiles() {
+        QStringList files{QStringLiteral("Pexora.chm")};
+        for (const QString& language : QStringLiteral(PEXORA_HELP_LANGUAGES).split(' ', Qt::SkipEmptyParts))
+            files << QStringLiteral("Pexora_%1.chm").arg(language);
+        return files;
+    }
+
+    // The program reads its help as <its own directory>/Pexora.chm (or its
+    // language's Pexora_LANG.chm); the launcher on the PATH is a relative link (so a staged or moved tree still
     // works) that resolves to the program in that directory.
     void launcherLeadsToTheProgramBesideItsHelp() {
         const QFileInfo program(appDir() + QStringLiteral("/pexora"));
         QVERIFY2(program.isFile() && program.isExecutable(), qPrintable(program.filePath()));
-        QFile help(appDir() + QStringLiteral("/Pexora.chm"));
-        QVERIFY2(help.open(QIODevice::ReadOnly), qPrintable(help.fileName()));
-        QCOMPARE(help.read(4), QByteArray("ITSF"));
-        QCOMPARE(help.size(), QFileInfo(QStringLiteral(PEXORA_BUILD_DIR "/Pexora.chm")).size());
+        for (const QString& name : helpFiles()) {
+            QFile help(appDir() + QLatin1Char('/') + name);
+            QVERIFY2(help.open(QIODevice::ReadOnly), qPrintable(help.fileName()));
+            QCOMPARE(help.read(4), QByteArray("ITSF"));
+            QCOMPARE(help.size(), QFileInfo(QStringLiteral(PEXORA_BUILD_DIR "/") + name).size());
+        }
 
         const QFileInfo launcher(launcherFile());
         QVERIFY(launcher.isSymLink());
@@ -150,12 +160,12 @@ private slots:
     // Nothing else is installed: no libraries, tests or tools of the build.
     void installsNothingElse() {
         QStringList expected{PEXORA_LINKDIR "/pexora", PEXORA_APPDIR "/pexora", PEXORA_APPDIR "/pexora-helpcheck",
-                             PEXORA_APPDIR "/Pexora.chm",
                              "share/man/man6/pexora.6.gz", "share/doc/pexora/copyright", "share/doc/pexora/changelog.gz",
                              QStringLiteral("share/applications/%1.desktop").arg(appId_),
                              QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId_),
                              QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId_)};
         for (const int size : kIconSizes) expected << pngIcon(size);
+        for (const QString& name : helpFiles()) expected << QStringLiteral(PEXORA_APPDIR "/") + name;
         QStringList found;
         QDirIterator it(prefix_.path(), QDir::Files | QDir::System | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) found << QDir(prefix_.path()).relativeFilePath(it.next());

@@ -19,7 +19,14 @@
 
 namespace {
 
-QString BuiltHelpFile() { return QString::fromLocal8Bit(qgetenv("PEXORA_BINARY_DIR")) + QStringLiteral("/Pexora.chm"); }
+QString BuiltHelpFile(const QString& language = {}) {
+    return QString::fromLocal8Bit(qgetenv("PEXORA_BINARY_DIR")) + QLatin1Char('/') + basHelp::HelpFileName(language);
+}
+
+// English, then every language whose help is built.
+QStringList HelpLanguages() {
+    return QStringList{QString()} + qEnvironmentVariable("PEXORA_HELP_LANGUAGES").split(' ', Qt::SkipEmptyParts);
+}
 
 // The topics (Qt::UserRole) or the lines shown (Qt::DisplayRole) of the contents and of the index.
 QStringList PaneEntries(const HelpViewer* viewer, int role = Qt::UserRole) {
@@ -136,8 +143,20 @@ private slots:
         QCOMPARE(SelectedContentsEntry(viewer), QStringLiteral("Keys and Mouse"));
     }
 
+    void linksPicturesAndEveryEntryResolveInsideTheFile_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& language : HelpLanguages())
+            QTest::newRow(qPrintable(language.isEmpty() ? QStringLiteral("en") : language)) << BuiltHelpFile(language);
+    }
+
+    // In every language's file: the licence text (English in all of them),
+    // the pictures and style sheet, every entry of the contents and index,
+    // and every link of every page they lead to.
     void linksPicturesAndEveryEntryResolveInsideTheFile() {
-        HelpViewer* viewer = Open(BuiltHelpFile(), QStringLiteral("License.htm"));
+        QFETCH(QString, file);
+        HelpViewer* viewer = Open(file, QStringLiteral("License.htm"));
+        QVERIFY(!viewer->Checking());
+        QCOMPARE(viewer->ShownFile(), file);
         emit viewer->Browser()->anchorClicked(QUrl(QStringLiteral("gpl-3.0.htm")));
         QCOMPARE(viewer->CurrentTopic(), QStringLiteral("/html/gpl-3.0.htm"));
         QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("TERMS AND CONDITIONS")));
@@ -155,8 +174,43 @@ private slots:
 
         // Topics are found through the contents and the index, never by enumerating the file.
         QVERIFY(PaneEntries(viewer).size() >= 40);
-        for (const QString& topic : PaneEntries(viewer))
+        ChmFile chm;
+        QVERIFY(chm.Open(file));
+        const QRegularExpression href(QStringLiteral("href=\"([^\"#]*)[^\"]*\""), QRegularExpression::CaseInsensitiveOption);
+        for (const QString& topic : PaneEntries(viewer)) {
             QVERIFY2(viewer->ShowTopic(topic) && !viewer->Browser()->toPlainText().trimmed().isEmpty(), qPrintable(topic));
+            const QString page = ChmFile::DecodeText(*chm.Read(viewer->Browser()->source().path())).value_or(QString());
+            for (const auto& link : href.globalMatch(page)) {
+                const QString target = link.captured(1);
+                if (target.isEmpty() || target.contains(QLatin1Char(':'))) continue;  // a place on the page, or the web
+                const QString path = viewer->Browser()->source().resolved(QUrl(target)).path();
+                QVERIFY2(chm.Contains(path), qPrintable(topic + " links to a missing " + target));
+            }
+        }
+    }
+
+    // A language without a help file, or with one that cannot be read, gets
+    // the English help, and the status line says which and why.
+    void theEnglishHelpStandsInForALanguagesMissingOrDamagedFile() {
+        const QString language = HelpLanguages().value(1);
+        if (language.isEmpty()) QSKIP("no language's help is built");
+        QTemporaryDir dir;
+        const QString english = WriteFile(dir.filePath(basHelp::HelpFileName({})), ReadFile(BuiltHelpFile()));
+        basHelp::SetHelpFiles(dir.path(), language);
+        QCOMPARE(basHelp::EnglishHelpFile(), english);
+        QStringList statuses;
+        for (const QByteArray& bytes : {QByteArray(), ReadFile(BuiltHelpFile(language)).left(4096), ReadFile(BuiltHelpFile(language))}) {
+            if (!bytes.isEmpty()) WriteFile(basHelp::HelpFile(), bytes);
+            HelpViewer* viewer = Open(basHelp::HelpFile());
+            QTRY_VERIFY(!viewer->Checking());
+            QVERIFY2(viewer->Message().isEmpty() && !viewer->CurrentTopic().isEmpty(), qPrintable(viewer->Message()));
+            QCOMPARE(viewer->ShownFile(), bytes.size() > 4096 ? basHelp::HelpFile() : english);
+            QCOMPARE(viewer->Status().isEmpty(), bytes.size() > 4096);
+            QCOMPARE(viewer->findChild<QWidget*>(QStringLiteral("lblStatus"))->isVisibleTo(viewer), bytes.size() <= 4096);
+            statuses << viewer->Status();
+        }
+        QVERIFY(statuses[0] != statuses[1]);  // missing, and damaged
+        basHelp::SetHelpFiles({}, {});
     }
 
     void helpNumbersAgreeWithTheGame() {

@@ -3,10 +3,13 @@
 #include "ErrorTrap.h"
 #include "GameSettings.h"
 #include "MainWindowTestKit.h"
+#include "HelpViewer.h"
 #include "Translations.h"
+#include "basHelp.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +87,30 @@ Sight LookAtEverything(QMap<QString, QStringList>& keys) {
         d->close();
     });
     return sight;
+}
+
+// A help catalogue's translations, their markup taken out: English text ->
+// the language's. Empty for English.
+QMap<QString, QString> HelpCatalogue(const QString& language) {
+    QMap<QString, QString> texts;
+    if (language.isEmpty()) return texts;
+    QFile po(qEnvironmentVariable("PEXORA_SOURCE_DIR") + QStringLiteral("/translations/help/%1.po").arg(language));
+    if (!po.open(QIODevice::ReadOnly)) return texts;
+    const auto plain = [](QString s) {
+        s.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        s.replace(QStringLiteral("\\\""), QStringLiteral("\"")).replace(QStringLiteral("\\n"), QStringLiteral(" "));
+        return s.simplified();
+    };
+    QString id, str, *field = nullptr;
+    const auto keep = [&] { if (!id.isEmpty() && !str.isEmpty()) texts.insert(plain(id), plain(str)); id.clear(); str.clear(); };
+    for (const QString& line : QString::fromUtf8(po.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("msgid "))) { keep(); field = &id; }
+        else if (line.startsWith(QLatin1String("msgstr "))) field = &str;
+        else if (!line.startsWith(QLatin1Char('"'))) { field = nullptr; continue; }
+        if (field) *field += line.mid(line.indexOf(QLatin1Char('"')) + 1).chopped(1);
+    }
+    keep();
+    return texts;
 }
 
 }  // namespace
@@ -167,6 +194,55 @@ private slots:
             QCOMPARE(QStringList({t("Sets Flipped: %n"), t("Time: %n"), t("Matches: %n"), t("%n matches for %1").arg("Anna")}).join('|'),
                      written[language][i]);
         }
+    }
+
+    // The Help menu's three items and the About window's licence button open
+    // the help file of the language the game speaks (English under C): every
+    // topic they ask for is in it, and the viewer's title, contents, index and
+    // pages are that language's.
+    void helpSpeaksTheGamesLanguage() {
+        Translations::InstallForSystemLocale();
+        const QString language = Translations::InstalledLanguage();
+        basHelp::SetHelpFiles(qEnvironmentVariable("PEXORA_BINARY_DIR"), language);
+        const QMap<QString, QString> catalogue = HelpCatalogue(language);
+        QVERIFY2(language.isEmpty() || catalogue.size() > 300, qPrintable(language));
+        const auto shown = [&](const QString& english) { return catalogue.value(english, english); };
+        MainWindowHarness h;
+        frmMain& w = h.open();
+        QString fromAbout;  // the file and topic the About window's licence button showed
+        ModalWatcher about([&](QWidget* d) {
+            Named<QPushButton>(*d, "cmdLicense")->click();
+            HelpViewer* viewer = nullptr;
+            if (QTest::qWaitFor([&] { return (viewer = d->findChild<HelpViewer*>()) && !viewer->Checking(); }))
+                fromAbout = viewer->ShownFile() + viewer->Status() + viewer->Message() + viewer->CurrentTopic();
+            d->close();
+        });
+        Item(w, "mnuHelpAbout")->trigger();
+        QTRY_COMPARE(about.seen, 1);
+        QCOMPARE(fromAbout, basHelp::HelpFile() + QStringLiteral("/html/license.htm"));
+        const QList<std::pair<QAction*, QString>> asks{{Item(w, "mnuHelpContents"), "/html/intro.htm"},
+            {Item(w, "mnuHelpIndex"), "/html/intro.htm"}, {Item(w, "mnuHelpLicense"), "/html/license.htm"}};
+        HelpViewer* viewer = nullptr;
+        for (const auto& [action, topic] : asks) {
+            action->trigger();
+            QTRY_VERIFY((viewer = w.findChild<HelpViewer*>()) && !viewer->Checking());
+            QCOMPARE(viewer->ShownFile(), basHelp::HelpFile());
+            QVERIFY2(viewer->Status().isEmpty() && viewer->Message().isEmpty(), qPrintable(viewer->Message()));
+            QCOMPARE(viewer->CurrentTopic(), topic);
+        }
+        QCOMPARE(viewer->windowTitle(), shown(QStringLiteral("Pexora Help")));
+        QCOMPARE(viewer->Browser()->documentTitle(), shown(QStringLiteral("License Agreement")));
+        QVERIFY(viewer->Browser()->toPlainText().simplified().contains(shown(QStringLiteral("You may study how Pexora works and change it to suit you."))));
+        QCOMPARE(viewer->ContentsTree()->topLevelItem(0)->text(0), shown(QStringLiteral("Welcome to Pexora")));
+        // No entry of the contents or the index is left in English, and the
+        // language's own letters are read as the file declares them.
+        QString entries;
+        for (QTreeWidgetItemIterator it(viewer->ContentsTree()); *it; ++it) entries += (*it)->text(0) + QLatin1Char('|');
+        for (int i = 0; i < viewer->IndexList()->count(); ++i) entries += viewer->IndexList()->item(i)->text().trimmed() + QLatin1Char('|');
+        for (const QString& entry : entries.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            QVERIFY2(shown(entry) == entry, qPrintable(entry + " is still English"));
+        if (language == QLatin1String("pl")) QVERIFY2(entries.contains(QRegularExpression(QStringLiteral("[ąćęłńśźż]"))), qPrintable(entries));
+        basHelp::SetHelpFiles({}, {});
     }
 
     // Options and a score written under one language read the same under the
