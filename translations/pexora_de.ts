@@ -150,6 +150,14 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>Checking the help file...</source>
         <translation>Die Hilfedatei wird geprüft ...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Die Hilfedatei in Ihrer Sprache kann nicht gelesen werden; die Hilfe wird auf Englisch angezeigt.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>Die Hilfe ist in Ihrer Sprache nicht verfügbar; sie wird auf Englisch angezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -3173,11 +3181,11 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>Der Zug wird wieder verdeckt.</translation>
+        <translation>Die Karten werden wieder verdeckt.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>Der Rest des Zugs wird wieder verdeckt.</translation>
+        <translation>Die übrigen Karten werden wieder verdeckt.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>

@@ -150,6 +150,14 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>Checking the help file...</source>
         <translation>Comprobando el archivo de ayuda...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>No se puede leer el archivo de ayuda en su idioma; la ayuda se muestra en inglés.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>La ayuda no está disponible en su idioma; se muestra en inglés.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -3173,11 +3181,11 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>La jugada se voltea boca abajo.</translation>
+        <translation>Las fichas se vuelven boca abajo.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>El resto de la jugada se voltea boca abajo.</translation>
+        <translation>Las demás fichas se vuelven boca abajo.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>

@@ -150,6 +150,14 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>Checking the help file...</source>
         <translation>Vérification du fichier d&apos;aide...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Le fichier d&apos;aide dans votre langue est illisible&#xa0;; l&apos;aide s&apos;affiche en anglais.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>L&apos;aide n&apos;est pas disponible dans votre langue&#xa0;; elle s&apos;affiche en anglais.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -2916,19 +2924,19 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Path/File access error: %1 cannot be locked</source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 ne peut pas être verrouillé</translation>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 ne peut pas être verrouillé</translation>
     </message>
     <message>
         <source>Out of string space: %1 would be larger than 16 MiB and is left as it is</source>
-        <translation>Plus d&apos;espace pour les chaînes : %1 dépasserait 16 Mio et reste tel quel</translation>
+        <translation>Plus d&apos;espace pour les chaînes&#xa0;: %1 dépasserait 16&#xa0;Mio et reste tel quel</translation>
     </message>
     <message>
         <source>Path/File access error: %1 changed while it was saved</source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 a changé pendant l&apos;enregistrement</translation>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 a changé pendant l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Path/File access error: %1 is locked by another game</source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 est verrouillé par une autre instance du jeu</translation>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 est verrouillé par une autre instance du jeu</translation>
     </message>
 </context>
 <context>
@@ -3161,7 +3169,7 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>Face up, %1.</source>
-        <translation>Face visible : %1.</translation>
+        <translation>Face visible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No match.</source>
@@ -3169,19 +3177,19 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
     <message>
         <source>A match: %1.</source>
-        <translation>Point : %1.</translation>
+        <translation>Point&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>Le coup est retourné face cachée.</translation>
+        <translation>Les cartes sont remises face cachée.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>Le reste du coup est retourné face cachée.</translation>
+        <translation>Les autres cartes sont remises face cachée.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>
-        <translation>Le plateau est vide : %1 en %2.</translation>
+        <translation>Le plateau est vide&#xa0;: %1 en %2.</translation>
     </message>
     <message numerus="yes">
         <source>Sets turned: %n</source>

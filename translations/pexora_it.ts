@@ -150,6 +150,14 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <source>Checking the help file...</source>
         <translation>Verifica del file della guida in corso...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Il file della guida nella sua lingua non può essere letto; la guida viene mostrata in inglese.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>La guida non è disponibile nella sua lingua; viene mostrata in inglese.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -3173,11 +3181,11 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>La mossa viene ricoperta.</translation>
+        <translation>Le tessere vengono ricoperte.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>Il resto della mossa viene ricoperto.</translation>
+        <translation>Le altre tessere vengono ricoperte.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>

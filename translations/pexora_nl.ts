@@ -148,7 +148,15 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
     <message>
         <source>Checking the help file...</source>
-        <translation>Het Help-bestand wordt gecontroleerd...</translation>
+        <translation>Het helpbestand wordt gecontroleerd...</translation>
+    </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Het helpbestand in uw taal kan niet worden gelezen; de help wordt in het Engels getoond.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>De help is niet beschikbaar in uw taal; ze wordt in het Engels getoond.</translation>
     </message>
 </context>
 <context>
@@ -3173,11 +3181,11 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>De zet wordt weer dichtgedraaid.</translation>
+        <translation>De kaarten gaan weer dicht.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>De rest van de zet wordt weer dichtgedraaid.</translation>
+        <translation>De overige kaarten gaan weer dicht.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>

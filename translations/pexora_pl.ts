@@ -150,6 +150,14 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <source>Checking the help file...</source>
         <translation>Sprawdzanie pliku pomocy...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Nie można odczytać pliku pomocy w tym języku; wyświetlana jest pomoc w języku angielskim.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>Pomoc nie jest dostępna w tym języku; wyświetlana jest pomoc w języku angielskim.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

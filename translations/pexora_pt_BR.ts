@@ -150,6 +150,14 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <source>Checking the help file...</source>
         <translation>Verificando o arquivo de ajuda...</translation>
     </message>
+    <message>
+        <source>The help file in your language cannot be read; the help is shown in English.</source>
+        <translation>Não é possível ler o arquivo de ajuda no seu idioma; a ajuda é exibida em inglês.</translation>
+    </message>
+    <message>
+        <source>The help is not available in your language; it is shown in English.</source>
+        <translation>A ajuda não está disponível no seu idioma; ela é exibida em inglês.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -3173,11 +3181,11 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     </message>
     <message>
         <source>The set is turned face down.</source>
-        <translation>A jogada é virada para baixo.</translation>
+        <translation>As peças são viradas para baixo.</translation>
     </message>
     <message>
         <source>The rest of the set is turned face down.</source>
-        <translation>O resto da jogada é virado para baixo.</translation>
+        <translation>As demais peças são viradas para baixo.</translation>
     </message>
     <message>
         <source>The board is clear. %1, %2.</source>
