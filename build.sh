@@ -28,6 +28,7 @@ play_packages=(
   libxcb1-dev                                   # the window frame asked of X11
   libsdl2-dev                                   # sound (SDL's headers; the library is opened at run time)
   libchm-dev fp-utils                           # the help file: its reader and its compiler (chmcmd)
+  po4a python3                                  # the help in every language: its pages translated and laid out
   qt6-tools-dev qt6-l10n-tools                  # the translations (lrelease)
   fonts-liberation2                             # the high-score labels
   qt6-translations-l10n                         # Qt's own buttons in the player's language
@@ -40,7 +41,7 @@ test_packages=(
   qt6-svg-dev fonts-noto-color-emoji           # the tools that drew the pictures and icons
   xvfb xauth x11-utils xdotool openbox qt6-qpa-plugins  # the game on a virtual X display
   weston                                        # ... and under a Wayland compositor
-  python3 imagemagick                           # the desktop tests and their screenshots
+  imagemagick                                   # the desktop tests' screenshots
   desktop-file-utils appstream                  # the desktop entry and metainfo
   file dpkg-dev fakeroot lintian man-db         # the Debian package and its check
   heaptrack                                     # where a long session's memory goes
