@@ -91,8 +91,8 @@ class ListReader(HTMLParser):
             self.inside -= 1
         elif tag == "ul":
             self.depth -= 1
-        elif tag in ("a", "li"):
-            self.current = None if tag == "li" else self.current
+        elif tag == "li":
+            self.current = None
 
     def handle_data(self, data):
         if self.para is not None:
@@ -227,13 +227,13 @@ def picture_topics(lang, texts):
     return pages, {make_picture_help.topic_name(p): names[p][0] for p in order}
 
 
-def project(lang, charset_title):
+def project(lang, title):
     locale_id = LANGUAGES[lang][0]
     text = (HELP / "Pexora.hhp").read_text(encoding="windows-1252")
     text = re.sub(r"(?m)^Compiled file=.*$", "Compiled file=" + help_file_name(lang), text)
     text = re.sub(r"(?m)^Language=.*$", "Language=" + locale_id, text)
-    text = re.sub(r"(?m)^Title=.*$", lambda m: "Title=" + charset_title, text)
-    text = re.sub(r'(?m)^Main="[^"]*"', lambda m: 'Main="%s"' % charset_title, text)
+    text = re.sub(r"(?m)^Title=.*$", lambda m: "Title=" + title, text)
+    text = re.sub(r'(?m)^Main="[^"]*"', lambda m: 'Main="%s"' % title, text)
     return text
 
 
