@@ -152,11 +152,11 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     </message>
     <message>
         <source>The help file in your language cannot be read; the help is shown in English.</source>
-        <translation>Il file della guida nella sua lingua non può essere letto; la guida viene mostrata in inglese.</translation>
+        <translation>Impossibile leggere il file della guida in italiano; la guida viene mostrata in inglese.</translation>
     </message>
     <message>
         <source>The help is not available in your language; it is shown in English.</source>
-        <translation>La guida non è disponibile nella sua lingua; viene mostrata in inglese.</translation>
+        <translation>La guida non è disponibile in italiano; viene mostrata in inglese.</translation>
     </message>
 </context>
 <context>

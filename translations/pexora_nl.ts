@@ -156,7 +156,7 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
     <message>
         <source>The help is not available in your language; it is shown in English.</source>
-        <translation>De help is niet beschikbaar in uw taal; ze wordt in het Engels getoond.</translation>
+        <translation>De help is niet beschikbaar in uw taal en wordt in het Engels getoond.</translation>
     </message>
 </context>
 <context>

@@ -152,11 +152,11 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     </message>
     <message>
         <source>The help file in your language cannot be read; the help is shown in English.</source>
-        <translation>Nie można odczytać pliku pomocy w tym języku; wyświetlana jest pomoc w języku angielskim.</translation>
+        <translation>Nie można odczytać pliku pomocy w języku polskim; wyświetlana jest wersja angielska.</translation>
     </message>
     <message>
         <source>The help is not available in your language; it is shown in English.</source>
-        <translation>Pomoc nie jest dostępna w tym języku; wyświetlana jest pomoc w języku angielskim.</translation>
+        <translation>Pomoc nie jest dostępna w języku polskim; wyświetlana jest wersja angielska.</translation>
     </message>
 </context>
 <context>
