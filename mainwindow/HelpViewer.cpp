@@ -88,16 +88,25 @@ QUrl ChmBrowser::TopicUrl(const QString& topic) {
     return url;
 }
 
+std::optional<QString> ChmBrowser::Page(const QString& path) {
+    if (!m_file) return std::nullopt;
+    const auto known = m_pages.constFind(path);
+    if (known != m_pages.cend()) return *known;
+    const auto data = m_file->Read(path);
+    // Bytes that are not a page are not shown: a page of a damaged file
+    // would otherwise fill the window with junk.
+    return m_pages[path] = data ? ChmFile::DecodePage(*data) : std::nullopt;
+}
+
 QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     if (!m_file || name.scheme() != Scheme) return {};
+    if (type == QTextDocument::HtmlResource) {
+        const auto page = Page(name.path());
+        return page ? QVariant(*page) : QVariant();
+    }
     const auto data = m_file->Read(name.path());
     if (!data) return {};
     switch (type) {
-    case QTextDocument::HtmlResource:
-        // Bytes that are not a page are not shown: a page of a damaged file
-        // would otherwise fill the window with junk.
-        if (const auto text = ChmFile::DecodePage(*data)) return *text;
-        return {};
     case QTextDocument::StyleSheetResource:
         if (const auto text = ChmFile::DecodeText(*data)) return *text;
         return {};
@@ -227,6 +236,7 @@ bool HelpViewer::Check(const QString& path) {
     const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_DeleteOnClose, false);
     const bool opened = m_file.Open(path);
+    m_browser->SetFile(&m_file);  // pages read from the file before are forgotten
     setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
     if (deleteOnClose && m_closedWhileChecking) deleteLater();
     return opened;
@@ -380,9 +390,8 @@ bool HelpViewer::ShowTopic(const QString& topic) {
         ShowMessage(tr("This help file has no topic \"%1\".").arg(StripFilePart(topic)));
         return false;
     }
-    const auto data = m_file.Read(url.path());
     // A topic is shown as a page: bytes that are not text are not one.
-    if (!data || !ChmFile::DecodePage(*data)) {
+    if (!m_browser->Page(url.path())) {
         ShowMessage(tr("The topic \"%1\" cannot be read; the help file may be damaged.").arg(StripFilePart(topic)));
         return false;
     }

@@ -4,11 +4,13 @@
 
 #include "ChmFile.h"
 
+#include <QHash>
 #include <QString>
 #include <QTextBrowser>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -40,13 +42,20 @@ class ChmBrowser : public QTextBrowser {
     Q_OBJECT
 public:
     explicit ChmBrowser(QWidget* parent = nullptr);
-    void SetFile(const ChmFile* file) { m_file = file; }
+    void SetFile(const ChmFile* file) {
+        m_file = file;
+        m_pages.clear();
+    }
     QVariant loadResource(int type, const QUrl& name) override;
+    // The page at a path of the file, decoded; nothing if it is not one. A
+    // page is read once: a damaged file need not give the same bytes twice.
+    std::optional<QString> Page(const QString& path);
 
     static QUrl TopicUrl(const QString& topic);
 
 private:
     const ChmFile* m_file = nullptr;
+    QHash<QString, std::optional<QString>> m_pages;
 };
 
 class HelpViewer : public QWidget {

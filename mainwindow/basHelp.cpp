@@ -16,10 +16,11 @@ HelpFiles& Files() {
 }
 
 // Hands a request to the viewer; its answer is not looked at. The English
-// file stands in for a file of another language that cannot be shown.
+// file stands in for the language's own when that cannot be shown.
 void HelpRequestCall(QWidget* owner, const QString& request, int command) {
-    const QString& english = Files().english;
-    HtmlHelp(owner, request, command, ParseHelpRequest(request).File == english ? QString() : english);
+    const HelpFiles& files = Files();
+    const bool languages = files.language != files.english && ParseHelpRequest(request).File == files.language;
+    HtmlHelp(owner, request, command, languages ? files.english : QString());
 }
 
 const QString WindowType = QStringLiteral(">Main");
