@@ -31,8 +31,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static NoBrowser links;
     for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::setUrlHandler(QLatin1String(scheme), &links, "open");
     g_viewer = new HelpViewer(nullptr);
-    if (!g_viewer->OpenFile(qEnvironmentVariable("PEXORA_BINARY_DIR") + QStringLiteral("/Pexora.chm"), QStringLiteral("Main")))
-        qFatal("no help file in PEXORA_BINARY_DIR");
+    g_viewer->OpenFile(qEnvironmentVariable("PEXORA_BINARY_DIR") + QStringLiteral("/Pexora.chm"), QStringLiteral("Main"));
+    while (g_viewer->Checking()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!g_viewer->HasFile()) qFatal("no help file in PEXORA_BINARY_DIR");
     return 0;
 }
 

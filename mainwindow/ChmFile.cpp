@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -184,40 +183,11 @@ QString ChmFile::CheckerPath() {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(PEXORA_HELPCHECK_NAME);
 }
 
-bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenError* error, int timeoutMs, int keepFd) {
-    // chmlib trusts what it reads: some damaged files make it write through a
-    // null pointer. The checker reads the whole file first; only a file that
-    // it got through is opened here. It is waited for in an event loop of its
-    // own, so the windows go on working meanwhile.
-    const auto fail = [error](OpenError why) {
-        if (error) *error = why;
-        return false;
-    };
-    if (!QFileInfo(checker).isExecutable()) return fail(OpenError::NoChecker);
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.setStandardOutputFile(QProcess::nullDevice());
-    if (keepFd >= 0) child.setChildProcessModifier([keepFd] { ::fcntl(keepFd, F_SETFD, 0); });
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&child, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&child, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart) loop.quit();
-    });
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    child.start(checker, {path}, QIODevice::ReadOnly);
-    limit.start(timeoutMs);
-    // Left early also when the program is told to end.
-    if (child.state() != QProcess::NotRunning) loop.exec();
-    if (child.error() == QProcess::FailedToStart) return fail(OpenError::NoChecker);
-    if (child.state() != QProcess::NotRunning) {
-        child.kill();
-        child.waitForFinished();
-        return fail(OpenError::Unreadable);
-    }
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) return fail(OpenError::Unreadable);
-    return true;
+bool ChmFile::CheckedByChild(const QString& path, const QString& checker, OpenError* error, int timeoutMs) {
+    ChmCheck check(path, checker, timeoutMs);
+    check.Wait();
+    if (error) *error = check.Error();
+    return check.Passed();
 }
 
 bool ChmFile::ReadThrough(const QString& path) {
@@ -259,41 +229,34 @@ ChmFile::~ChmFile() {
 }
 
 bool ChmFile::Open(const QString& path, const QString& checker) {
-    m_error = OpenError::None;
+    ChmCheck check(path, checker);
+    check.Wait();
+    return OpenChecked(check);
+}
+
+bool ChmFile::OpenChecked(const ChmCheck& check) {
     if (m_handle) {
         chm_close(m_handle);
         m_handle = nullptr;
     }
-    m_path = path;
+    m_path = check.Path();
     m_title.clear();
     m_contentsFile.clear();
     m_indexFile.clear();
     m_defaultTopic.clear();
     m_defaultWindow.clear();
     m_windows.clear();
-    // The file is opened once, here; the checker and chmlib both read that
-    // very file through the descriptor, and it must not have changed between.
-    // chmlib would happily open a directory or a device; we only want files.
-    const int fd = path.isEmpty() ? -1 : ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat before {};
-    if (fd < 0 || ::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {
-        if (fd >= 0) ::close(fd);
-        m_error = OpenError::NotAFile;
-        return false;
-    }
-    const QString opened = QStringLiteral("/proc/self/fd/%1").arg(fd);
-    struct stat after {};
-    const bool checked = CheckedByChild(QStringLiteral("/dev/fd/%1").arg(fd), checker, &m_error, 10000, fd) &&
-                         OpenUnchecked(opened) && ::fstat(fd, &after) == 0;
-    ::close(fd);
-    if (checked && after.st_dev == before.st_dev && after.st_ino == before.st_ino && after.st_size == before.st_size &&
-        after.st_mtim.tv_sec == before.st_mtim.tv_sec && after.st_mtim.tv_nsec == before.st_mtim.tv_nsec)
+    m_error = check.Done() ? check.Error() : OpenError::Unreadable;
+    if (m_error != OpenError::None) return false;
+    // The very file the checker read, unchanged since it was opened.
+    if (ChmCheck::IdentityOf(check.m_fd) == check.m_identity &&
+        OpenUnchecked(QStringLiteral("/proc/self/fd/%1").arg(check.m_fd)))
         return true;
     if (m_handle) {
         chm_close(m_handle);
         m_handle = nullptr;
     }
-    if (m_error == OpenError::None) m_error = OpenError::Unreadable;
+    m_error = OpenError::Unreadable;
     return false;
 }
 
@@ -474,4 +437,84 @@ std::optional<QString> ChmFile::DecodeText(const QByteArray& bytes) {
     }
     if (HasControlCharacters(text)) return std::nullopt;
     return text;
+}
+
+// ---------------------------------------------------------------- ChmCheck
+
+ChmCheck::ChmCheck(const QString& path, const QString& checker, int timeoutMs)
+    : m_path(path), m_checker(checker), m_timeoutMs(timeoutMs) {
+    m_child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_child.setStandardOutputFile(QProcess::nullDevice());
+    m_limit.setSingleShot(true);
+    connect(&m_child, &QProcess::finished, this, [this] {
+        Answer(m_child.exitStatus() == QProcess::NormalExit && m_child.exitCode() == 0 ? ChmFile::OpenError::None
+                                                                                       : ChmFile::OpenError::Unreadable);
+    });
+    connect(&m_child, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) Answer(ChmFile::OpenError::NoChecker);
+    });
+    connect(&m_limit, &QTimer::timeout, this, [this] {
+        m_child.kill();
+        m_child.waitForFinished();
+        Answer(ChmFile::OpenError::Unreadable);
+    });
+}
+
+ChmCheck::~ChmCheck() {
+    m_child.disconnect(this);
+    if (m_child.state() != QProcess::NotRunning) {
+        m_child.kill();
+        m_child.waitForFinished();
+    }
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+void ChmCheck::Answer(ChmFile::OpenError error) {
+    if (m_done) return;
+    m_done = true;
+    m_error = error;
+    m_limit.stop();
+    emit Finished();
+}
+
+ChmCheck::Identity ChmCheck::IdentityOf(int fd, bool* regular) {
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) return {};
+    if (regular) *regular = S_ISREG(st.st_mode);
+    return {quint64(st.st_dev), quint64(st.st_ino), quint64(st.st_size), qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec)};
+}
+
+void ChmCheck::Start() {
+    // chmlib would happily open a directory or a device; we only want files.
+    m_fd = m_path.isEmpty() ? -1 : ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    bool regular = false;
+    m_identity = IdentityOf(m_fd, &regular);
+    if (!regular) {
+        Answer(ChmFile::OpenError::NotAFile);
+        return;
+    }
+    if (!QFileInfo(m_checker).isExecutable()) {
+        Answer(ChmFile::OpenError::NoChecker);
+        return;
+    }
+    const int fd = m_fd;
+    m_child.setChildProcessModifier([fd] { ::fcntl(fd, F_SETFD, 0); });
+    m_child.start(m_checker, {QStringLiteral("/dev/fd/%1").arg(fd)}, QIODevice::ReadOnly);
+    if (!m_done) m_limit.start(m_timeoutMs);
+}
+
+void ChmCheck::Wait() {
+    if (!m_done && m_fd < 0) Start();
+    if (m_done) return;
+    if (m_child.state() != QProcess::NotRunning && !m_child.waitForFinished(m_timeoutMs) && !m_done) {
+        m_child.kill();
+        m_child.waitForFinished();
+        Answer(ChmFile::OpenError::Unreadable);
+        return;
+    }
+    // Its signals may still be queued.
+    if (m_done) return;
+    if (m_child.error() == QProcess::FailedToStart) Answer(ChmFile::OpenError::NoChecker);
+    else Answer(m_child.exitStatus() == QProcess::NormalExit && m_child.exitCode() == 0 ? ChmFile::OpenError::None
+                                                                                         : ChmFile::OpenError::Unreadable);
 }

@@ -7,12 +7,16 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
+#include <QProcess>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
 
 struct chmFile;
+class ChmCheck;
 
 // One line of the contents or of the index: its text, the topic it opens
 // (a path inside the file, may be empty for a heading) and its depth.
@@ -44,8 +48,12 @@ public:
     // Opens the file once the checker program has read all of it in a
     // process of its own; false if it is missing, not a help file, so damaged
     // that reading it brings chmlib down, changed while it was checked, or if
-    // the checker cannot be run. The program's events run during the check.
+    // the checker cannot be run. Waits for the checker: a window checks with
+    // a ChmCheck and opens with OpenChecked instead.
     bool Open(const QString& path, const QString& checker = CheckerPath());
+    // Opens the file a finished check read, if the checker passed it and it
+    // has not changed since; the check's reasons otherwise.
+    bool OpenChecked(const ChmCheck& check);
     bool IsOpen() const { return m_handle != nullptr; }
     OpenError Error() const { return m_error; }
     QString Path() const { return m_path; }
@@ -84,11 +92,10 @@ public:
 
     // The checker program beside the running program.
     static QString CheckerPath();
-    // Runs the checker on path, the program's events running meanwhile;
-    // false if it is missing, crashed, refused the file or took longer than
-    // timeoutMs. keepFd: a descriptor the checker inherits (path names it).
+    // Runs the checker on path and waits for it; false if it is missing,
+    // crashed, refused the file or took longer than timeoutMs.
     static bool CheckedByChild(const QString& path, const QString& checker, OpenError* error = nullptr,
-                               int timeoutMs = 10000, int keepFd = -1);
+                               int timeoutMs = 10000);
     // Opens the file in this process and reads all of it: every compressed
     // block, the directory, the contents, the index and every page they name.
     // chmlib can crash on a damaged file, so only the checker calls this.
@@ -110,4 +117,47 @@ private:
     QString m_defaultTopic;
     QString m_defaultWindow;
     QList<HelpWindowType> m_windows;
+};
+
+// The checker program reading a help file in a process of its own, while the
+// program's events go on: Finished() once it has answered or its time is up
+// (the checker is then stopped). The file is opened once, here; the checker
+// and, afterwards, ChmFile::OpenChecked read that very file through the
+// descriptor. Destroying a check stops a checker still running.
+class ChmCheck : public QObject {
+    Q_OBJECT
+public:
+    explicit ChmCheck(const QString& path, const QString& checker = ChmFile::CheckerPath(), int timeoutMs = 10000);
+    ~ChmCheck() override;
+    // Starts the checker; Finished() follows, also at once when it cannot run.
+    void Start();
+    // Waits for the checker without running the program's events.
+    void Wait();
+    bool Done() const { return m_done; }
+    bool Passed() const { return m_done && m_error == ChmFile::OpenError::None; }
+    ChmFile::OpenError Error() const { return m_error; }
+    QString Path() const { return m_path; }
+
+signals:
+    void Finished();
+
+private:
+    void Answer(ChmFile::OpenError error);
+    friend class ChmFile;
+
+    QString m_path;
+    QString m_checker;
+    int m_timeoutMs;
+    int m_fd = -1;
+    struct Identity {
+        quint64 device = 0, inode = 0, size = 0;
+        qint64 seconds = 0, nanoseconds = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    static Identity IdentityOf(int fd, bool* regular = nullptr);
+    Identity m_identity;
+    QProcess m_child;
+    QTimer m_limit;
+    bool m_done = false;
+    ChmFile::OpenError m_error = ChmFile::OpenError::None;
 };

@@ -204,11 +204,6 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 HelpViewer::~HelpViewer() = default;
 
-void HelpViewer::closeEvent(QCloseEvent* event) {
-    m_closedWhileChecking = m_checking;
-    QWidget::closeEvent(event);
-}
-
 void HelpViewer::ShowMessage(const QString& text) {
     m_message = text;
     m_browser->setPlainText(text);
@@ -232,19 +227,11 @@ bool HelpViewer::HasPanes(const QString& windowType) const {
     return !m_file.ReadSitemap(layout.ContentsFile).isEmpty() && !m_file.ReadSitemap(layout.IndexFile).isEmpty();
 }
 
-bool HelpViewer::Check(const QString& path) {
-    const bool deleteOnClose = testAttribute(Qt::WA_DeleteOnClose);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    const bool opened = m_file.Open(path);
-    m_browser->SetFile(&m_file);  // pages read from the file before are forgotten
-    setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
-    if (deleteOnClose && m_closedWhileChecking) deleteLater();
-    return opened;
-}
-
-bool HelpViewer::OpenFile(const QString& path, const QString& windowType, const QString& fallback) {
+void HelpViewer::OpenFile(const QString& path, const QString& windowType, const QString& fallback) {
     m_path = path;
     m_shownPath = path;
+    m_windowType = windowType;
+    m_fallback = fallback;
     m_status->clear();
     m_status->hide();
     m_message.clear();
@@ -253,29 +240,65 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType, const 
     m_index->clear();
     m_browser->clearHistory();
     m_browser->clear();
-    // The check runs while the game goes on; meanwhile the viewer says so,
-    // and is neither closed away under it nor asked to check again.
+    // The check runs while the game goes on; meanwhile the viewer is shown
+    // and says so. Closed meanwhile, it is gone, and its checker with it.
     m_panes->setEnabled(false);
     ShowMessage(tr("Checking the help file..."));
+    StartCheck(path);
+}
+
+void HelpViewer::StartCheck(const QString& path) {
     m_checking = true;
-    bool opened = Check(path);
-    if (!(opened && HasPanes(windowType)) && !fallback.isEmpty() && fallback != path && !m_closedWhileChecking) {
+    m_check = std::make_unique<ChmCheck>(path);
+    // Queued: a check that fails at once still answers after the request.
+    connect(m_check.get(), &ChmCheck::Finished, this, [this] { CheckFinished(); }, Qt::QueuedConnection);
+    m_check->Start();
+}
+
+void HelpViewer::CheckFinished() {
+    const std::unique_ptr<ChmCheck> check = std::move(m_check);
+    bool opened = m_file.OpenChecked(*check);
+    m_browser->SetFile(&m_file);  // pages read from the file before are forgotten
+    const bool readable = opened && HasPanes(m_windowType);
+    if (m_shownPath == m_path && !readable && !m_fallback.isEmpty() && m_fallback != m_path) {
         // The help of the game's language is missing or damaged: the
         // English help stands in, and the status line says why.
-        const QString why = QFileInfo::exists(path)
-                                ? tr("The help file in your language cannot be read; the help is shown in English.")
-                                : tr("The help is not available in your language; it is shown in English.");
-        if (Check(fallback) && HasPanes(windowType)) {
-            opened = true;
-            m_shownPath = fallback;
-            m_status->setText(why);
+        m_standInReason = QFileInfo::exists(m_path)
+                              ? tr("The help file in your language cannot be read; the help is shown in English.")
+                              : tr("The help is not available in your language; it is shown in English.");
+        m_shownPath = m_fallback;
+        StartCheck(m_fallback);
+        return;
+    }
+    if (m_shownPath != m_path) {
+        if (readable) {
+            m_status->setText(m_standInReason);
             m_status->show();
-        } else if (opened) {
-            opened = Check(path);  // the language's file, with what can be read of it
+        } else {  // neither file: what is wrong is said of the language's own
+            m_shownPath = m_path;
+            opened = false;
         }
     }
     m_checking = false;
-    m_closedWhileChecking = false;
+    if (FillFromFile(opened)) RunRequest();
+}
+
+void HelpViewer::Request(int command, const QString& topic) {
+    m_request = {command, topic};
+    if (!m_checking) RunRequest();
+}
+
+void HelpViewer::RunRequest() {
+    const std::optional<std::pair<int, QString>> request = std::exchange(m_request, std::nullopt);
+    if (!request || !m_file.IsOpen()) return;
+    if (request->first == HelpCommand::DisplayIndex) ShowIndex();
+    else ShowContents();
+    if (!request->second.isEmpty()) ShowTopic(request->second);
+    else if (CurrentTopic().isEmpty()) ShowDefaultTopic();
+}
+
+bool HelpViewer::FillFromFile(bool opened) {
+    const QString& path = m_path;
     m_message.clear();
     if (!opened) {
         m_panes->setEnabled(false);
@@ -294,7 +317,7 @@ bool HelpViewer::OpenFile(const QString& path, const QString& windowType, const 
     }
     m_panes->setEnabled(true);
 
-    const Layout layout = LayoutOf(windowType);
+    const Layout layout = LayoutOf(m_windowType);
     m_defaultTopic = layout.DefaultTopic;
     setWindowTitle(layout.Title.isEmpty() ? tr("Pexora Help") : layout.Title);
     FillContents(m_file.ReadSitemap(layout.ContentsFile));
@@ -442,18 +465,10 @@ HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const 
             viewer = new HelpViewer(owner);
             if (!owner) ownerless = viewer;
         }
-        if (viewer->Checking()) {  // the answer comes when the check is done
-            viewer->raise();
-            return;
-        }
-        // A file that could not be opened is tried again at every request.
-        const bool ready = viewer->HasFile() || viewer->OpenFile(parsed.File, parsed.Window, fallback);
-        if (ready) {
-            if (command == HelpCommand::DisplayIndex) viewer->ShowIndex();
-            else viewer->ShowContents();
-            if (!parsed.Topic.isEmpty()) viewer->ShowTopic(parsed.Topic);
-            else if (viewer->CurrentTopic().isEmpty()) viewer->ShowDefaultTopic();
-        }
+        // A file that could not be opened is tried again at every request;
+        // a request made during the check is answered when it is done.
+        if (!viewer->Checking() && !viewer->HasFile()) viewer->OpenFile(parsed.File, parsed.Window, fallback);
+        viewer->Request(command, parsed.Topic);
         viewer->show();
         viewer->raise();
         viewer->activateWindow();

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -64,13 +65,15 @@ public:
     explicit HelpViewer(QWidget* owner);
     ~HelpViewer() override;
 
-    // Opens the help file (again) with the settings of the window type,
-    // saying it is checking the file while the checker reads it and the
-    // program's events go on. On failure the viewer shows why in its own
-    // place and returns false. A fallback file (the English help) is opened
-    // instead of one that is missing or cannot be read, and the status line
-    // says so.
-    bool OpenFile(const QString& path, const QString& windowType, const QString& fallback = {});
+    // Opens the help file (again) with the settings of the window type once
+    // the checker has read it; meanwhile the program's events go on and the
+    // viewer says it is checking the file. On failure the viewer shows why in
+    // its own place. A fallback file (the English help) is opened instead of
+    // one that is missing or cannot be read, and the status line says so.
+    void OpenFile(const QString& path, const QString& windowType, const QString& fallback = {});
+    // Shows the contents (command 1) or the index (command 2), and the topic
+    // if one is given; during a check, once it is done.
+    void Request(int command, const QString& topic = {});
     void ShowContents();
     void ShowIndex();
     // Shows a topic of the file ("html/License.htm", any letter case); false
@@ -98,9 +101,6 @@ public:
     QLineEdit* IndexFilter() const { return m_filter; }
     ChmBrowser* Browser() const { return m_browser; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     // What the file, or its window type, names: title, panes, first topic.
     struct Layout {
@@ -110,7 +110,11 @@ private:
     // Whether the open file's contents and index can be read.
     bool HasPanes(const QString& windowType) const;
     void ShowMessage(const QString& text);
-    bool Check(const QString& path);
+    void StartCheck(const QString& path);
+    void CheckFinished();
+    // Fills the panes from the file just opened, or says why it was not.
+    bool FillFromFile(bool opened);
+    void RunRequest();
     void FillContents(const QList<HelpEntry>& entries);
     void FillIndex(const QList<HelpEntry>& entries);
     void FilterIndex(const QString& text);
@@ -126,7 +130,11 @@ private:
     QString m_message;
     bool m_damaged = false;  // its contents or index cannot be read
     bool m_checking = false;
-    bool m_closedWhileChecking = false;
+    std::unique_ptr<ChmCheck> m_check;
+    QString m_windowType;
+    QString m_fallback;
+    QString m_standInReason;  // why the fallback is on show
+    std::optional<std::pair<int, QString>> m_request;
     QTabWidget* m_panes = nullptr;
     QTreeWidget* m_contents = nullptr;
     QListWidget* m_index = nullptr;

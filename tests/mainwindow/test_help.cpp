@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -67,13 +68,20 @@ class TestHelp : public QObject {
 
     std::unique_ptr<QWidget> m_owner;
 
-    // Sends one of the three requests to a new owner: the contents, the index, or a topic.
+    // Sends one of the three requests to a new owner: the contents, the
+    // index, or a topic; and waits for the check of the file.
     HelpViewer* Open(const QString& file, const QString& topic = QString()) {
         m_owner = std::make_unique<QWidget>();
         if (topic == QLatin1String("index")) ShowHelpIndex(m_owner.get(), file);
         else if (topic.isEmpty()) ShowHelpContents(m_owner.get(), file);
         else ShowHelpTopic(m_owner.get(), file, topic);
-        return m_owner->findChild<HelpViewer*>();
+        HelpViewer* viewer = m_owner->findChild<HelpViewer*>();
+        if (viewer) Checked(*viewer);
+        return viewer;
+    }
+
+    static void Checked(HelpViewer& viewer) {
+        if (!QTest::qWaitFor([&] { return !viewer.Checking(); }, 20000)) QFAIL("the help check never answered");
     }
 
 private slots:
@@ -202,7 +210,6 @@ private slots:
         for (const QByteArray& bytes : {QByteArray(), ReadFile(BuiltHelpFile(language)).left(4096), ReadFile(BuiltHelpFile(language))}) {
             if (!bytes.isEmpty()) WriteFile(basHelp::HelpFile(), bytes);
             HelpViewer* viewer = Open(basHelp::HelpFile());
-            QTRY_VERIFY(!viewer->Checking());
             QVERIFY2(viewer->Message().isEmpty() && !viewer->CurrentTopic().isEmpty(), qPrintable(viewer->Message()));
             QCOMPARE(viewer->ShownFile(), bytes.size() > 4096 ? basHelp::HelpFile() : english);
             QCOMPARE(viewer->Status().isEmpty(), bytes.size() > 4096);
@@ -236,13 +243,15 @@ private slots:
         QTemporaryDir dir;
         const QString missing = dir.filePath(QStringLiteral("Pexora.chm"));
         HelpViewer* viewer = Open(missing);
-        ShowHelpTopic(m_owner.get(), missing, QStringLiteral("License.htm"));
+        ShowHelpTopic(m_owner.get(), missing, QStringLiteral("License.htm"));  // tried again
+        Checked(*viewer);
         QVERIFY(viewer && viewer->isVisible() && !viewer->HasFile());
         QVERIFY(viewer->Message().contains(QStringLiteral("not found")) && viewer->Message().contains(missing));
         QCOMPARE(viewer->Browser()->toPlainText(), viewer->Message());
 
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pexora.chm")));  // a folder in the file's place
         viewer->OpenFile(missing, QStringLiteral("Main"));
+        Checked(*viewer);
         QVERIFY(viewer->Message().contains(QStringLiteral("cannot be read")));
 
         // Damaged copies of the file: cut short, or with bytes spoiled, the viewer survives them all.
@@ -259,7 +268,9 @@ private slots:
         // Each request shows the very page the intact file shows, or a message that the help
         // cannot be read; the contents and the index are whole or say they cannot be read.
         HelpViewer intact(nullptr);
-        QVERIFY(intact.OpenFile(BuiltHelpFile(), QStringLiteral("Main")));
+        intact.OpenFile(BuiltHelpFile(), QStringLiteral("Main"));
+        Checked(intact);
+        QVERIFY(intact.HasFile());
         const QStringList intactPanes = PaneEntries(&intact, Qt::DisplayRole), intactTopics = PaneEntries(&intact);
         const QStringList unreadablePanes{"The contents cannot be read.", "The index cannot be read."};
         QHash<QString, QString> pages;  // topic -> its text in the intact file
@@ -338,7 +349,9 @@ private slots:
     }
 
     // The check runs while the game's events go on, and the file opened is
-    // the one checked: a file changed while it was checked is refused.
+    // the one checked: a file changed while it was checked is refused. The
+    // viewer is there, saying so, from the request on; closed during the
+    // check, it stays closed.
     void theHelpCheckLetsTheGameGoOnAndOpensOnlyTheFileItChecked() {
         QTemporaryDir dir;
         const QString copy = WriteFile(dir.filePath(QStringLiteral("Pexora.chm")), ReadFile(BuiltHelpFile()));
@@ -353,10 +366,36 @@ private slots:
         connect(&clock, &QTimer::timeout, this, [&] { ++ticks; });
         clock.start(20);
         ChmFile file;
-        QVERIFY(file.Open(copy, checker(QStringLiteral("slow"), QString())));
-        QVERIFY2(ticks > 5, qPrintable(QString::number(ticks)));
-        QVERIFY(!file.Open(copy, checker(QStringLiteral("grows"), QStringLiteral("echo junk >> '%1'").arg(copy))));
+        for (const auto& [name, after, passes] : {std::tuple{"slow", QString(), true},
+                                                  {"grows", QStringLiteral("echo junk >> '%1'").arg(copy), false}}) {
+            ChmCheck check(copy, checker(QLatin1String(name), after));
+            check.Start();
+            ticks = 0;
+            QTRY_VERIFY_WITH_TIMEOUT(check.Done(), 20000);
+            QVERIFY2(ticks > 5, qPrintable(QString::number(ticks)));
+            QCOMPARE(file.OpenChecked(check), passes);
+        }
         QCOMPARE(file.Error(), ChmFile::OpenError::Unreadable);
+
+        HelpViewer* viewer = nullptr;
+        for (bool close : {false, true}) {
+            m_owner = std::make_unique<QWidget>();
+            ShowHelpContents(m_owner.get(), BuiltHelpFile());
+            viewer = m_owner->findChild<HelpViewer*>();
+            QVERIFY(viewer && viewer->isVisible() && viewer->Checking());
+            QCOMPARE(viewer->Message(), QStringLiteral("Checking the help file..."));
+            ShowHelpIndex(m_owner.get(), BuiltHelpFile());  // the last request made during the check is answered
+            if (close) {
+                viewer->close();
+            } else {
+                Checked(*viewer);
+                QCOMPARE(viewer->Panes()->currentIndex(), 1);
+                QCOMPARE(viewer->CurrentTopic(), QStringLiteral("/html/intro.htm"));
+            }
+        }
+        const QPointer<HelpViewer> closed(viewer);
+        QTest::qWait(1500);
+        QVERIFY(!closed || !closed->isVisible());
     }
 
     // A generic viewer names each topic after the entry of the file's topic table (#TOPICS, whose
