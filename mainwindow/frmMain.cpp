@@ -248,6 +248,12 @@ QString frmMain::MatchesForText(qint16 matches, const QString& storedName) {
     return tr("%n matches for %1", nullptr, matches).arg(ShownName(storedName));
 }
 
+// A name as said: one emptied in the options is shown empty, and said as
+// the player's default label, so that news never starts with nothing.
+static QString SpokenName(const QString& storedName, int player) {
+    return ShownName(storedName.isEmpty() ? DefaultPlayerName(player) : storedName);
+}
+
 void frmMain::SetStatusPanel(int panel, const QString& text) {
     QLabel* label = m_panels.at(static_cast<std::size_t>(panel - 1));
     label->setText(text);
@@ -268,14 +274,14 @@ void frmMain::StatusChanged(const GameStatus& status) {
     if (m_matchNews.isEmpty()) return;
     // Two players hear the score of the player who matched, who keeps the turn.
     if (status.playerCount != 1)
-        m_matchNews += QLatin1Char(' ') + tr("Matches for %1: %n.", nullptr, status.matches).arg(ShownName(status.storedName));
+        m_matchNews += QLatin1Char(' ') + tr("Matches for %1: %n.", nullptr, status.matches).arg(SpokenName(status.storedName, status.player));
     Announce(std::exchange(m_matchNews, QString()));
 }
 
 void frmMain::SecondsChanged(qint32 seconds) { SetStatusPanel(3, TimeText(seconds)); }
 
-void frmMain::TurnPassed(int /*player*/, const QString& storedName) {
-    Announce(tr("%1 to play").arg(ShownName(storedName)) + QLatin1Char('.'));
+void frmMain::TurnPassed(int player, const QString& storedName) {
+    Announce(tr("%1 to play").arg(SpokenName(storedName, player)) + QLatin1Char('.'));
 }
 
 void frmMain::TileTurned(int cell, const QString& /*tag*/, bool up) {
@@ -308,7 +314,10 @@ void frmMain::GameOver(const GameResult& result) {
     for (std::size_t p = 0; p < result.storedNames.size(); ++p)
         lines.append(MatchesForText(result.matches[p], result.storedNames[p]));
     QString spoken = tr("Game over.");
-    for (const QString& line : lines) spoken += QStringLiteral(" ") + line + QStringLiteral(".");
+    for (std::size_t p = 0; p < result.storedNames.size(); ++p)
+        spoken += QStringLiteral(" ") +
+                  tr("%n matches for %1", nullptr, result.matches[p]).arg(SpokenName(result.storedNames[p], int(p) + 1)) +
+                  QStringLiteral(".");
     Announce(spoken);
     QMessageBox box(QMessageBox::Information, tr("Game Over"), lines.join(QChar(10)), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);

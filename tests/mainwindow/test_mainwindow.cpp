@@ -248,7 +248,11 @@ private slots:
         QCOMPARE(panels(), QChar(0x2068) + name + QChar(0x2069) + QStringLiteral("|Matches: 2|"));
         w.TurnPassed(1, QStringLiteral("Ann"));
         w.GameOver({1, {QStringLiteral("Ann"), QStringLiteral("Bob")}, {15, 0}, 31, 120});
-        QCOMPARE(said, (QStringList{"Ann to play.", "The board is clear. Sets turned: 31, seconds: 120."}));
+        // A name emptied in the options is shown empty and said as the player's label.
+        w.StatusChanged({2, 2, QString(), 3, 2, 0});
+        QCOMPARE(Panel(w, 1)->text(), QString());
+        w.TurnPassed(2, QString());
+        QCOMPARE(said, (QStringList{"Ann to play.", "The board is clear. Sets turned: 31, seconds: 120.", "Player 2 to play."}));
     }
 
     // The window has the size of its board with both bars; hiding a bar
