@@ -3,6 +3,7 @@
 #include "ErrorTrap.h"
 #include "Resources.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
@@ -15,8 +16,16 @@ namespace {
 // A tile body's bitmap enlarged pixel for pixel to `device` pixels. All the
 // tiles that show one frame share its enlargement, made when a tile first
 // draws it; the last few are kept, enough for the eleven frames of a colour.
-QPixmap Enlarged(const QPixmap& frame, QSize device, qreal ratio) {
+std::deque<std::pair<qint64, QPixmap>>& Recent() {
     static std::deque<std::pair<qint64, QPixmap>> recent;
+    // Pixmaps belong to the application: they go before it does.
+    static const bool freedWithTheApplication = (qAddPostRoutine([] { Recent().clear(); }), true);
+    Q_UNUSED(freedWithTheApplication);
+    return recent;
+}
+
+QPixmap Enlarged(const QPixmap& frame, QSize device, qreal ratio) {
+    auto& recent = Recent();
     for (const auto& [key, enlarged] : recent)
         if (key == frame.cacheKey() && enlarged.size() == device && enlarged.devicePixelRatio() == ratio) return enlarged;
     QPixmap enlarged = frame.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);

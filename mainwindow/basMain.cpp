@@ -214,7 +214,10 @@ bool basMain::TakeEndSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_signalSocket) != 0) return false;
     struct sigaction action = {};
     action.sa_handler = &NoteEndSignal;
+    // Each of the three waits while another's handler runs: one ending
+    // signal never interrupts another half-way through its note.
     sigemptyset(&action.sa_mask);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaddset(&action.sa_mask, signal);
     action.sa_flags = SA_RESTART;
     bool caught = true;
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) caught = ::sigaction(signal, &action, nullptr) == 0 && caught;
