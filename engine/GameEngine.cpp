@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <exception>
 #include <thread>
 #include <utility>
 
@@ -120,6 +121,9 @@ void GameEngine::DealTiles() noexcept {
         // Second shuffle: over the whole board, but the partner always comes
         // from the first block, so each later cell is exchanged exactly once.
         for (int i = 1; i <= n; ++i) std::swap(tag(i), tag(Partner(m_random.Next(), m)));
+        // A face that cannot be loaded is reported once the deal is done: the
+        // board is whole, that cell showing a blank face.
+        std::exception_ptr unloaded;
         for (int i = 1; i <= n; ++i) {
             BoardCell& cell = CellRef(i);
             cell.FaceVisible = false;
@@ -128,7 +132,11 @@ void GameEngine::DealTiles() noexcept {
             m_cells.SetTileEnabled(i, true);
             cell.FaceEnabled = true;
             m_cells.SetFaceEnabled(i, true);
-            m_cells.LoadFacePicture(i, GameSettings.Images, cell.Tag);
+            try {
+                m_cells.LoadFacePicture(i, GameSettings.Images, cell.Tag);
+            } catch (...) {
+                if (!unloaded) unloaded = std::current_exception();
+            }
         }
         if (n == 30) {
             for (int i = 31; i <= BoardCells; ++i) {
@@ -139,6 +147,7 @@ void GameEngine::DealTiles() noexcept {
                 m_cells.SetFaceVisible(i, false);
             }
         }
+        if (unloaded) std::rethrow_exception(unloaded);
     });
 }
 

@@ -195,9 +195,12 @@ void GameBoard::RedrawTile(int cell) { CheckedTile(cell)->repaint(); }
 void GameBoard::LoadFacePicture(int cell, const QString& images, const QString& tag) {
     BoardImage* picture = CheckedPicture(cell);
     const QString resourceName = images + tag;
-    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon), resourceName);
+    // The cell is dealt its new face even when the picture cannot be
+    // loaded: it shows blank, never the face of the game before.
     m_faces[static_cast<std::size_t>(cell)] = {images, tag};
+    picture->SetPicture(QPixmap(), resourceName);
     UpdateCellName(cell);
+    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon), resourceName);
 }
 
 void GameBoard::SetFaceVisible(int cell, bool visible) {

@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(rig.Lines("turn").size(), 1);
     }
 
-    void aFaceThatCannotBeLoadedIsReportedAndEndsTheDeal() {
+    void aFaceThatCannotBeLoadedIsReportedOnceAndTheDealCompletes() {
         ErrorRecorder errors;
         ScriptedRandom zero(0.0f);
         EngineRig rig(zero, {30, 2, 1}, false);
@@ -214,7 +214,11 @@ private slots:
         rig.engine.StartNewGame();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::ResourceNotFound);
-        QVERIFY(rig.engine.Cell(2).TileEnabled);  // what was done stays done
+        for (int k = 1; k <= 30; ++k) {
+            QVERIFY(rig.engine.Cell(k).TileEnabled && !rig.engine.Cell(k).FaceVisible);
+            QCOMPARE(rig.view.faces[std::size_t(k)].isEmpty(), k == 3);
+        }
+        QVERIFY(!rig.engine.Cell(31).TileVisible);
     }
 };
 
