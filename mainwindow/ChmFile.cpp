@@ -196,19 +196,26 @@ bool ChmFile::ReadThrough(const QString& path) {
     ReadEveryBlock(file.m_handle);
     // Every object the directory lists is read whole, so that nothing the
     // viewer may ask for later (a style sheet, a picture) is read first there.
+    // One that comes up short (a file cut short: the compressed stream
+    // itself is such an object) fails the file: chmlib would otherwise hand
+    // out for its pages whatever it decompressed last.
+    bool whole = true;
     chm_enumerate(
         file.m_handle, CHM_ENUMERATE_ALL,
-        [](struct chmFile* handle, struct chmUnitInfo* info, void*) {
+        [](struct chmFile* handle, struct chmUnitInfo* info, void* context) {
             QByteArray chunk(1 << 16, Qt::Uninitialized);
             const quint64 length = qMin<quint64>(info->length, MaxObjectSize);
             for (quint64 at = 0; at < length; at += quint64(chunk.size())) {
-                if (chm_retrieve_object(handle, info, reinterpret_cast<unsigned char*>(chunk.data()), at,
-                                        LONGINT64(qMin<quint64>(quint64(chunk.size()), length - at))) <= 0)
+                const auto wanted = LONGINT64(qMin<quint64>(quint64(chunk.size()), length - at));
+                if (chm_retrieve_object(handle, info, reinterpret_cast<unsigned char*>(chunk.data()), at, wanted) != wanted) {
+                    *static_cast<bool*>(context) = false;
                     break;
+                }
             }
             return CHM_ENUMERATOR_CONTINUE;
         },
-        nullptr);
+        &whole);
+    if (!whole) return false;
     QStringList names = {file.ContentsFile(), file.IndexFile(), file.DefaultTopic()};
     for (const auto& type : file.m_windows) names << type.ContentsFile << type.IndexFile << type.DefaultTopic;
     for (const QString& sitemap : QStringList{file.ContentsFile(), file.IndexFile()})

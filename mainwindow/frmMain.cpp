@@ -126,7 +126,9 @@ void frmMain::Form_Activate() noexcept {
         // window paints cannot play it a second time.
         m_activatedOnce = true;
         if (gblnPlaySound) {
-            QCoreApplication::processEvents();
+            // Painted before the sound holds the thread; no other event is
+            // run here, so no command of the player's starts inside this one.
+            repaint();
             m_sound.PlayWaveResource(QStringLiteral("START"));
         }
     });
@@ -326,7 +328,10 @@ void frmMain::GameOver(const GameResult& result) {
 
 void frmMain::NewHighScore() {
     m_scores.Unload();
-    QCoreApplication::processEvents();
+    // The cleared board is painted before the dialog; a key pressed during
+    // the last removal is not run inside this click, but after it, by the
+    // dialog's own loop.
+    repaint();
     m_scores.blnNewHighScore = true;
     m_scores.Show(this);
 }

@@ -326,8 +326,9 @@ void frmScores::Form_Activate() {
             bool& flag;
             ~Done() { flag = false; }
         } done{m_blnActivating};
-        // Let the window paint before the chime holds the thread.
-        QCoreApplication::processEvents();
+        // Painted before the chime holds the thread; no other event is run
+        // here, so no command of the player's starts inside this one.
+        if (m_window) m_window->repaint();
         m_sound.PlayWaveResource(QStringLiteral("CHIMES"));
         blnNewHighScore = false;
     });
