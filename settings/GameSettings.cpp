@@ -4,6 +4,8 @@
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 GameSettingsRecord GameSettings;
@@ -22,12 +24,23 @@ bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices)
                        [&](const Options::Choice& c) { return text == Text(c.stored); });
 }
 
+// Each key's text as this game read it from the store, present only for a
+// key that was there and accepted. A save writes the keys whose text in
+// memory differs from it (a missing or refused key always does), so two
+// games on one store never put back each other's changes.
+QHash<QString, QString> g_asRead;
+
 // Reads one key; keeps the text only when accepted, else the default.
 template <class Accept>
+QString ReadAccepted(const QString& key, const QString& defaultText, Accept accept) {
+    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, QString());
+    if (text.isNull() || !accept(text)) return defaultText;
+    g_asRead.insert(key, text);
+    return text;
+}
+template <class Accept>
 QString ReadAccepted(std::string_view key, const QString& defaultText, Accept accept) {
-    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection),
-                                     Text(key), defaultText);
-    return accept(text) ? text : defaultText;
+    return ReadAccepted(Text(key), defaultText, accept);
 }
 
 bool IsAcceptedName(const QString& name) {
@@ -50,6 +63,7 @@ void LoadSettings() noexcept {
     // Every option starts at its default, so a store that fails part-way
     // still leaves a playable set of options behind the error report.
     Trap(SetDefaults);
+    g_asRead.clear();
     Trap([] {
         GameSettings.Images = ReadAccepted(Options::KeyImages, Text(Options::DefaultImages),
                                            [](const QString& t) { return IsOneOf(t, Options::ImageCategories); });
@@ -63,9 +77,7 @@ void LoadSettings() noexcept {
                 .toShort());
         for (int n = 1; n <= MaxPlayers; ++n) {
             const QString key = PlayerKey(n);
-            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key,
-                                            DefaultPlayerName(n));
-            gudtPlayers(n).strName = IsAcceptedName(name) ? name : DefaultPlayerName(n);
+            gudtPlayers(n).strName = ReadAccepted(key, DefaultPlayerName(n), IsAcceptedName);
         }
         gblnPlaySound = ReadAccepted(Options::KeySounds, Text(Options::DefaultSounds),
                                      [](const QString& t) { return IsOneOf(t, Options::Sounds); }) ==
@@ -81,7 +93,8 @@ void LoadSettings() noexcept {
 
 void SaveSettings() noexcept {
     Trap([] {
-        // The eight keys in one replacement of the file, in their order.
+        // The eight keys in their order; those this game changed (or never
+        // read) in one replacement of the file as it stands now.
         QList<QPair<QString, QString>> keys{
             {Text(Options::KeyImages), GameSettings.Images},
             {Text(Options::KeyLevel), QString::number(GameSettings.Level)},
@@ -91,6 +104,11 @@ void SaveSettings() noexcept {
         keys.append({Text(Options::KeySounds), gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False")});
         keys.append({Text(Options::KeyTileColor), GameSettings.TileColor});
         keys.append({Text(Options::KeyTileCount), QString::number(GameSettings.TileCount)});
+        keys.removeIf([](const QPair<QString, QString>& key) {
+            const auto read = g_asRead.constFind(key.first);
+            return read != g_asRead.cend() && *read == key.second;
+        });
         SaveSettingGroup(Text(Options::ApplicationName), Text(Options::SettingsSection), keys);
+        for (const auto& [key, text] : keys) g_asRead.insert(key, text);
     });
 }
