@@ -5,6 +5,7 @@
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"
+#include "StoreText.h"
 #include "Services.h"
 
 #include <QCoreApplication>
@@ -66,39 +67,47 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
             QString name;
             qint32 score = ScoreTables::EmptyScore;
         };
+        // The result is read, ranked and written in one change of the store
+        // under its lock, so no reset or other result can come between.
         const StoreLock lock(ScoreLockPath());
-        const QString app = AppName();
-        // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
-        std::array<Entry, 7> list;
-        for (int r = 1; r <= ScoreTables::Places; ++r) {
-            list[r].name = GetSetting(app, strSection, NameKey(r), QString());
-            list[r].score = ToScore(GetSetting(app, strSection, ScoreKey(strKey, r),
-                                               QString::number(ScoreTables::EmptyScore)));
-        }
-        // A nameless result would be skipped by the writes below while the
-        // entries it passed moved down, leaving one of them twice.
-        list[6].name = strName.isEmpty() ? DefaultPlayerName(1) : strName;
-        list[6].score = lngScore;
-        bool changed = false;
-        for (int r = 6; r >= 2; --r) {
-            if (list[r].score < list[r - 1].score) {
-                std::swap(list[r], list[r - 1]);
-                changed = true;
+        bool ranked = false;
+        ChangeSettings(AppName(), [&](StoreContents& contents) {
+            const auto get = [&](const QString& key, const QString& missing) {
+                const QString text = contents.value(strSection, key);
+                return text.isNull() ? missing : text;
+            };
+            // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
+            std::array<Entry, 7> list;
+            for (int r = 1; r <= ScoreTables::Places; ++r) {
+                list[r].name = get(NameKey(r), QString());
+                list[r].score = ToScore(get(ScoreKey(strKey, r), QString::number(ScoreTables::EmptyScore)));
             }
-        }
-        if (!changed) return;
-        // The whole table in one write: a game killed in the middle of it
-        // must not leave an entry overwritten before it was moved down. The
-        // section then holds exactly the entries written, so a key left
-        // below a hole in a hand-edited table cannot list an entry twice.
-        QList<QPair<QString, QString>> keys;
-        for (int r = 1; r <= ScoreTables::Places; ++r) {
-            if (list[r].name.isEmpty()) continue;
-            keys.append({NameKey(r), list[r].name});
-            keys.append({ScoreKey(strKey, r), QString::number(list[r].score)});
-        }
-        SaveSettingGroup(app, strSection, keys, SectionWrite::ReplaceSection);
-        entered = true;
+            // A nameless result would be skipped by the writes below while the
+            // entries it passed moved down, leaving one of them twice.
+            list[6].name = strName.isEmpty() ? DefaultPlayerName(1) : strName;
+            list[6].score = lngScore;
+            bool changed = false;
+            for (int r = 6; r >= 2; --r) {
+                if (list[r].score < list[r - 1].score) {
+                    std::swap(list[r], list[r - 1]);
+                    changed = true;
+                }
+            }
+            if (!changed) return false;
+            // The whole table in one write: a game killed in the middle of it
+            // must not leave an entry overwritten before it was moved down. The
+            // section then holds exactly the entries written, so a key left
+            // below a hole in a hand-edited table cannot list an entry twice.
+            contents.removeSection(strSection);
+            for (int r = 1; r <= ScoreTables::Places; ++r) {
+                if (list[r].name.isEmpty()) continue;
+                contents.setValue(strSection, NameKey(r), list[r].name);
+                contents.setValue(strSection, ScoreKey(strKey, r), QString::number(list[r].score));
+            }
+            ranked = true;
+            return true;
+        });
+        entered = ranked;
     });
     return entered;
 }
@@ -130,17 +139,23 @@ void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound, boo
                   : QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Large Board scores?");
         if (!ui.ConfirmReset(QCoreApplication::translate("ScoreTables", "Reset Scores"), text)) return;
         if (playSound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
-        const QString app = AppName();
         if (small) {
             ui.ClearScoreList(ScoreTables::SmallBoardSets);
             ui.ClearScoreList(ScoreTables::SmallBoardTimes);
-            DeleteScoreTable(app, ScoreTables::SmallBoardSets);
-            DeleteScoreTable(app, ScoreTables::SmallBoardTimes);
         } else {
             ui.ClearScoreList(ScoreTables::LargeBoardTimes);
             ui.ClearScoreList(ScoreTables::LargeBoardSets);
-            DeleteScoreTable(app, ScoreTables::LargeBoardSets);
-            DeleteScoreTable(app, ScoreTables::LargeBoardTimes);
         }
+        // Under the results' lock, both tables in one change: a result
+        // recorded by another game meanwhile lands before or after the
+        // reset, never in between or over it.
+        const StoreLock lock(ScoreLockPath());
+        ChangeSettings(AppName(), [&](StoreContents& contents) {
+            const bool any = contents.hasSection(ScoreTables::SetsSection(tileCount)) ||
+                             contents.hasSection(ScoreTables::TimesSection(tileCount));
+            contents.removeSection(ScoreTables::SetsSection(tileCount));
+            contents.removeSection(ScoreTables::TimesSection(tileCount));
+            return any;
+        });
     });
 }

@@ -40,14 +40,14 @@ StoreContents ReadContents(const QString& path) {
 // One read-change-replace of the store under its lock, so that two games
 // saving at once each keep the other's keys. Where nothing can be kept,
 // nothing is written.
-void ChangeStore(const QString& appName, const std::function<void(StoreContents&)>& change) {
+void ChangeStore(const QString& appName, const std::function<bool(StoreContents&)>& change) {
     const QString path = StorePath(appName);
     if (path.isEmpty()) return;
     MakePrivateFolder(QFileInfo(path).absolutePath());
     const StoreLock lock(path + QStringLiteral(".lock"));
     const StoreBytes read = ReadStoreBytes(path);
     StoreContents contents = ParseStore(read.bytes);
-    change(contents);
+    if (!change(contents)) return;
     const QByteArray bytes = contents.toBytes();
     CheckStoreSize(bytes.size(), path);
     KeepCopiesBeforeFirstWrite(read, contents.handEdited);
@@ -57,6 +57,8 @@ void ChangeStore(const QString& appName, const std::function<void(StoreContents&
 }  // namespace
 
 QString SettingsFilePath(const QString& appName) { return StorePath(appName); }
+
+void ChangeSettings(const QString& appName, const std::function<bool(StoreContents&)>& change) { ChangeStore(appName, change); }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultText) {
@@ -74,6 +76,7 @@ void SaveSettingGroup(const QString& appName, const QString& section,
     ChangeStore(appName, [&](StoreContents& contents) {
         if (how == SectionWrite::ReplaceSection) contents.removeSection(section);
         for (const auto& [key, value] : keysAndValues) contents.setValue(section, key, value);
+        return true;
     });
 }
 
@@ -84,5 +87,6 @@ void DeleteSetting(const QString& appName, const QString& section) {
                                QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument"));
         }
         contents.removeSection(section);
+        return true;
     });
 }

@@ -10,6 +10,10 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
+
+struct StoreContents;
+
 // The stored text, or defaultText when the section or key is absent.
 // Throws RuntimeError when the store cannot be read.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
@@ -34,6 +38,13 @@ void SaveSettingGroup(const QString& appName, const QString& section,
 // Removes a whole section. Throws RuntimeError (InvalidProcedureCall, 5)
 // when the section does not exist, PathFileAccess when it cannot be written.
 void DeleteSetting(const QString& appName, const QString& section);
+
+// One read-change-replace of the whole store under its lock: change sees
+// the file as it stands and returns whether anything is to be written. A
+// read, a decision and a write made this way cannot be undone by another
+// game's save in between. Throws like SaveSetting, and passes on whatever
+// change throws (nothing is written then).
+void ChangeSettings(const QString& appName, const std::function<bool(StoreContents&)>& change);
 
 // Path of the INI file that holds appName's settings; finding it opens nothing.
 QString SettingsFilePath(const QString& appName);

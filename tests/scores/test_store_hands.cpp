@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -81,6 +83,34 @@ private slots:
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Cy"));
     }
 
+    // A reset beside a result another game is recording: the result holds
+    // the results' lock from its read to its write, so the reset waits for
+    // it and the old entries never come back over the reset.
+    void aResetWaitsForTheResultAnotherGameIsRecording() {
+        ScopedStore store;
+        store.writeRaw("[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Small%20Board%20Times]\nName%201=Ann\nTime%201=90\n");
+        QVERIFY(!WriteFile(store.iniPath() + QStringLiteral(".scores.lock"), QByteArray()).isEmpty());
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".scores.lock")).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        // The other game read the table before the reset and writes it back with its result.
+        std::thread other([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            SaveSettingGroup(App, ScoreTables::SmallBoardSets, {{"Name 1", "Ann"}, {"Sets 1", "17"}, {"Name 2", "Bo"}, {"Sets 2", "19"}},
+                             SectionWrite::ReplaceSection);
+            ::close(held);
+        });
+        struct AnswerYes final : IScoreResetUi {
+            bool ConfirmReset(const QString&, const QString&) override { return true; }
+            void ClearScoreList(const QString&) noexcept override {}
+        } ui;
+        RecordingSound sound;
+        ErrorRecorder errors;
+        ResetBoardScores(30, ui, sound, false);
+        other.join();
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(GetSetting(App, ScoreTables::SmallBoardSets, QStringLiteral("Name 1")).isNull());
+        QVERIFY(GetSetting(App, ScoreTables::SmallBoardTimes, QStringLiteral("Name 1")).isNull());
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreHandsTest)
