@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 #include <fcntl.h>
@@ -226,9 +227,29 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
     // A lock of ours is let go when its holder ends, so only a live holder is waited for.
     const QDeadlineTimer deadline(waitMs);
     while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+        const int error = errno;
+        if (error == EINTR) continue;
+        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS) {
+            // A file system that gives no locks (an NFS home without its lock
+            // daemon): the save goes on without, guarded only by the check
+            // before the replacement.
+            static std::once_flag told;
+            std::call_once(told, [&] {
+                std::fprintf(stderr, "Pexora: %s cannot be locked on this file system (%s); saving without the lock.\n",
+                             name.constData(), std::strerror(error));
+            });
             ::close(m_fd);
             m_fd = -1;
+            return;
+        }
+        if (error != EWOULDBLOCK || deadline.hasExpired()) {
+            ::close(m_fd);
+            m_fd = -1;
+            if (error != EWOULDBLOCK) {
+                throw RuntimeError(ErrorNumbers::PathFileAccess,
+                                   Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 cannot be locked: %2"))
+                                       .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
+            }
             ThrowAccess(path, QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"));
         }
         if (QCoreApplication::instance() != nullptr && QThread::currentThread() == QCoreApplication::instance()->thread()) {

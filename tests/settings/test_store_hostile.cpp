@@ -9,6 +9,9 @@
 
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -169,6 +172,34 @@ private slots:
         QVERIFY2(!saved.startsWith("\xEF\xBB\xBF") && !saved.contains('\0') && saved.contains("Player%201=Zo\xC3\xAB"), saved);
         QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".bak")), file);
         QVERIFY(!QFile::exists(store.iniPath() + QStringLiteral(".damaged")));
+    }
+
+    // Where the file system gives no locks (an NFS home without its lock
+    // daemon) the options are saved without one; any other failure of the
+    // lock is reported with its own cause, never as another game's lock.
+    void aFileSystemWithoutLocksSavesAndAFailedLockNamesItsCause_data() {
+        QTest::addColumn<int>("error");
+        QTest::newRow("no locks (ENOLCK)") << ENOLCK;
+        QTest::newRow("not supported (EOPNOTSUPP)") << EOPNOTSUPP;
+        QTest::newRow("input/output error") << EIO;
+    }
+    void aFileSystemWithoutLocksSavesAndAFailedLockNamesItsCause() {
+        QFETCH(int, error);
+        QVERIFY2(qgetenv("LD_PRELOAD").contains("storeshim"), "runs with tests/kit/StoreShim.cpp preloaded");
+        ScopedStore store;
+        LoadSettings();
+        gudtPlayers(1).strName = QStringLiteral("Bea");
+        ErrorRecorder errors;
+        qputenv("PEXORA_SHIM_FLOCK_ERRNO", QByteArray::number(error));
+        SaveSettings();
+        qunsetenv("PEXORA_SHIM_FLOCK_ERRNO");
+        const bool saved = error != EIO;
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1")), saved ? QStringLiteral("Bea") : QString());
+        QCOMPARE(errors.count(), saved ? 0 : 1);
+        if (!saved) {
+            QVERIFY2(errors.reports.first().second.contains(QString::fromLocal8Bit(std::strerror(EIO))), qPrintable(errors.reports.first().second));
+            QVERIFY(!errors.reports.first().second.contains(QLatin1String("another game")));
+        }
     }
 
     // A store grown large (tables and options among many keys a tool left):
