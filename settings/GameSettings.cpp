@@ -64,6 +64,8 @@ void LoadSettings() noexcept {
     // still leaves a playable set of options behind the error report.
     Trap(SetDefaults);
     g_asRead.clear();
+    // What an earlier game could not write while another held the lock.
+    Trap([] { WriteUnsavedChanges(Text(Options::ApplicationName)); });
     Trap([] {
         GameSettings.Images = ReadAccepted(Options::KeyImages, Text(Options::DefaultImages),
                                            [](const QString& t) { return IsOneOf(t, Options::ImageCategories); });

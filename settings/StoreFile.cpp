@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -207,8 +210,24 @@ void MakePrivateFolder(const QString& folder) {
     }
 }
 
+namespace {
+std::atomic<bool> g_ending{false};
+// When the last wait for another game's lock ran out (steady clock, ms).
+std::atomic<qint64> g_lastRanOut{std::numeric_limits<qint64>::min() / 2};
+qint64 SteadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+void SetStoreEnding() { g_ending = true; }
+
 StoreLock::StoreLock(const QString& path, int waitMs) {
     if (path.isEmpty()) return;
+    if (waitMs < 0) {
+        waitMs = g_ending ? EndingLockWaitMs : PlayLockWaitMs;
+        // The same game moment (both results of one game end) waits once.
+        if (SteadyMs() - g_lastRanOut < waitMs) waitMs = 0;
+    }
     const QByteArray name = Native(path);
     for (int attempt = 0; m_fd < 0; ++attempt) {
         Descriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
@@ -250,10 +269,10 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
                                    Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 cannot be locked: %2"))
                                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
             }
-            ThrowAccess(path, QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"));
-        }
-        if (QCoreApplication::instance() != nullptr && QThread::currentThread() == QCoreApplication::instance()->thread()) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+            g_lastRanOut = SteadyMs();
+            throw LockHeldElsewhere(ErrorNumbers::PathFileAccess,
+                                    Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"))
+                                        .arg(QDir::toNativeSeparators(path)));
         }
         QThread::msleep(20);
     }

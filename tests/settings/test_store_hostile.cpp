@@ -5,6 +5,7 @@
 #include "DisplayName.h"
 #include "GameSettings.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -12,6 +13,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -253,6 +256,30 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, shown);
         QCOMPARE(DisplayName(name), shown);
+    }
+
+    // At the end (Game > Exit, the close box, a logout, an end signal) a lock
+    // another game holds is waited for at most EndingLockWaitMs; the change
+    // is kept and the next start writes it. Last: the process stays ending.
+    void atTheEndAHeldLockIsWaitedForBrieflyAndTheChangeKept() {
+        ScopedStore store;
+        LoadSettings();
+        SaveSettings();
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        gudtPlayers(1).strName = QStringLiteral("Bea");
+        ErrorRecorder errors;
+        SetStoreEnding();
+        QElapsedTimer clock;
+        clock.start();
+        SaveSettings();
+        QVERIFY2(clock.elapsed() >= EndingLockWaitMs - 50 && clock.elapsed() < EndingLockWaitMs + 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!store.readRaw().contains("Bea"));
+        ::close(held);
+        LoadSettings();
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Bea"));
+        QVERIFY(store.readRaw().contains("Player%201=Bea"));
     }
 };
 
