@@ -471,6 +471,7 @@ private slots:
         QVERIFY2(endedAtOnce || p->waitForFinished(120000), "the game hangs on its ending road");
         const QByteArray err = p->readAllStandardError();
         if (saves || failing) {
+            QVERIFY2(endedAtOnce || failing, "the held lock was waited for past the bound");
             QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0, err);
         } else {
             QVERIFY2(endedAtOnce && p->exitStatus() == QProcess::CrashExit, err);
