@@ -29,6 +29,7 @@ bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices)
 // memory differs from it (a missing or refused key always does), so two
 // games on one store never put back each other's changes.
 QHash<QString, QString> g_asRead;
+QString g_readFrom;  // the store they were read from
 
 // Reads one key; keeps the text only when accepted, else the default.
 template <class Accept>
@@ -64,6 +65,7 @@ void LoadSettings() noexcept {
     // still leaves a playable set of options behind the error report.
     Trap(SetDefaults);
     g_asRead.clear();
+    g_readFrom = SettingsFilePath(Text(Options::ApplicationName));
     // What an earlier game could not write while another held the lock.
     Trap([] { WriteUnsavedChanges(Text(Options::ApplicationName)); });
     Trap([] {
@@ -106,10 +108,19 @@ void SaveSettings() noexcept {
         keys.append({Text(Options::KeySounds), gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False")});
         keys.append({Text(Options::KeyTileColor), GameSettings.TileColor});
         keys.append({Text(Options::KeyTileCount), QString::number(GameSettings.TileCount)});
+        // Another store than the one read (its folder came or changed): all of them.
+        const QString store = SettingsFilePath(Text(Options::ApplicationName));
+        if (store.isEmpty()) return;  // nothing can be kept
+        if (store != g_readFrom) {
+            g_asRead.clear();
+            g_readFrom = store;
+        }
         keys.removeIf([](const QPair<QString, QString>& key) {
             const auto read = g_asRead.constFind(key.first);
             return read != g_asRead.cend() && *read == key.second;
         });
+        // Nothing of this game's to write: only what an earlier game kept, if the lock is free.
+        if (keys.isEmpty()) return WriteUnsavedChanges(Text(Options::ApplicationName));
         SaveSettingGroup(Text(Options::ApplicationName), Text(Options::SettingsSection), keys);
         for (const auto& [key, text] : keys) g_asRead.insert(key, text);
     });
