@@ -3,6 +3,7 @@
 #include "ErrorTrap.h"
 #include "GameEngine.h"
 #include "GameSettings.h"
+#include "StoreFile.h"
 #include "ScoreBook.h"
 #include "Translations.h"
 #include "basHelp.h"
@@ -191,6 +192,7 @@ void basMain::PrepareApplication() {
             // Whether or not the session allows interaction, this road shows nothing.
             ErrorSink previous = SetErrorSink({});
             ReportOnStderrOnce();
+            SetStoreEnding();
             SaveSettings();
             SetErrorSink(std::move(previous));
         });

@@ -4,6 +4,7 @@
 #include "ErrorTrap.h"
 #include "GameBoard.h"
 #include "GameSettings.h"
+#include "StoreFile.h"
 #include "Resources.h"
 #include "ShownName.h"
 #include "Twips.h"
@@ -144,6 +145,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() noexcept {
     Trap([&] {
+        // The game is ending: another game's lock is waited for briefly.
+        SetStoreEnding();
         SaveSettings();
         if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("SHUTDOWN"));
         // The other windows were all opened over this one: unload them, the

@@ -5,6 +5,8 @@
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"
+#include "StoreText.h"
+#include "StoreUnsaved.h"
 #include "Services.h"
 
 #include <QCoreApplication>
@@ -20,26 +22,6 @@ QString AppName() { return QString::fromLatin1(Options::ApplicationName.data(), 
 
 QString NameKey(int rank) { return QStringLiteral("Name ") + QString::number(rank); }
 QString ScoreKey(const QString& word, int rank) { return word + QLatin1Char(' ') + QString::number(rank); }
-
-// A stored score as a 32-bit number: digits with an optional sign and
-// surrounding blanks, or a plain decimal number that rounds into range.
-qint32 ToScore(const QString& text) {
-    bool ok = false;
-    const qlonglong whole = text.trimmed().toLongLong(&ok, 10);
-    if (ok) {
-        if (whole < std::numeric_limits<qint32>::min() || whole > std::numeric_limits<qint32>::max()) {
-            throw RuntimeError(ErrorNumbers::Overflow, QCoreApplication::translate("ScoreTables", "Overflow"));
-        }
-        return static_cast<qint32>(whole);
-    }
-    const double real = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(real)) throw RuntimeError(ErrorNumbers::TypeMismatch, QCoreApplication::translate("ScoreTables", "Type mismatch"));
-    const double rounded = std::nearbyint(real);
-    if (rounded < std::numeric_limits<qint32>::min() || rounded > std::numeric_limits<qint32>::max()) {
-        throw RuntimeError(ErrorNumbers::Overflow, QCoreApplication::translate("ScoreTables", "Overflow"));
-    }
-    return static_cast<qint32>(rounded);
-}
 
 // Two games ending at the same moment must not interleave their
 // read-rank-write of one table: a result waits for the other game's, and
@@ -62,43 +44,27 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
                qint32 lngScore) noexcept {
     bool entered = false;
     Trap([&] {
-        struct Entry {
-            QString name;
-            qint32 score = ScoreTables::EmptyScore;
-        };
-        const StoreLock lock(ScoreLockPath());
-        const QString app = AppName();
-        // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
-        std::array<Entry, 7> list;
-        for (int r = 1; r <= ScoreTables::Places; ++r) {
-            list[r].name = GetSetting(app, strSection, NameKey(r), QString());
-            list[r].score = ToScore(GetSetting(app, strSection, ScoreKey(strKey, r),
-                                               QString::number(ScoreTables::EmptyScore)));
+        UnsavedChange result;
+        result.kind = UnsavedChange::Kind::Result;
+        result.section = strSection;
+        result.scoreKey = strKey;
+        result.name = strName;
+        result.score = lngScore;
+        try {
+            // Read, ranked and written in one change of the store under its
+            // lock, so no reset or other result can come between.
+            const StoreLock lock(ScoreLockPath());
+            bool ranked = false;
+            ChangeSettings(AppName(), [&](StoreContents& contents) { return ranked = result.applyTo(contents); });
+            entered = ranked;
+        } catch (const LockHeldElsewhere& held) {
+            // Another game holds a lock past the wait: the result is kept and
+            // every read (the high-score dialog's) shows it where it will enter.
+            StoreContents shown = ReadSettings(AppName());
+            if (!result.applyTo(shown)) return;
+            KeepForLater(AppName(), result, held);
+            entered = true;
         }
-        // A nameless result would be skipped by the writes below while the
-        // entries it passed moved down, leaving one of them twice.
-        list[6].name = strName.isEmpty() ? DefaultPlayerName(1) : strName;
-        list[6].score = lngScore;
-        bool changed = false;
-        for (int r = 6; r >= 2; --r) {
-            if (list[r].score < list[r - 1].score) {
-                std::swap(list[r], list[r - 1]);
-                changed = true;
-            }
-        }
-        if (!changed) return;
-        // The whole table in one write: a game killed in the middle of it
-        // must not leave an entry overwritten before it was moved down. The
-        // section then holds exactly the entries written, so a key left
-        // below a hole in a hand-edited table cannot list an entry twice.
-        QList<QPair<QString, QString>> keys;
-        for (int r = 1; r <= ScoreTables::Places; ++r) {
-            if (list[r].name.isEmpty()) continue;
-            keys.append({NameKey(r), list[r].name});
-            keys.append({ScoreKey(strKey, r), QString::number(list[r].score)});
-        }
-        SaveSettingGroup(app, strSection, keys, SectionWrite::ReplaceSection);
-        entered = true;
     });
     return entered;
 }
@@ -130,17 +96,28 @@ void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound, boo
                   : QCoreApplication::translate("ScoreTables", "Are you sure you want to reset all Large Board scores?");
         if (!ui.ConfirmReset(QCoreApplication::translate("ScoreTables", "Reset Scores"), text)) return;
         if (playSound) sound.PlayWaveResource(QStringLiteral("FLUSH"));
-        const QString app = AppName();
         if (small) {
             ui.ClearScoreList(ScoreTables::SmallBoardSets);
             ui.ClearScoreList(ScoreTables::SmallBoardTimes);
-            DeleteScoreTable(app, ScoreTables::SmallBoardSets);
-            DeleteScoreTable(app, ScoreTables::SmallBoardTimes);
         } else {
             ui.ClearScoreList(ScoreTables::LargeBoardTimes);
             ui.ClearScoreList(ScoreTables::LargeBoardSets);
-            DeleteScoreTable(app, ScoreTables::LargeBoardSets);
-            DeleteScoreTable(app, ScoreTables::LargeBoardTimes);
+        }
+        // Under the results' lock, both tables in one change: a result
+        // recorded by another game meanwhile lands before or after the
+        // reset, never in between or over it.
+        std::array<UnsavedChange, 2> removals;
+        removals[0].section = ScoreTables::SetsSection(tileCount);
+        removals[1].section = ScoreTables::TimesSection(tileCount);
+        for (UnsavedChange& r : removals) r.kind = UnsavedChange::Kind::RemoveSection;
+        try {
+            const StoreLock lock(ScoreLockPath());
+            ChangeSettings(AppName(), [&](StoreContents& contents) {
+                const bool first = removals[0].applyTo(contents);
+                return removals[1].applyTo(contents) || first;
+            });
+        } catch (const LockHeldElsewhere& held) {
+            for (const UnsavedChange& r : removals) KeepForLater(AppName(), r, held);
         }
     });
 }

@@ -4,6 +4,8 @@
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 GameSettingsRecord GameSettings;
@@ -22,12 +24,24 @@ bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices)
                        [&](const Options::Choice& c) { return text == Text(c.stored); });
 }
 
+// Each key's text as this game read it from the store, present only for a
+// key that was there and accepted. A save writes the keys whose text in
+// memory differs from it (a missing or refused key always does), so two
+// games on one store never put back each other's changes.
+QHash<QString, QString> g_asRead;
+QString g_readFrom;  // the store they were read from
+
 // Reads one key; keeps the text only when accepted, else the default.
 template <class Accept>
+QString ReadAccepted(const QString& key, const QString& defaultText, Accept accept) {
+    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, QString());
+    if (text.isNull() || !accept(text)) return defaultText;
+    g_asRead.insert(key, text);
+    return text;
+}
+template <class Accept>
 QString ReadAccepted(std::string_view key, const QString& defaultText, Accept accept) {
-    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection),
-                                     Text(key), defaultText);
-    return accept(text) ? text : defaultText;
+    return ReadAccepted(Text(key), defaultText, accept);
 }
 
 bool IsAcceptedName(const QString& name) {
@@ -50,6 +64,10 @@ void LoadSettings() noexcept {
     // Every option starts at its default, so a store that fails part-way
     // still leaves a playable set of options behind the error report.
     Trap(SetDefaults);
+    g_asRead.clear();
+    g_readFrom = SettingsFilePath(Text(Options::ApplicationName));
+    // What an earlier game could not write while another held the lock.
+    Trap([] { WriteUnsavedChanges(Text(Options::ApplicationName)); });
     Trap([] {
         GameSettings.Images = ReadAccepted(Options::KeyImages, Text(Options::DefaultImages),
                                            [](const QString& t) { return IsOneOf(t, Options::ImageCategories); });
@@ -63,9 +81,7 @@ void LoadSettings() noexcept {
                 .toShort());
         for (int n = 1; n <= MaxPlayers; ++n) {
             const QString key = PlayerKey(n);
-            const QString name = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key,
-                                            DefaultPlayerName(n));
-            gudtPlayers(n).strName = IsAcceptedName(name) ? name : DefaultPlayerName(n);
+            gudtPlayers(n).strName = ReadAccepted(key, DefaultPlayerName(n), IsAcceptedName);
         }
         gblnPlaySound = ReadAccepted(Options::KeySounds, Text(Options::DefaultSounds),
                                      [](const QString& t) { return IsOneOf(t, Options::Sounds); }) ==
@@ -81,7 +97,8 @@ void LoadSettings() noexcept {
 
 void SaveSettings() noexcept {
     Trap([] {
-        // The eight keys in one replacement of the file, in their order.
+        // The eight keys in their order; those this game changed (or never
+        // read) in one replacement of the file as it stands now.
         QList<QPair<QString, QString>> keys{
             {Text(Options::KeyImages), GameSettings.Images},
             {Text(Options::KeyLevel), QString::number(GameSettings.Level)},
@@ -91,6 +108,20 @@ void SaveSettings() noexcept {
         keys.append({Text(Options::KeySounds), gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False")});
         keys.append({Text(Options::KeyTileColor), GameSettings.TileColor});
         keys.append({Text(Options::KeyTileCount), QString::number(GameSettings.TileCount)});
+        // Another store than the one read (its folder came or changed): all of them.
+        const QString store = SettingsFilePath(Text(Options::ApplicationName));
+        if (store.isEmpty()) return;  // nothing can be kept
+        if (store != g_readFrom) {
+            g_asRead.clear();
+            g_readFrom = store;
+        }
+        keys.removeIf([](const QPair<QString, QString>& key) {
+            const auto read = g_asRead.constFind(key.first);
+            return read != g_asRead.cend() && *read == key.second;
+        });
+        // Nothing of this game's to write: only what an earlier game kept, if the lock is free.
+        if (keys.isEmpty()) return WriteUnsavedChanges(Text(Options::ApplicationName));
         SaveSettingGroup(Text(Options::ApplicationName), Text(Options::SettingsSection), keys);
+        for (const auto& [key, text] : keys) g_asRead.insert(key, text);
     });
 }

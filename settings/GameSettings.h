@@ -13,5 +13,8 @@ extern PlayerTable gudtPlayers;
 // not yet read also take their defaults.
 void LoadSettings() noexcept;
 
-// Writes every key of "Game Settings" in the stored order.
+// Writes the keys of "Game Settings" this game changed since it read them,
+// and every key that was missing or not accepted at load, in the stored
+// order, into the store as it stands at the save: another game's changes
+// to the other keys stay.
 void SaveSettings() noexcept;

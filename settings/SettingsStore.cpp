@@ -3,13 +3,16 @@
 #include "ErrorTrap.h"
 #include "StoreFile.h"
 #include "StoreText.h"
+#include "StoreUnsaved.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSet>
 
+#include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -33,30 +36,73 @@ void KeepCopiesBeforeFirstWrite(const StoreBytes& read, bool handEdited) {
     KeepCopy(read, CopyKind::Backup);
 }
 
+// The store as a read shows it: with the changes kept for later made.
 StoreContents ReadContents(const QString& path) {
-    return path.isEmpty() ? StoreContents() : ParseStore(ReadStoreBytes(path).bytes);
+    if (path.isEmpty()) return StoreContents();
+    StoreContents contents = ParseStore(ReadStoreBytes(path).bytes);
+    ApplyUnsaved(path, contents);
+    return contents;
 }
 
 // One read-change-replace of the store under its lock, so that two games
-// saving at once each keep the other's keys. Where nothing can be kept,
+// saving at once each keep the other's keys; the changes kept earlier are
+// made first. When another game holds the lock past the wait, `keep` (the
+// same change, said as data) is kept for a later save, with a line on
+// stderr; without one, LockHeldElsewhere. Where nothing can be kept,
 // nothing is written.
-void ChangeStore(const QString& appName, const std::function<void(StoreContents&)>& change) {
+void ChangeStore(const QString& appName, const std::function<bool(StoreContents&)>& change,
+                 const UnsavedChange* keep = nullptr, int waitMs = -1) {
     const QString path = StorePath(appName);
     if (path.isEmpty()) return;
     MakePrivateFolder(QFileInfo(path).absolutePath());
-    const StoreLock lock(path + QStringLiteral(".lock"));
+    std::optional<StoreLock> lock;
+    try {
+        lock.emplace(path + QStringLiteral(".lock"), waitMs);
+    } catch (const LockHeldElsewhere& e) {
+        if (keep == nullptr) throw;
+        KeepForLater(appName, *keep, e);
+        return;
+    }
     const StoreBytes read = ReadStoreBytes(path);
     StoreContents contents = ParseStore(read.bytes);
-    change(contents);
+    const bool earlier = ApplyUnsaved(path, contents);
+    if (!change(contents) && !earlier) return;
     const QByteArray bytes = contents.toBytes();
     CheckStoreSize(bytes.size(), path);
     KeepCopiesBeforeFirstWrite(read, contents.handEdited);
     ReplaceStore(read, bytes);
+    if (earlier) ForgetUnsaved(path);
 }
 
 }  // namespace
 
+void KeepForLater(const QString& appName, const UnsavedChange& change, const LockHeldElsewhere& why) {
+    const QString path = StorePath(appName);
+    if (path.isEmpty()) return;
+    KeepUnsaved(path, change);
+    std::fprintf(stderr, "Pexora: %s; the change is kept in %s and written at the next save or start.\n",
+                 qPrintable(why.Description), qPrintable(UnsavedPath(path)));
+}
+
+StoreContents ReadSettings(const QString& appName) { return ReadContents(StorePath(appName)); }
+
 QString SettingsFilePath(const QString& appName) { return StorePath(appName); }
+
+void ChangeSettings(const QString& appName, const std::function<bool(StoreContents&)>& change) { ChangeStore(appName, change); }
+
+void ChangeSettingsOrKeep(const QString& appName, const UnsavedChange& change) {
+    ChangeStore(appName, [&](StoreContents& contents) { return change.applyTo(contents); }, &change);
+}
+
+void WriteUnsavedChanges(const QString& appName) {
+    const QString path = StorePath(appName);
+    if (path.isEmpty() || !QFileInfo::exists(UnsavedPath(path))) return;
+    try {
+        ChangeStore(appName, [](StoreContents&) { return false; }, nullptr, 0);
+    } catch (const LockHeldElsewhere&) {
+        // Still held: the next save writes them.
+    }
+}
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultText) {
@@ -71,10 +117,11 @@ void SaveSetting(const QString& appName, const QString& section, const QString& 
 
 void SaveSettingGroup(const QString& appName, const QString& section,
                       const QList<QPair<QString, QString>>& keysAndValues, SectionWrite how) {
-    ChangeStore(appName, [&](StoreContents& contents) {
-        if (how == SectionWrite::ReplaceSection) contents.removeSection(section);
-        for (const auto& [key, value] : keysAndValues) contents.setValue(section, key, value);
-    });
+    UnsavedChange change;
+    change.kind = how == SectionWrite::ReplaceSection ? UnsavedChange::Kind::ReplaceSection : UnsavedChange::Kind::SetKeys;
+    change.section = section;
+    change.keys = keysAndValues;
+    ChangeSettingsOrKeep(appName, change);
 }
 
 void DeleteSetting(const QString& appName, const QString& section) {
@@ -84,5 +131,6 @@ void DeleteSetting(const QString& appName, const QString& section) {
                                QCoreApplication::translate("ErrorTrap", "Invalid procedure call or argument"));
         }
         contents.removeSection(section);
+        return true;
     });
 }

@@ -10,6 +10,12 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
+
+struct StoreContents;
+struct UnsavedChange;
+class LockHeldElsewhere;
+
 // The stored text, or defaultText when the section or key is absent.
 // Throws RuntimeError when the store cannot be read.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
@@ -17,6 +23,9 @@ QString GetSetting(const QString& appName, const QString& section, const QString
 
 // Creates the section and key as needed and replaces any earlier value.
 // Throws RuntimeError (PathFileAccess) when the store cannot be written.
+// While another game holds the store's lock past the wait (StoreFile.h),
+// the change is kept for a later save instead (StoreUnsaved.h) and every
+// read shows it.
 void SaveSetting(const QString& appName, const QString& section, const QString& key,
                  const QString& value);
 
@@ -34,6 +43,27 @@ void SaveSettingGroup(const QString& appName, const QString& section,
 // Removes a whole section. Throws RuntimeError (InvalidProcedureCall, 5)
 // when the section does not exist, PathFileAccess when it cannot be written.
 void DeleteSetting(const QString& appName, const QString& section);
+
+// One read-change-replace of the whole store under its lock: change sees
+// the file as it stands and returns whether anything is to be written. A
+// read, a decision and a write made this way cannot be undone by another
+// game's save in between. Throws like SaveSetting, and passes on whatever
+// change throws (nothing is written then).
+void ChangeSettings(const QString& appName, const std::function<bool(StoreContents&)>& change);
+
+// The change made under the lock like SaveSettingGroup, or kept for later
+// while another game holds it.
+void ChangeSettingsOrKeep(const QString& appName, const UnsavedChange& change);
+
+// Keeps a change another game's lock kept out, with a line on stderr.
+void KeepForLater(const QString& appName, const UnsavedChange& change, const LockHeldElsewhere& why);
+
+// The whole store as every read shows it (the changes kept for later made).
+StoreContents ReadSettings(const QString& appName);
+
+// Writes the changes kept for later, when the lock is free now (a start
+// does not wait for it).
+void WriteUnsavedChanges(const QString& appName);
 
 // Path of the INI file that holds appName's settings; finding it opens nothing.
 QString SettingsFilePath(const QString& appName);

@@ -9,9 +9,13 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 
 #include <fcntl.h>
@@ -206,8 +210,24 @@ void MakePrivateFolder(const QString& folder) {
     }
 }
 
+namespace {
+std::atomic<bool> g_ending{false};
+// When the last wait for another game's lock ran out (steady clock, ms).
+std::atomic<qint64> g_lastRanOut{std::numeric_limits<qint64>::min() / 2};
+qint64 SteadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+void SetStoreEnding() { g_ending = true; }
+
 StoreLock::StoreLock(const QString& path, int waitMs) {
     if (path.isEmpty()) return;
+    if (waitMs < 0) {
+        waitMs = g_ending ? EndingLockWaitMs : PlayLockWaitMs;
+        // The same game moment (both results of one game end) waits once.
+        if (SteadyMs() - g_lastRanOut < waitMs) waitMs = 0;
+    }
     const QByteArray name = Native(path);
     for (int attempt = 0; m_fd < 0; ++attempt) {
         Descriptor fd(::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
@@ -226,13 +246,33 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
     // A lock of ours is let go when its holder ends, so only a live holder is waited for.
     const QDeadlineTimer deadline(waitMs);
     while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+        const int error = errno;
+        if (error == EINTR) continue;
+        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOTSUP || error == ENOSYS) {
+            // A file system that gives no locks (an NFS home without its lock
+            // daemon): the save goes on without, guarded only by the check
+            // before the replacement.
+            static std::once_flag told;
+            std::call_once(told, [&] {
+                std::fprintf(stderr, "Pexora: %s cannot be locked on this file system (%s); saving without the lock.\n",
+                             name.constData(), std::strerror(error));
+            });
             ::close(m_fd);
             m_fd = -1;
-            ThrowAccess(path, QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"));
+            return;
         }
-        if (QCoreApplication::instance() != nullptr && QThread::currentThread() == QCoreApplication::instance()->thread()) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        if (error != EWOULDBLOCK || deadline.hasExpired()) {
+            ::close(m_fd);
+            m_fd = -1;
+            if (error != EWOULDBLOCK) {
+                throw RuntimeError(ErrorNumbers::PathFileAccess,
+                                   Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 cannot be locked: %2"))
+                                       .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
+            }
+            g_lastRanOut = SteadyMs();
+            throw LockHeldElsewhere(ErrorNumbers::PathFileAccess,
+                                    Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"))
+                                        .arg(QDir::toNativeSeparators(path)));
         }
         QThread::msleep(20);
     }

@@ -8,6 +8,8 @@
 // with O_EXCL or by rename, never through a link. Every failure throws
 // RuntimeError.
 
+#include "ErrorTrap.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -48,15 +50,34 @@ void KeepCopy(const StoreBytes& read, CopyKind kind);
 // Makes the folder and any missing parents, each 0700.
 void MakePrivateFolder(const QString& folder);
 
+// How long a lock another game holds is waited for: while the game is
+// played, and once it is ending (Game > Exit, the close box, a logout, an
+// end signal), after which what could not be written is kept for later.
+inline constexpr int PlayLockWaitMs = 5000;
+inline constexpr int EndingLockWaitMs = 2000;
+// From now on a lock is waited for at most EndingLockWaitMs.
+void SetStoreEnding();
+
+// The lock is held by another process: what was to be written can be kept
+// for a later save.
+class LockHeldElsewhere : public RuntimeError {
+public:
+    using RuntimeError::RuntimeError;
+};
+
 // An exclusive lock on a lock file of ours (an empty regular file), held
 // for the object's lifetime and let go when the process ends, however it
 // ends. Anything else at that name is set aside as "<name>.aside" with a
 // warning, not waited on. A lock held by another process is waited for
-// within waitMs, the program's events (not the player's input) still
-// running meanwhile; past that, RuntimeError. An empty path locks nothing.
+// within waitMs (by default the bound above for the game's phase; a wait
+// that starts within that bound of one that ran out tries once only), the
+// thread sleeping meanwhile: no event runs inside it. Past that,
+// LockHeldElsewhere. Where the file system gives no locks, nothing is
+// locked and the save relies on ReplaceStore's check. An empty path locks
+// nothing.
 class StoreLock {
 public:
-    explicit StoreLock(const QString& path, int waitMs = 10000);
+    explicit StoreLock(const QString& path, int waitMs = -1);
     ~StoreLock();
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;

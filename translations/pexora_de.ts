@@ -2938,6 +2938,10 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1 ist von einem anderen laufenden Spiel gesperrt</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 kann nicht gesperrt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

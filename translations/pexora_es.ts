@@ -2938,6 +2938,10 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Error de acceso a la ruta o al archivo: %1 está bloqueado por otra instancia del juego</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 no se puede bloquear: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2938,6 +2938,10 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 est verrouillé par une autre instance du jeu</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 ne peut pas être verrouillé&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2938,6 +2938,10 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Errore di accesso al percorso o al file: %1 è bloccato da un&apos;altra istanza del gioco</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Errore di accesso al percorso o al file: %1 non può essere bloccato: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2938,6 +2938,10 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Fout bij toegang tot pad of bestand: %1 is vergrendeld door een ander exemplaar van het spel</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Fout bij toegang tot pad of bestand: %1 kan niet worden vergrendeld: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

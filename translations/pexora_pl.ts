@@ -2938,6 +2938,10 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Błąd dostępu do ścieżki lub pliku: %1 blokuje inna uruchomiona kopia gry</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: nie można zablokować %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

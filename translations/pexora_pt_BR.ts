@@ -2938,6 +2938,10 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <source>Path/File access error: %1 is locked by another game</source>
         <translation>Erro de acesso ao caminho ou arquivo: %1 está bloqueado por outra instância do jogo</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 cannot be locked: %2</source>
+        <translation>Erro de acesso ao caminho ou arquivo: não é possível bloquear %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -428,8 +428,10 @@ private slots:
         QTest::addColumn<QList<int>>("sent");
         QTest::addColumn<int>("pauseMs");
         QTest::addColumn<bool>("saves");
+        // The save waits for the other game's lock at most 2 s: ended at once, the change kept.
         QTest::newRow("SIGTERM and SIGHUP together") << QList<int>{SIGTERM, SIGHUP} << 0 << true;
-        // A second SIGTERM sent before the first arrived would be the same one.
+        // The save stopped at its flock call: a second SIGTERM sent before the
+        // first arrived would be the same one.
         QTest::newRow("SIGTERM twice") << QList<int>{SIGTERM, SIGTERM} << 1000 << false;
         QTest::newRow("SIGHUP 2.5 s after SIGTERM") << QList<int>{SIGTERM, SIGHUP} << 2500 << false;
         QTest::newRow("SIGTERM with a save that fails") << QList<int>{SIGTERM} << 0 << false;
@@ -438,31 +440,49 @@ private slots:
         QFETCH(QList<int>, sent);
         QFETCH(int, pauseMs);
         QFETCH(bool, saves);
+        QVERIFY2(qgetenv("LD_PRELOAD").contains("storeshim"), "runs with tests/kit/StoreShim.cpp preloaded");
         ScopedStore store;
         const QString ini = store.iniPath();
         QVERIFY(QDir().mkpath(QFileInfo(ini).absolutePath()));
-        const bool failing = sent.size() == 1;
+        const bool failing = sent.size() == 1, stopped = !saves && !failing;
         if (failing) QVERIFY(QFile::link(store.dir() + QStringLiteral("/no/such/folder/Pexora.ini"), ini));
-        // The store's lock, held as another game saving would (unless the save is to fail).
+        // The store's lock, held as another game saving would (unless the save is to fail or is stopped).
         const int lock = ::open(QFile::encodeName(ini + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        QVERIFY(lock >= 0 && (failing || ::flock(lock, LOCK_EX) == 0));
+        QVERIFY(lock >= 0 && (!saves || ::flock(lock, LOCK_EX) == 0));
+        // A save held up for good: stopped at its flock call, at a gate never opened.
+        int told[2] = {-1, -1}, gate[2] = {-1, -1};
+        QVERIFY(::pipe(told) == 0 && ::pipe(gate) == 0);
+        if (stopped) {
+            qputenv("PEXORA_SHIM_STOP_AT", "flock");
+            qputenv("PEXORA_SHIM_GATE", QByteArray::number(told[1]) + ':' + QByteArray::number(gate[0]));
+        }
         const auto p = StartChild({"window"}, store.dir());
+        qunsetenv("PEXORA_SHIM_STOP_AT");
+        qunsetenv("PEXORA_SHIM_GATE");
         QVERIFY(p->waitForReadyRead(120000) && p->readAllStandardOutput().contains("ready"));
         for (int i = 0; i < sent.size(); ++i) {
             if (i > 0) QTest::qWait(pauseMs);
+            QVERIFY2(p->processId() > 0, "the game ended before the signal");
             ::kill(pid_t(p->processId()), sent[i]);
         }
         const bool endedAtOnce = p->waitForFinished(failing ? 120000 : 5000);
         ::close(lock);
+        for (int fd : {told[0], told[1], gate[0], gate[1]}) ::close(fd);
         QVERIFY2(endedAtOnce || p->waitForFinished(120000), "the game hangs on its ending road");
         const QByteArray err = p->readAllStandardError();
         if (saves || failing) {
+            QVERIFY2(endedAtOnce || failing, "the held lock was waited for past the bound");
             QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0, err);
         } else {
             QVERIFY2(endedAtOnce && p->exitStatus() == QProcess::CrashExit, err);
         }
-        QCOMPARE(QFileInfo::exists(QFileInfo(ini).canonicalFilePath()) && !failing, saves);
         QCOMPARE(err.count("Error #"), failing ? 1 : 0);
+        // The save the held lock kept out is kept beside the store; the next start writes it.
+        QCOMPARE(err.contains("written at the next save or start"), saves);
+        QVERIFY(!QFileInfo::exists(ini) || failing);
+        LoadSettings();
+        QCOMPARE(QFileInfo::exists(QFileInfo(ini).canonicalFilePath()) && !failing, saves);
+        if (saves) QCOMPARE(GetSetting(App, Section, QStringLiteral("Tile Count")), QStringLiteral("30"));
     }
 
 private:

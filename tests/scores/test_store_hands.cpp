@@ -4,9 +4,12 @@
 #include "GameSettings.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
 #include "TestSupport.h"
 
 #include <QtTest>
+
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -72,15 +75,78 @@ private slots:
         const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".scores.lock")).constData(), O_RDWR | O_CLOEXEC);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
         QByteArray whileHeld;
-        QTimer::singleShot(300, [&] {
+        std::thread other([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
             whileHeld = store.readRaw();
             ::close(held);
         });
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Cy"), 16));
+        other.join();
         QVERIFY(!whileHeld.isEmpty() && !whileHeld.contains("Cy"));
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Cy"));
     }
 
+    // A reset beside a result another game is recording: the result holds
+    // the results' lock from its read to its write, so the reset waits for
+    // it and the old entries never come back over the reset.
+    void aResetWaitsForTheResultAnotherGameIsRecording() {
+        ScopedStore store;
+        store.writeRaw("[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Small%20Board%20Times]\nName%201=Ann\nTime%201=90\n");
+        QVERIFY(!WriteFile(store.iniPath() + QStringLiteral(".scores.lock"), QByteArray()).isEmpty());
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".scores.lock")).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        // The other game read the table before the reset and writes it back with its result.
+        std::thread other([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            SaveSettingGroup(App, ScoreTables::SmallBoardSets, {{"Name 1", "Ann"}, {"Sets 1", "17"}, {"Name 2", "Bo"}, {"Sets 2", "19"}},
+                             SectionWrite::ReplaceSection);
+            ::close(held);
+        });
+        struct AnswerYes final : IScoreResetUi {
+            bool ConfirmReset(const QString&, const QString&) override { return true; }
+            void ClearScoreList(const QString&) noexcept override {}
+        } ui;
+        RecordingSound sound;
+        ErrorRecorder errors;
+        ResetBoardScores(30, ui, sound, false);
+        other.join();
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(GetSetting(App, ScoreTables::SmallBoardSets, QStringLiteral("Name 1")).isNull());
+        QVERIFY(GetSetting(App, ScoreTables::SmallBoardTimes, QStringLiteral("Name 1")).isNull());
+    }
+    // Another game holds the store's lock and never lets go (stopped, or
+    // `flock Pexora.ini.lock sleep 60`): the game end waits once, at most
+    // the bound, shows no error, and the dialog's reads show the result;
+    // the result and the options saved meanwhile are kept, and the next
+    // start, the lock free, writes them.
+    void aLockHeldElsewhereKeepsTheResultsAndOptionsForTheNextStart() {
+        ScopedStore store;
+        store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n");
+        LoadSettings();
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        const QByteArray before = store.readRaw();
+        ErrorRecorder errors;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bea"), 16));
+        QVERIFY(SaveScore(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, QStringLiteral("Bea"), 80));
+        QVERIFY2(clock.elapsed() < PlayLockWaitMs + 1500, qPrintable(QString::number(clock.elapsed())));
+        gudtPlayers(1).strName = QStringLiteral("Cy");
+        SaveSettings();
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(store.readRaw(), before);
+        QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QStringLiteral("Bea"));
+        QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 2).Name, QStringLiteral("Ann"));
+        ::close(held);
+        LoadSettings();  // the next start
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!QFile::exists(store.iniPath() + QStringLiteral(".unsaved")));
+        const QByteArray after = store.readRaw();
+        QVERIFY2(after.contains("Player%201=Cy") && after.contains("[Small%20Board%20Sets]\nName%201=Bea\nSets%201=16\nName%202=Ann") &&
+                     after.contains("[Small%20Board%20Times]\nName%201=Bea\nTime%201=80"),
+                 after.constData());
+    }
 };
 
 QTEST_GUILESS_MAIN(StoreHandsTest)

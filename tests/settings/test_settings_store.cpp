@@ -36,6 +36,27 @@ private slots:
         QCOMPARE(saved, expected);
     }
 
+    // Two games on one store: the other turns the sounds off, names player 1
+    // and picks a colour, then this one (which changed only the level)
+    // closes: the other's choices stay, and so does a key this one refused.
+    void aSaveWritesOnlyWhatThisGameChangedSoAnotherGamesChoicesStay() {
+        ScopedStore store;
+        store.writeRaw("[Game%20Settings]\nImages=FOOD\nLevel=2\nPlayer%20Count=2\nPlayer%201=Ann\nPlayer%202=Cy\n"
+                       "Sounds=True\nTile%20Color=RED\nTile%20Count=7\n");
+        LoadSettings();
+        SaveSettingGroup(App, Section, {{"Sounds", "False"}, {"Player 1", "Bea"}, {"Tile Color", "GREEN"}});
+        GameSettings.Level = 3;
+        SaveSettings();
+        QStringList saved;
+        for (const char* key : {"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"}) saved << Get(key);
+        QCOMPARE(saved, (QStringList{"FOOD", "3", "2", "Bea", "Cy", "False", "GREEN", "30"}));
+        // A later change of this game is still written over the other's.
+        gudtPlayers(1).strName = QStringLiteral("Dan");
+        SaveSettings();
+        QCOMPARE(Get("Player 1"), QStringLiteral("Dan"));
+        QCOMPARE(Get("Sounds"), QStringLiteral("False"));
+    }
+
     void storedValuesAreAcceptedOnlyExactly_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");

@@ -5,10 +5,16 @@
 #include "DisplayName.h"
 #include "GameSettings.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
 #include "TestSupport.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -171,6 +177,34 @@ private slots:
         QVERIFY(!QFile::exists(store.iniPath() + QStringLiteral(".damaged")));
     }
 
+    // Where the file system gives no locks (an NFS home without its lock
+    // daemon) the options are saved without one; any other failure of the
+    // lock is reported with its own cause, never as another game's lock.
+    void aFileSystemWithoutLocksSavesAndAFailedLockNamesItsCause_data() {
+        QTest::addColumn<int>("error");
+        QTest::newRow("no locks (ENOLCK)") << ENOLCK;
+        QTest::newRow("not supported (EOPNOTSUPP)") << EOPNOTSUPP;
+        QTest::newRow("input/output error") << EIO;
+    }
+    void aFileSystemWithoutLocksSavesAndAFailedLockNamesItsCause() {
+        QFETCH(int, error);
+        QVERIFY2(qgetenv("LD_PRELOAD").contains("storeshim"), "runs with tests/kit/StoreShim.cpp preloaded");
+        ScopedStore store;
+        LoadSettings();
+        gudtPlayers(1).strName = QStringLiteral("Bea");
+        ErrorRecorder errors;
+        qputenv("PEXORA_SHIM_FLOCK_ERRNO", QByteArray::number(error));
+        SaveSettings();
+        qunsetenv("PEXORA_SHIM_FLOCK_ERRNO");
+        const bool saved = error != EIO;
+        QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1")), saved ? QStringLiteral("Bea") : QString());
+        QCOMPARE(errors.count(), saved ? 0 : 1);
+        if (!saved) {
+            QVERIFY2(errors.reports.first().second.contains(QString::fromLocal8Bit(std::strerror(EIO))), qPrintable(errors.reports.first().second));
+            QVERIFY(!errors.reports.first().second.contains(QLatin1String("another game")));
+        }
+    }
+
     // A store grown large (tables and options among many keys a tool left):
     // closing the game replaces the file once, not once for each option, and
     // the backup takes the old one's place by rename, never deleted first.
@@ -222,6 +256,30 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, shown);
         QCOMPARE(DisplayName(name), shown);
+    }
+
+    // At the end (Game > Exit, the close box, a logout, an end signal) a lock
+    // another game holds is waited for at most EndingLockWaitMs; the change
+    // is kept and the next start writes it. Last: the process stays ending.
+    void atTheEndAHeldLockIsWaitedForBrieflyAndTheChangeKept() {
+        ScopedStore store;
+        LoadSettings();
+        SaveSettings();
+        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+        gudtPlayers(1).strName = QStringLiteral("Bea");
+        ErrorRecorder errors;
+        SetStoreEnding();
+        QElapsedTimer clock;
+        clock.start();
+        SaveSettings();
+        QVERIFY2(clock.elapsed() >= EndingLockWaitMs - 50 && clock.elapsed() < EndingLockWaitMs + 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!store.readRaw().contains("Bea"));
+        ::close(held);
+        LoadSettings();
+        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Bea"));
+        QVERIFY(store.readRaw().contains("Player%201=Bea"));
     }
 };
 
