@@ -95,7 +95,7 @@ def main(session):
 
     def alive():
         if pexora.poll() is not None:
-            raise Failure("the game ended with code %s; stderr: %s" % (pexora.returncode, stderr()))
+            raise Failure("the game ended with code %s" % pexora.returncode)
 
     def stderr():
         with open(session.path("pexora.err"), encoding="utf-8", errors="replace") as f:
