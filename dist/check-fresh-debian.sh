@@ -213,7 +213,8 @@ fi
 echo "closed by its menu, code 0"
 after="$(packages)"
 summary+=("$(printf '%-22s %4d packages   %s to the window' "./build.sh play" $((after - before)) "$(clock "$play_time")")")
-[ -s "$work/play.log" ] && { echo "what it printed:"; tail -n 20 "$work/play.log"; }
+echo "what the game printed:"
+awk '/Built target pexora$/ { n = 0; delete line; next } { line[++n] = $0 } END { for (i = 1; i <= n; i++) print "  " line[i] }' "$work/play.log"
 
 echo "== ./build.sh test"
 before="$after"
