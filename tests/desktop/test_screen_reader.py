@@ -2,9 +2,10 @@
 # The real game played with the keyboard alone under the screen reader
 # Debian ships (Orca, speech through speech-dispatcher to libao's null
 # driver), on the private session bus every desktop test has: what Orca
-# says after each key press, read from its debug log. In English a whole two-player game, every tile
-# turned, every set's end, every turn and the end, the About window and the
-# options dialog; in German a turned tile, said in German by a German voice.
+# says after each key press, read from its debug log. In English a whole
+# two-player game, every tile turned, every set's end, every turn and the
+# end, the About window and the options dialog; in German a turned tile,
+# said in German by a German voice.
 #
 # usage: test_screen_reader.py PATH-TO-PEXORA en|de
 
