@@ -9,7 +9,9 @@
 #                     run the tests again under AddressSanitizer and UBSan;
 #                     fuzz each reader of outside bytes for 30 s
 #                     (tools/fuzz.sh); then compile the whole tree with
-#                     Clang, warnings as errors
+#                     Clang, warnings as errors. Prints the time each pass
+#                     took and the total; after a failure, the passes that
+#                     did not run are named as not run.
 #
 # Packages are installed with apt-get, as root or through sudo; nothing
 # else is downloaded. Running it again installs nothing new.
@@ -33,6 +35,7 @@ play_packages=(
   fonts-liberation2                             # the high-score labels
   qt6-translations-l10n                         # Qt's own buttons in the player's language
   qt6-wayland                                   # a Wayland session without Xwayland
+  po4a                                          # the help pages' translations
 )
 test_packages=(
   clang                                         # the second compiler
@@ -68,6 +71,42 @@ build() {  # build DIR [cmake options...]
   cmake --build "$dir" -j"$jobs"
 }
 
+# The passes of `test`, each timed. At the end, whatever the outcome, the
+# time of each pass and the total are printed; after a failure, the pass
+# that failed and those that did not run are named. A failing command still
+# ends the script at once (set -e).
+passes=("packages" "GCC build and suite" "package check" "sanitizer build and suite" "fuzzing" "Clang compile")
+declare -A took=()
+pass_now=""
+pass_start=0
+clock() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
+end_pass() {
+  if [ -n "$pass_now" ]; then took[$pass_now]="$(clock $((SECONDS - pass_start)))"; fi
+  pass_now=""
+}
+pass() {  # pass NAME: the pass before has ended, NAME begins
+  end_pass
+  pass_now="$1"
+  pass_start=$SECONDS
+  echo "==== $1"
+}
+report() {
+  local status=$? name
+  [ "$status" -eq 0 ] && end_pass
+  echo "==== times"
+  for name in "${passes[@]}"; do
+    if [ "$name" = "$pass_now" ]; then
+      printf '  %-27s failed after %s\n' "$name" "$(clock $((SECONDS - pass_start)))"
+    elif [ -n "${took[$name]:-}" ]; then
+      printf '  %-27s %s\n' "$name" "${took[$name]}"
+    else
+      printf '  %-27s not run\n' "$name"
+    fi
+  done
+  printf '  %-27s %s%s\n' "total" "$(clock "$SECONDS")" "$([ "$status" -eq 0 ] || echo ", failed")"
+  exit "$status"
+}
+
 case "${1:-}" in
   play)
     install_missing "${play_packages[@]}"
@@ -76,17 +115,28 @@ case "${1:-}" in
     exec ./build/pexora
     ;;
   test)
+    SECONDS=0
+    trap report EXIT
+    pass "packages"
     install_missing "${play_packages[@]}" "${test_packages[@]}"
+    pass "GCC build and suite"
     strict=(-DPEXORA_WERROR=ON -DPEXORA_BUILD_TESTS=ON -DPEXORA_BUILD_BENCH=ON -DPEXORA_BUILD_TOOLS=ON)
     build build "${strict[@]}"
     ctest --test-dir build --output-on-failure -j"$jobs"
+    pass "package check"
     dist/check-package.sh build
+    pass "sanitizer build and suite"
     build build-asan -DPEXORA_WERROR=ON -DPEXORA_SANITIZE=ON -DPEXORA_BUILD_BENCH=OFF
+    # Qt Test's limit of 5 minutes a test function is too short for the
+    # longest ones slowed down by the sanitizers on a busy machine.
     ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" LSAN_OPTIONS="suppressions=$here/tests/leaks.supp:print_suppressions=0" \
-      UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" ctest --test-dir build-asan --output-on-failure -j"$jobs"
+      UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" QTEST_FUNCTION_TIMEOUT=1800000 \
+      ctest --test-dir build-asan --output-on-failure -j"$jobs"
+    pass "fuzzing"
     tools/fuzz.sh 30
     # The whole tree once more with the second compiler, warnings as errors:
     # compiled only, the suite has run above.
+    pass "Clang compile"
     build build-clang "${strict[@]}" -DCMAKE_CXX_COMPILER=clang++
     ;;
   *)

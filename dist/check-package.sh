@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build, checks it with lintian, installs it,
-# starts the installed game on a virtual X display of its own, and removes
-# the package again. Fails if lintian reports an error or a warning, if the
-# package does not install with its declared dependencies or does not carry
-# the version 1:2.00 everywhere, if the game does not keep running or shows
-# an error box, or if a file of the package stays behind.
+# starts the installed game on a virtual X display and session bus of its
+# own, and removes the package again. Fails if lintian reports an error or a
+# warning, if the package does not install with its declared dependencies or
+# does not carry the version 1:2.00 everywhere, if the game does not keep
+# running or shows an error box, or if a file of the package stays behind.
 #
 #   dist/check-package.sh BUILD_DIR [DISPLAY_NUMBER]
 #
@@ -28,7 +28,7 @@ fi
 
 # The tools it uses, each with the Debian package that brings it.
 needed=(cpack:cmake dpkg-deb:dpkg readelf:binutils lintian:lintian man:man-db
-        Xvfb:xvfb xdpyinfo:x11-utils xwininfo:x11-utils gzip:gzip)
+        Xvfb:xvfb xdpyinfo:x11-utils xwininfo:x11-utils dbus-daemon:dbus-daemon gzip:gzip)
 missing_packages() {
   local entry
   for entry in "${needed[@]}"; do
@@ -50,12 +50,14 @@ fi
 
 work="$(mktemp -d)"
 xvfb_pid=""
+bus_pid=""
 game_pid=""
 installed=0
 cleanup() {
   local status=$?
   set +e
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   if [ "$installed" -eq 1 ] && dpkg-query -W pexora >/dev/null 2>&1; then
     echo "== remove the package (after a failure)"
@@ -156,8 +158,14 @@ for _ in $(seq 100); do
 done
 xdpyinfo -display "$display" >/dev/null 2>&1 || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start on $display"; }
 echo "display $display"
+# A session bus of its own, whatever the machine has (none, in a container).
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
+bus_pid=$!
+for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
+bus="$(head -n 1 "$work/bus")"
+[ -n "$bus" ] || { cat "$work/bus.log" >&2; fail "the session bus did not start"; }
 mkdir -p "$work/config"
-DISPLAY="$display" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy \
+DISPLAY="$display" DBUS_SESSION_BUS_ADDRESS="$bus" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy \
   /usr/games/pexora >"$work/game.log" 2>&1 &
 game_pid=$!
 sleep 5

@@ -1,5 +1,5 @@
-"""Shared pieces of the desktop tests: a private X server, screenshots read
-as pixels, waiting by polling, and the game's store file.
+"""Shared pieces of the desktop tests: a private session bus and X server,
+screenshots read as pixels, waiting by polling, and the game's store file.
 
 Every wait polls with a generous limit; nothing here measures how fast
 anything is.
@@ -46,13 +46,17 @@ class Session:
     def __init__(self):
         self.dir = tempfile.mkdtemp(prefix="pexora-desktop-")
         self.processes = []
+        self.logs = []  # the files that hold what started programs print on stderr
         self.screen = None  # (display, window) to keep at a failure
 
     def path(self, *parts):
         return os.path.join(self.dir, *parts)
 
     def start(self, argv, env=None, stderr_name=None):
-        err = open(self.path(stderr_name), "wb") if stderr_name else subprocess.DEVNULL
+        err = subprocess.DEVNULL
+        if stderr_name:
+            err = open(self.path(stderr_name), "wb")
+            self.logs.append(stderr_name)
         process = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=err, start_new_session=True)
         self.processes.append(process)
         return process
@@ -71,7 +75,7 @@ class Session:
             raise Failure("Xvfb did not start")
         return ":" + number
 
-    def close(self):
+    def stop(self):
         for process in reversed(self.processes):
             if process.poll() is None:
                 process.send_signal(signal.SIGTERM)
@@ -80,6 +84,14 @@ class Session:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
+
+    def print_logs(self):
+        for name in self.logs:
+            with open(self.path(name), encoding="utf-8", errors="replace") as f:
+                text = f.read()
+            print("---- %s: %s" % (name, text if text else "(empty)"), file=sys.stderr)
+
+    def remove(self):
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
@@ -157,10 +169,20 @@ def store_text(config_home):
 
 
 def run(main):
-    """Runs main(session) and turns the outcome into an exit code."""
+    """Runs main(session) on a session bus of its own, whatever the machine
+    has (none, in a container), and turns the outcome into an exit code.
+    A failed run prints what each program started with a log name, the game
+    among them, printed on stderr."""
+    if "PEXORA_PRIVATE_BUS" not in os.environ:
+        if shutil.which("dbus-run-session") is None:
+            print("FAIL: missing programs: dbus-run-session", file=sys.stderr)
+            sys.exit(1)
+        os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv],
+                   dict(os.environ, PEXORA_PRIVATE_BUS="1"))
     session = Session()
+    code = 1  # also for an exception other than a Failure
     try:
-        code = main(session)
+        code = main(session) or 0
     except Failure as failure:
         print("FAIL:", failure, file=sys.stderr)
         code = 1
@@ -171,5 +193,8 @@ def run(main):
             subprocess.run(["import", "-window", str(window), os.path.join(keep, "failure.png")],
                            env=x_env(display))
     finally:
-        session.close()
-    sys.exit(code or 0)
+        session.stop()
+        if code not in (0, SKIP):
+            session.print_logs()
+        session.remove()
+    sys.exit(code)

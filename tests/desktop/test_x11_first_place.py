@@ -35,7 +35,7 @@ def first_place(session, game, window_manager, framed):
     env.pop("WAYLAND_DISPLAY", None)
     env.update({"DISPLAY": display, "QT_QPA_PLATFORM": "xcb", "XDG_RUNTIME_DIR": runtime,
                 "XDG_CONFIG_HOME": session.path("config"), "SDL_AUDIODRIVER": "dummy"})
-    pexora = session.start([game], env=env)
+    pexora = session.start([game], env=env, stderr_name="pexora-%s.err" % ("framed" if framed else "unframed"))
     window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
     window = window.split()[0]
 
