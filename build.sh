@@ -35,7 +35,6 @@ play_packages=(
   fonts-liberation2                             # the high-score labels
   qt6-translations-l10n                         # Qt's own buttons in the player's language
   qt6-wayland                                   # a Wayland session without Xwayland
-  po4a                                          # the help pages' translations
 )
 test_packages=(
   clang                                         # the second compiler
