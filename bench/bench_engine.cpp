@@ -43,10 +43,6 @@ public:
     bool OfferScore(ScoreKind, int, const QString&, qint32) override { return true; }
 };
 
-GameSettingsRecord GameSettings;
-bool gblnPlaySound = true;
-PlayerTable gudtPlayers;
-
 struct Rig {
     NullView view;
     NullClock clock;
@@ -54,25 +50,22 @@ struct Rig {
     NoSound sound;
     NoScores scores;
     ClockSeededRandom random;
-    GameEngine engine{{GameSettings, gblnPlaySound, gudtPlayers, scores}, view, view, clock, pause, sound, random};
+    GameEngine engine{scores, view, view, clock, pause, sound, random};
+    PlayerChoices choices;
+
+    Rig(int tileCount, int level, int players) {
+        choices.options = {QStringLiteral("ANIMAL"), static_cast<qint16>(level), static_cast<qint16>(players),
+                           QStringLiteral("BLUE"), static_cast<qint16>(tileCount)};
+        choices.playSound = true;
+        choices.names = {QStringLiteral("Player 1"), QStringLiteral("Player 2")};
+    }
+    void Deal() { engine.StartNewGame(choices); }
 };
 
-void Options(int tileCount, int level, int players) {
-    GameSettings.TileCount = static_cast<qint16>(tileCount);
-    GameSettings.Level = static_cast<qint16>(level);
-    GameSettings.PlayerCount = static_cast<qint16>(players);
-    GameSettings.Images = QStringLiteral("ANIMAL");
-    GameSettings.TileColor = QStringLiteral("BLUE");
-    gblnPlaySound = true;
-    gudtPlayers(1).strName = QStringLiteral("Player 1");
-    gudtPlayers(2).strName = QStringLiteral("Player 2");
-}
-
 void BM_Deal(benchmark::State& state) {
-    Options(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 1);
-    Rig rig;
+    Rig rig(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 1);
     for (auto _ : state) {
-        rig.engine.StartNewGame();
+        rig.Deal();
         benchmark::DoNotOptimize(rig.engine.Cell(1).Tag);
     }
     state.SetItemsProcessed(state.iterations());
@@ -82,11 +75,10 @@ BENCHMARK(BM_Deal)->Args({30, 2})->Args({60, 3})->Args({60, 2});
 // A two-player game (so no score table is written): every set found after
 // one miss, alternating turns.
 void BM_WholeGame(benchmark::State& state) {
-    Options(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 2);
-    Rig rig;
-    const int n = GameSettings.TileCount;
+    Rig rig(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 2);
+    const int n = rig.choices.options.TileCount;
     for (auto _ : state) {
-        rig.engine.StartNewGame();
+        rig.Deal();
         std::set<QString> done;
         for (int k = 1; k <= n; ++k) {
             const QString tag = rig.engine.Cell(k).Tag;
@@ -95,7 +87,7 @@ void BM_WholeGame(benchmark::State& state) {
                 if (rig.engine.Cell(j).Tag == tag) rig.engine.TileClicked(static_cast<qint16>(j));
             }
         }
-        benchmark::DoNotOptimize(rig.engine.mintMatches);
+        benchmark::DoNotOptimize(rig.engine.Turn().matches);
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -81,9 +81,9 @@ void Animation(frmMain& form) {
     std::vector<double> flips;
     std::vector<double> removals;
     for (int round = 0; round < 4; ++round) {
-        e.StartNewGame();
+        form.StartNewGame();
         RunEvents(50);
-        const int n = GameSettings.TileCount;
+        const int n = e.Options().TileCount;
         // A tile up, then down again: two flips per cell.
         for (int k = 1; k <= 10; ++k) {
             flips.push_back(Seconds([&] { e.FlipTiles(static_cast<qint16>(k), 0, 0, 0); }));
@@ -100,11 +100,8 @@ void Animation(frmMain& form) {
                 done[static_cast<size_t>(c)] = true;
                 e.FlipTiles(static_cast<qint16>(c), 0, 0, 0);
             }
-            e.mintTile1 = static_cast<qint16>(set[0]);
-            e.mintTile2 = static_cast<qint16>(set[1]);
-            e.mintTile3 = static_cast<qint16>(set.size() > 2 ? set[2] : 0);
-            removals.push_back(Seconds([&] { e.RemoveSet(); }));
-            e.mintTile1 = e.mintTile2 = e.mintTile3 = 0;
+            const QList<int> cells(set.begin(), set.end());
+            removals.push_back(Seconds([&] { e.RemoveSet(cells); }));
         }
     }
     auto report = [](const char* what, std::vector<double> v, double floor) {
@@ -151,7 +148,7 @@ void Idle(frmMain& form, ISoundPlayer& sound) {
     const double running = CpuOverEventLoop(10000);
     std::printf("idle-running cpu-s %.6f over-s 10 pct-core %.4f clock %s seconds %d\n", running,
                 running / 10.0 * 100.0, form.IsEnabled() ? "running" : "stopped",
-                static_cast<int>(form.Engine().mlngSeconds));
+                static_cast<int>(form.Engine().Turn().seconds));
     std::printf("audio-before-sound sdl-audio-init %d audio-threads %d threads %d\n",
                 SdlAudioUp(), AudioThreads(), Threads());
     // One sound played to its end, then a second of idling: nothing of the
@@ -184,7 +181,7 @@ void Costs() {
         (void)ToolbarPicture(QLatin1String(keys[i]));
     });
     time("program-icon", 1, [](int) { (void)ProgramIcon(); });
-    time("load-settings", 1, [](int) { LoadSettings(); });
+    time("load-settings", 1, [](int) { ChoicesStore().Load(); });
 }
 
 }  // namespace
@@ -207,7 +204,9 @@ int main(int argc, char* argv[]) {
     StoreScoreBook scoreBook;
     Trap([&] {
         basMain::SetHelpFileBesideProgram();
-        frmMain form(sound, pause, random, scoreBook);
+        PlayerChoices choices;
+        ChoicesStore choiceStore;
+        frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
         if (breakdown) bench::Mark("window-built");
         if (mode == "startup") {
             bench::FirstPaintReporter reporter(&form);

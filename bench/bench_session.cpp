@@ -87,8 +87,8 @@ public:
         QTest::keyClick(&w, Qt::Key_F2);
         QCoreApplication::processEvents();
         const GameEngine& e = w.Engine();
-        const int n = GameSettings.TileCount;
-        const int level = GameSettings.Level;
+        const int n = e.Options().TileCount;
+        const int level = e.Options().Level;
         std::map<QString, std::vector<int>> sets;
         for (int k = 1; k <= n; ++k) sets[e.Cell(k).Tag].push_back(k);
         // A mismatch: the first cell and cells of another picture; the next
@@ -103,7 +103,7 @@ public:
             if (matched++ == toMatch) break;
             for (int k : cells) Click(k);
         }
-        finished += e.mintMatches == e.SetsInPlay();
+        finished += e.Turn().matches == e.SetsInPlay();
     }
 
     // The game clock's ticks for as long as a window might be left open,
@@ -182,7 +182,9 @@ int main(int argc, char* argv[]) {
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     {
-        frmMain form(sound, pause, random, scoreBook);
+        PlayerChoices choices;
+        ChoicesStore choiceStore;
+        frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
         form.show();
         if (!QTest::qWaitForWindowActive(&form)) return 1;
         Player player(form);

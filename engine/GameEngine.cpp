@@ -21,16 +21,13 @@ int Partner(float u, int n) {
 
 }  // namespace
 
-GameEngine::GameEngine(World world, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
+GameEngine::GameEngine(IScoreBook& scores, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
                        ISoundPlayer& sound, IRandomSource& random)
-    : GameSettings(world.GameSettings),
-      gblnPlaySound(world.gblnPlaySound),
-      gudtPlayers(world.gudtPlayers),
-      m_scores(world.Scores),
+    : m_scores(scores),
       m_cells(cells), m_view(view), m_clock(clock), m_pause(pause), m_sound(sound), m_random(random) {}
 
 // Cells in play: the board size, kept inside the sixty cells that exist.
-int GameEngine::BoardSize() const { return std::clamp<int>(GameSettings.TileCount, 0, BoardCells); }
+int GameEngine::BoardSize() const { return std::clamp<int>(m_options.TileCount, 0, BoardCells); }
 
 const BoardCell& GameEngine::Cell(int k) const { return const_cast<GameEngine*>(this)->CellRef(k); }
 
@@ -40,12 +37,12 @@ BoardCell& GameEngine::CellRef(int k) {
 }
 
 int GameEngine::SetsInPlay() const {
-    return GameSettings.Level > 0 ? BoardSize() / GameSettings.Level : 0;
+    return m_options.Level > 0 ? BoardSize() / m_options.Level : 0;
 }
 
 QList<int> GameEngine::SetCells() const {
-    QList<int> cells{mintTile1, mintTile2};
-    if (GameSettings.Level == 3) cells.append(mintTile3);
+    QList<int> cells{m_turn.tile1, m_turn.tile2};
+    if (m_options.Level == 3) cells.append(m_turn.tile3);
     return cells;
 }
 
@@ -55,23 +52,27 @@ void GameEngine::ShowTile(int k, TilePicture picture) {
     m_cells.RedrawTile(k);
 }
 
-void GameEngine::StartNewGame() noexcept {
+void GameEngine::StartNewGame(const PlayerChoices& choices) noexcept {
     Trap([&] {
+        // This game's own copy: what the player chooses later waits for the next deal.
+        m_options = choices.options;
+        m_playSound = choices.playSound;
+        for (int p = 1; p <= MaxPlayers; ++p) m_players(p).strName = choices.Name(p);
         for (int p = 1; p <= MaxPlayers; ++p) {
-            gudtPlayers(p).intMatches = 0;
-            gudtPlayers(p).lngSetsFlipped = 0;
+            m_players(p).intMatches = 0;
+            m_players(p).lngSetsFlipped = 0;
         }
-        mintTile1 = mintTile2 = mintTile3 = 0;
-        mintTilesUp = 0;
-        mlngSeconds = 0;
-        mintMatches = 0;
-        const bool turnChanged = mintPlayer != 1;
-        mintPlayer = 1;
+        m_turn.tile1 = m_turn.tile2 = m_turn.tile3 = 0;
+        m_turn.tilesUp = 0;
+        m_turn.seconds = 0;
+        m_turn.matches = 0;
+        const bool turnChanged = m_turn.player != 1;
+        m_turn.player = 1;
         m_clock.SetEnabled(false);
         UpdateStatusBar();
-        if (turnChanged && GameSettings.PlayerCount != 1) m_view.TurnPassed(mintPlayer, gudtPlayers(mintPlayer).strName);
-        m_cells.LoadFlipFrames(GameSettings.TileColor);
-        m_cells.LoadShrinkFrames(GameSettings.TileColor);
+        if (turnChanged && m_options.PlayerCount != 1) m_view.TurnPassed(m_turn.player, m_players(m_turn.player).strName);
+        m_cells.LoadFlipFrames(m_options.TileColor);
+        m_cells.LoadShrinkFrames(m_options.TileColor);
         ResetTiles();
         DealTiles();
     });
@@ -104,7 +105,7 @@ void GameEngine::ResetTiles() noexcept {
 void GameEngine::DealTiles() noexcept {
     Trap([&] {
         const int n = BoardSize();
-        const int level = GameSettings.Level;
+        const int level = m_options.Level;
         if (level < 2) throw InvalidProcedureCall();
         const int m = n / level;
         auto tag = [&](int i) -> QString& { return CellRef(i).Tag; };
@@ -133,7 +134,7 @@ void GameEngine::DealTiles() noexcept {
             cell.FaceEnabled = true;
             m_cells.SetFaceEnabled(i, true);
             try {
-                m_cells.LoadFacePicture(i, GameSettings.Images, cell.Tag);
+                m_cells.LoadFacePicture(i, m_options.Images, cell.Tag);
             } catch (...) {
                 if (!unloaded) unloaded = std::current_exception();
             }
@@ -155,61 +156,61 @@ void GameEngine::TileClicked(qint16 Index) noexcept {
     Trap([&] {
         // Cells out of play take no clicks: removed ones, and those beyond the board.
         if (Index < 1 || Index > BoardSize() || !Cell(Index).TileEnabled) return;
-        if (GameSettings.PlayerCount == 1 && mlngSeconds == 0) m_clock.SetEnabled(true);
-        const int level = GameSettings.Level;
-        switch (mintTilesUp) {
+        if (m_options.PlayerCount == 1 && m_turn.seconds == 0) m_clock.SetEnabled(true);
+        const int level = m_options.Level;
+        switch (m_turn.tilesUp) {
         case 0:
             FlipTiles(Index, 0, 0, 0);
-            mintTile1 = Index;
-            mintTilesUp = 1;
+            m_turn.tile1 = Index;
+            m_turn.tilesUp = 1;
             break;
         case 1:
-            if (Index == mintTile1) return;
+            if (Index == m_turn.tile1) return;
             FlipTiles(Index, 0, 0, 0);
-            mintTile2 = Index;
-            mintTilesUp = 2;
-            if (level == 2) ++gudtPlayers(mintPlayer).lngSetsFlipped;
+            m_turn.tile2 = Index;
+            m_turn.tilesUp = 2;
+            if (level == 2) ++m_players(m_turn.player).lngSetsFlipped;
             UpdateStatusBar();
             if (level == 2) EvaluateSet();
             break;
         case 2:
             if (level == 2) {
                 // An unmatched pair is showing; this click starts the next set.
-                if (Index != mintTile1 && Index != mintTile2) {
-                    FlipTiles(Index, mintTile1, mintTile2, 0);
-                    mintTile1 = Index;
-                } else if (Index == mintTile1) {
-                    FlipTiles(0, mintTile2, 0, 0);
+                if (Index != m_turn.tile1 && Index != m_turn.tile2) {
+                    FlipTiles(Index, m_turn.tile1, m_turn.tile2, 0);
+                    m_turn.tile1 = Index;
+                } else if (Index == m_turn.tile1) {
+                    FlipTiles(0, m_turn.tile2, 0, 0);
                 } else {
-                    FlipTiles(0, mintTile1, 0, 0);
-                    mintTile1 = Index;
+                    FlipTiles(0, m_turn.tile1, 0, 0);
+                    m_turn.tile1 = Index;
                 }
-                mintTile2 = 0;
-                mintTilesUp = 1;
+                m_turn.tile2 = 0;
+                m_turn.tilesUp = 1;
             } else {
-                if (Index == mintTile1 || Index == mintTile2) return;
+                if (Index == m_turn.tile1 || Index == m_turn.tile2) return;
                 FlipTiles(Index, 0, 0, 0);
-                mintTile3 = Index;
-                mintTilesUp = 3;
-                ++gudtPlayers(mintPlayer).lngSetsFlipped;
+                m_turn.tile3 = Index;
+                m_turn.tilesUp = 3;
+                ++m_players(m_turn.player).lngSetsFlipped;
                 UpdateStatusBar();
                 EvaluateSet();
             }
             break;
         case 3:
             // An unmatched triple is showing; this click starts the next set.
-            if (Index != mintTile1 && Index != mintTile2 && Index != mintTile3) {
-                FlipTiles(Index, mintTile1, mintTile2, mintTile3);
-            } else if (Index == mintTile1) {
-                FlipTiles(0, mintTile2, mintTile3, 0);
-            } else if (Index == mintTile2) {
-                FlipTiles(0, mintTile1, mintTile3, 0);
+            if (Index != m_turn.tile1 && Index != m_turn.tile2 && Index != m_turn.tile3) {
+                FlipTiles(Index, m_turn.tile1, m_turn.tile2, m_turn.tile3);
+            } else if (Index == m_turn.tile1) {
+                FlipTiles(0, m_turn.tile2, m_turn.tile3, 0);
+            } else if (Index == m_turn.tile2) {
+                FlipTiles(0, m_turn.tile1, m_turn.tile3, 0);
             } else {
-                FlipTiles(0, mintTile1, mintTile2, 0);
+                FlipTiles(0, m_turn.tile1, m_turn.tile2, 0);
             }
-            mintTile1 = Index;
-            mintTile2 = mintTile3 = 0;
-            mintTilesUp = 1;
+            m_turn.tile1 = Index;
+            m_turn.tile2 = m_turn.tile3 = 0;
+            m_turn.tilesUp = 1;
             break;
         default:
             break;
@@ -219,55 +220,55 @@ void GameEngine::TileClicked(qint16 Index) noexcept {
 
 void GameEngine::EvaluateSet() noexcept {
     Trap([&] {
-        const QString& first = Cell(mintTile1).Tag;
-        bool match = first == Cell(mintTile2).Tag;
-        if (GameSettings.Level == 3) match = match && Cell(mintTile2).Tag == Cell(mintTile3).Tag;
+        const QString& first = Cell(m_turn.tile1).Tag;
+        bool match = first == Cell(m_turn.tile2).Tag;
+        if (m_options.Level == 3) match = match && Cell(m_turn.tile2).Tag == Cell(m_turn.tile3).Tag;
         m_view.SetEnded(match, SetCells());
         if (!match) {
             NextPlayer();
             return;
         }
-        ++gudtPlayers(mintPlayer).intMatches;
-        ++mintMatches;
+        ++m_players(m_turn.player).intMatches;
+        ++m_turn.matches;
         UpdateStatusBar();
-        if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("ZAP"));
-        RemoveSet();
-        mintTile1 = mintTile2 = mintTile3 = 0;
-        mintTilesUp = 0;
+        if (m_playSound) m_sound.PlayWaveResource(QStringLiteral("ZAP"));
+        RemoveSet(SetCells());
+        m_turn.tile1 = m_turn.tile2 = m_turn.tile3 = 0;
+        m_turn.tilesUp = 0;
         CheckGameOver();
     });
 }
 
 void GameEngine::NextPlayer() noexcept {
     Trap([&] {
-        if (GameSettings.PlayerCount == 1) return;
-        mintPlayer = mintPlayer == 1 ? 2 : 1;
+        if (m_options.PlayerCount == 1) return;
+        m_turn.player = m_turn.player == 1 ? 2 : 1;
         UpdateStatusBar();
-        m_view.TurnPassed(mintPlayer, gudtPlayers(mintPlayer).strName);
+        m_view.TurnPassed(m_turn.player, m_players(m_turn.player).strName);
     });
 }
 
 void GameEngine::CheckGameOver() noexcept {
     Trap([&] {
-        if (GameSettings.Level <= 0 ||
-            mintMatches < static_cast<double>(GameSettings.TileCount) / GameSettings.Level) {
+        if (m_options.Level <= 0 ||
+            m_turn.matches < static_cast<double>(m_options.TileCount) / m_options.Level) {
             return;
         }
         GameResult result;
-        result.playerCount = GameSettings.PlayerCount;
+        result.playerCount = m_options.PlayerCount;
         for (int p = 1; p <= MaxPlayers; ++p) {
-            result.storedNames[static_cast<std::size_t>(p - 1)] = gudtPlayers(p).strName;
-            result.matches[static_cast<std::size_t>(p - 1)] = gudtPlayers(p).intMatches;
+            result.storedNames[static_cast<std::size_t>(p - 1)] = m_players(p).strName;
+            result.matches[static_cast<std::size_t>(p - 1)] = m_players(p).intMatches;
         }
-        result.setsFlipped = gudtPlayers(1).lngSetsFlipped;
-        result.seconds = mlngSeconds;
+        result.setsFlipped = m_players(1).lngSetsFlipped;
+        result.seconds = m_turn.seconds;
         m_view.GameOver(result);
-        if (GameSettings.PlayerCount != 1) return;
+        if (m_options.PlayerCount != 1) return;
         m_clock.SetEnabled(false);
-        const PlayerInfo& player = gudtPlayers(1);
+        const PlayerInfo& player = m_players(1);
         // Both results are offered, even when the first entered its table.
-        const bool sets = m_scores.OfferScore(ScoreKind::Sets, GameSettings.TileCount, player.strName, player.lngSetsFlipped);
-        const bool times = m_scores.OfferScore(ScoreKind::Times, GameSettings.TileCount, player.strName, mlngSeconds);
+        const bool sets = m_scores.OfferScore(ScoreKind::Sets, m_options.TileCount, player.strName, player.lngSetsFlipped);
+        const bool times = m_scores.OfferScore(ScoreKind::Times, m_options.TileCount, player.strName, m_turn.seconds);
         if (sets || times) m_view.NewHighScore();
     });
 }
@@ -300,13 +301,12 @@ void GameEngine::FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) 
             m_cells.RedrawFace(Up);
             m_view.TileTurned(Up, CellRef(Up).Tag, true);
         }
-        if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("FLIP"));
+        if (m_playSound) m_sound.PlayWaveResource(QStringLiteral("FLIP"));
     });
 }
 
-void GameEngine::RemoveSet() noexcept {
+void GameEngine::RemoveSet(const QList<int>& set) noexcept {
     Trap([&] {
-        const QList<int> set = SetCells();
         for (int c : set) {
             CellRef(c).TileEnabled = false;
             m_cells.SetTileEnabled(c, false);
@@ -331,10 +331,13 @@ void GameEngine::RemoveSet() noexcept {
     });
 }
 
-void GameEngine::ChangeTileColor() noexcept {
+void GameEngine::SetSoundsOn(bool on) noexcept { m_playSound = on; }
+
+void GameEngine::ChangeTileColor(const QString& color) noexcept {
     Trap([&] {
-        m_cells.LoadFlipFrames(GameSettings.TileColor);
-        m_cells.LoadShrinkFrames(GameSettings.TileColor);
+        m_options.TileColor = color;
+        m_cells.LoadFlipFrames(m_options.TileColor);
+        m_cells.LoadShrinkFrames(m_options.TileColor);
         const int n = BoardSize();
         for (int k = 1; k <= n; ++k) {
             BoardCell& cell = CellRef(k);
@@ -348,17 +351,17 @@ void GameEngine::ChangeTileColor() noexcept {
 
 void GameEngine::UpdateStatusBar() noexcept {
     Trap([&] {
-        const PlayerInfo& player = gudtPlayers(mintPlayer);
-        m_view.StatusChanged({GameSettings.PlayerCount, mintPlayer, player.strName, player.lngSetsFlipped,
-                              player.intMatches, mlngSeconds});
+        const PlayerInfo& player = m_players(m_turn.player);
+        m_view.StatusChanged({m_options.PlayerCount, m_turn.player, player.strName, player.lngSetsFlipped,
+                              player.intMatches, m_turn.seconds});
     });
 }
 
 void GameEngine::GameClockTick() noexcept {
     Trap([&] {
-        if (mlngSeconds < ClockLimit) {
-            ++mlngSeconds;
-            if (GameSettings.PlayerCount == 1) m_view.SecondsChanged(mlngSeconds);
+        if (m_turn.seconds < ClockLimit) {
+            ++m_turn.seconds;
+            if (m_options.PlayerCount == 1) m_view.SecondsChanged(m_turn.seconds);
         } else {
             m_clock.SetEnabled(false);
         }

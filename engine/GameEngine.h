@@ -23,47 +23,50 @@ struct BoardCell {
     bool FaceVisible = false;
 };
 
+// Where a game stands: the cells of the set being turned (0 where none),
+// how many of them are up, the game clock, the sets matched and whose turn
+// it is.
+struct TurnState {
+    qint16 tile1 = 0;
+    qint16 tile2 = 0;
+    qint16 tile3 = 0;
+    qint16 tilesUp = 0;
+    qint32 seconds = 0;
+    qint16 matches = 0;
+    qint16 player = 1;
+};
+
 class GameEngine {
 public:
-    // The options, the sound switch and the player table are the program's
-    // own (GameSettings, gblnPlaySound, gudtPlayers); the rule book reads
-    // and writes them in place.
-    struct World {
-        GameSettingsRecord& GameSettings;
-        bool& gblnPlaySound;
-        PlayerTable& gudtPlayers;
-        IScoreBook& Scores;
-    };
-    GameEngine(World world, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
+    GameEngine(IScoreBook& scores, ICellView& cells, IGameView& view, IGameClock& clock, IPauseClock& pause,
                ISoundPlayer& sound, IRandomSource& random);
 
-    // The game state, under the names the whole program knows it by.
-    qint16 mintTile1 = 0;
-    qint16 mintTile2 = 0;
-    qint16 mintTile3 = 0;
-    qint16 mintTilesUp = 0;
-    qint32 mlngSeconds = 0;
-    qint16 mintMatches = 0;
-    qint16 mintPlayer = 1;
-
-    // Resets the counters and the clock, loads the frames and deals.
-    void StartNewGame() noexcept;
+    // Takes its own copy of the player's choices, resets the counters and
+    // the clock, loads the frames and deals.
+    void StartNewGame(const PlayerChoices& choices) noexcept;
     // A click on the tile or the face of cell Index (1..60).
     void TileClicked(qint16 Index) noexcept;
-    // One tick of tmrGame.
+    // One second of the game clock.
     void GameClockTick() noexcept;
-    // Reloads the frames of the current TileColor and repaints the board.
-    void ChangeTileColor() noexcept;
+    // Takes the tile colour, reloads its frames and repaints the board.
+    void ChangeTileColor(const QString& color) noexcept;
+    // The sound switch, which takes effect at once.
+    void SetSoundsOn(bool on) noexcept;
     // Tells the view the counters of the player whose turn it is.
     void UpdateStatusBar() noexcept;
 
     // Animations, public so they can be watched on their own.
     void FlipTiles(qint16 Up, qint16 Down1, qint16 Down2, qint16 Down3) noexcept;
-    void RemoveSet() noexcept;
+    void RemoveSet(const QList<int>& set) noexcept;
 
     const BoardCell& Cell(int k) const;  // k = 1..60
     // Sets to clear the board: TileCount / Level.
     int SetsInPlay() const;
+    const TurnState& Turn() const { return m_turn; }
+    // Player 1 or 2 of this game: name, matches and sets flipped.
+    const PlayerInfo& Player(int player) const { return m_players(player); }
+    // The options this game was dealt with (the tile colour as last changed).
+    const GameSettingsRecord& Options() const { return m_options; }
 
 private:
     void ResetTiles() noexcept;
@@ -78,9 +81,6 @@ private:
 
     int BoardSize() const;
 
-    GameSettingsRecord& GameSettings;
-    bool& gblnPlaySound;
-    PlayerTable& gudtPlayers;
     IScoreBook& m_scores;
     ICellView& m_cells;
     IGameView& m_view;
@@ -88,6 +88,10 @@ private:
     IPauseClock& m_pause;
     ISoundPlayer& m_sound;
     IRandomSource& m_random;
+    GameSettingsRecord m_options;
+    bool m_playSound = false;
+    PlayerTable m_players;
+    TurnState m_turn;
     std::array<BoardCell, BoardCells> m_board{};
 };
 

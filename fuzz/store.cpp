@@ -22,11 +22,11 @@ const QByteArray IntactTable = "\n[Large%20Board%20Times]\nName%205=Intact\nTime
 constexpr int IntactName = 8 + 3 * 2 * ScoreTables::Places + 4 * 2;
 ScopedStore* g_store = nullptr;
 
-QStringList ReadAll() {
-    LoadSettings();
-    QStringList all{GameSettings.Images,    QString::number(GameSettings.Level), QString::number(GameSettings.PlayerCount),
-                    GameSettings.TileColor, QString::number(GameSettings.TileCount), gblnPlaySound ? QStringLiteral("1") : QString(),
-                    gudtPlayers(1).strName, gudtPlayers(2).strName};
+QStringList ReadAll(ChoicesStore& settings, PlayerChoices& chosen) {
+    chosen = settings.Load();
+    QStringList all{chosen.options.Images,    QString::number(chosen.options.Level), QString::number(chosen.options.PlayerCount),
+                    chosen.options.TileColor, QString::number(chosen.options.TileCount), chosen.playSound ? QStringLiteral("1") : QString(),
+                    chosen.Name(1), chosen.Name(2)};
     for (const QString& table : Tables)
         for (int rank = 1; rank <= ScoreTables::Places; ++rank) {
             const ScoreRow row = ReadScoreRow(table, table.endsWith(QLatin1String("Sets")) ? ScoreTables::SetsKey : ScoreTables::TimeKey, rank);
@@ -52,12 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Each input its own time stamp, so the settings cache never takes it
     // for the file before it.
     QFile(g_store->iniPath()).setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++run), QFileDevice::FileModificationTime);
-    const QStringList read = ReadAll();
+    ChoicesStore settings;  // the options as a game loads and saves them
+    PlayerChoices chosen;
+    const QStringList read = ReadAll(settings, chosen);
     const auto encoding = QStringConverter::encodingForData(bytes);  // in UTF-16 the table is no text of its own
     if ((!encoding || *encoding == QStringConverter::Utf8) && read[IntactName] != QLatin1String("Intact"))
         qFatal("the intact table below the bytes reads \"%s\"", qPrintable(read[IntactName]));
-    SaveSettings();  // which writes the whole file again, the tables with it
-    const QStringList again = ReadAll();
+    settings.Save(chosen);  // which writes the whole file again, the tables with it
+    const QStringList again = ReadAll(settings, chosen);
     for (int i = 0; i < read.size(); ++i)
         if (again[i] != read[i]) qFatal("value %d read as \"%s\", saved as \"%s\"", i, qPrintable(again[i]), qPrintable(read[i]));
     return 0;

@@ -1,14 +1,9 @@
 #include "basMain.h"
 
 #include "ErrorTrap.h"
-#include "GameEngine.h"
-#include "GameSettings.h"
 #include "StoreFile.h"
-#include "ScoreBook.h"
 #include "Translations.h"
 #include "basHelp.h"
-#include "basWave.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -69,30 +64,6 @@ void ReportOnStderrOnce() {
         std::fprintf(stderr, "Pexora: %s\n", qPrintable(ErrorReportText(number, description).replace(QChar(13), QChar(10))));
     });
 }
-
-// Once the program is ending, an animation runs to its end without waiting...
-class PauseUntilEnding final : public IPauseClock {
-public:
-    explicit PauseUntilEnding(IPauseClock& clock) : m_clock(clock) {}
-    void Pause(double seconds) override {
-        if (!basMain::EndSignalReceived()) m_clock.Pause(seconds);
-    }
-
-private:
-    IPauseClock& m_clock;
-};
-
-// ...and no sound starts, the farewell included; a sound already playing ends.
-class SoundUntilEnding final : public ISoundPlayer {
-public:
-    explicit SoundUntilEnding(ISoundPlayer& player) : m_player(player) {}
-    void PlayWaveResource(const QString& name) override {
-        if (!basMain::EndSignalReceived()) m_player.PlayWaveResource(name);
-    }
-
-private:
-    ISoundPlayer& m_player;
-};
 
 // ---- Sizes a compositor gives
 // Qt's own title bar on Wayland offers maximise whatever a window's flags
@@ -158,6 +129,14 @@ protected:
 
 }  // namespace
 
+void basMain::PauseUntilEnding::Pause(double seconds) {
+    if (!EndSignalReceived()) m_clock.Pause(seconds);
+}
+
+void basMain::SoundUntilEnding::PlayWaveResource(const QString& name) {
+    if (!EndSignalReceived()) m_player.PlayWaveResource(name);
+}
+
 // The text carries a carriage return between the number and the
 // description, which a message box would not break, so it becomes a line
 // break.
@@ -185,15 +164,18 @@ void basMain::PrepareApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral(PEXORA_APP_ID));
 #endif
     SetErrorSink(&ShowErrorBox);
+}
+
+void basMain::SaveAtSessionEnd(QObject& owner, std::function<void()> save) {
     // A session that ends saves first; should the logout be cancelled, the
     // close saves again whatever changed since.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) {
+        QObject::connect(app, &QGuiApplication::commitDataRequest, &owner, [save = std::move(save)](QSessionManager&) {
             // Whether or not the session allows interaction, this road shows nothing.
             ErrorSink previous = SetErrorSink({});
             ReportOnStderrOnce();
             SetStoreEnding();
-            SaveSettings();
+            save();
             SetErrorSink(std::move(previous));
         });
 }
@@ -242,31 +224,4 @@ bool basMain::CloseOnEndSignals(QWidget& window) {
         QCoreApplication::exit(0);
     });
     return true;
-}
-
-int basMain::Main(int argc, char* argv[]) {
-    // Before anything is read that a save would write back.
-    TakeEndSignals();
-    QApplication app(argc, argv);
-    // The player's language, before any window is made.
-    Translations::InstallForSystemLocale();
-    PrepareApplication();
-    WatchCompositorSizes();
-
-    int result = 0;
-    WaveSoundPlayer wave;
-    SteadyPauseClock steady;
-    SoundUntilEnding sound(wave);
-    PauseUntilEnding pause(steady);
-    ClockSeededRandom random;
-    StoreScoreBook scoreBook;
-    Trap([&] {
-        SetHelpFileBesideProgram();
-        frmMain form(sound, pause, random, scoreBook);
-        CloseOnEndSignals(form);
-        form.show();
-        result = QApplication::exec();
-    });
-    SetErrorSink({});
-    return result;
 }

@@ -1,17 +1,24 @@
 #pragma once
 // The program's entry routine.
 
+#include "Services.h"
+
 #include <QString>
+
+#include <functional>
 
 class QObject;
 class QWidget;
 
 namespace basMain {
-// Names the application, installs the error report (a message box), lets
-// the desktop session's request to save the program's data write the
-// settings, and keeps large buffers out of the heap so that a long session
-// holds its memory. Needs a QApplication.
+// Names the application, installs the error report (a message box) and
+// keeps large buffers out of the heap so that a long session holds its
+// memory. Needs a QApplication.
 void PrepareApplication();
+
+// Lets the desktop session's request to save the program's data run save,
+// with any failure said once on stderr, for as long as owner lives.
+void SaveAtSessionEnd(QObject& owner, std::function<void()> save);
 
 // Points the help at the file of the installed language in the program's
 // own directory ("Pexora_de.chm"), English ("Pexora.chm") standing in.
@@ -43,7 +50,24 @@ bool CloseOnEndSignals(QWidget& window);
 // Whether one of those signals has arrived.
 bool EndSignalReceived();
 
-// Sets up the application and its error report, points the help at the
-// program's directory, shows the main window and runs until it is closed.
-int Main(int argc, char* argv[]);
+// Once an ending signal has come, an animation runs to its end without
+// waiting...
+class PauseUntilEnding final : public IPauseClock {
+public:
+    explicit PauseUntilEnding(IPauseClock& clock) : m_clock(clock) {}
+    void Pause(double seconds) override;
+
+private:
+    IPauseClock& m_clock;
+};
+
+// ...and no sound starts, the farewell included; a sound already playing ends.
+class SoundUntilEnding final : public ISoundPlayer {
+public:
+    explicit SoundUntilEnding(ISoundPlayer& player) : m_player(player) {}
+    void PlayWaveResource(const QString& name) override;
+
+private:
+    ISoundPlayer& m_player;
+};
 }  // namespace basMain

@@ -5,6 +5,8 @@
 #include "Twips.h"
 #include "basHelp.h"
 
+#include <QVersionNumber>
+
 #include <QDialog>
 #include <QFrame>
 #include <QGuiApplication>
@@ -16,6 +18,12 @@
 namespace {
 
 const QString ProgramTitle = QStringLiteral("Pexora");
+
+// The version as the title shows it, major and minor number: "2.00" is "2.0".
+QString TitleVersion() {
+    const QVersionNumber version = QVersionNumber::fromString(QStringLiteral(PEXORA_VERSION));
+    return QStringLiteral("%1.%2").arg(version.majorVersion()).arg(version.minorVersion());
+}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& at) {
     auto* label = new QLabel(text, parent);
@@ -79,11 +87,11 @@ void frmAbout::Form_Load(QWidget* owner) {
     imgAbout->setGeometry(TwipsRect(150, 225, 480, 480));
     imgAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblTitle = MakeLabel(window, ProgramTitle + QStringLiteral(" 2.0"), TwipsRect(720, 120, 3285, 225));
+    lblTitle = MakeLabel(window, ProgramTitle + QLatin1Char(' ') + TitleVersion(), TwipsRect(720, 120, 3285, 225));
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     // A screen reader passes over a lone label of fewer than three words in a
     // dialog: the title is read as a sentence of its own.
-    lblTitle->setAccessibleName(QCoreApplication::translate("frmAbout", "%1, version %2").arg(ProgramTitle, QStringLiteral("2.0")));
+    lblTitle->setAccessibleName(QCoreApplication::translate("frmAbout", "%1, version %2").arg(ProgramTitle, TitleVersion()));
 
     const QStringList lines = MakersLines();
     const int tops[6] = {360, 600, 840, 1320, 1560, 1800};

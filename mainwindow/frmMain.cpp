@@ -3,7 +3,6 @@
 #include "BoardAccessible.h"
 #include "ErrorTrap.h"
 #include "GameBoard.h"
-#include "GameSettings.h"
 #include "StoreFile.h"
 #include "Resources.h"
 #include "ShownName.h"
@@ -33,11 +32,13 @@ const QColor LightGrey(192, 192, 192);
 
 }  // namespace
 
-frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, IScoreBook& scoreBook,
-                 QWidget* parent)
+frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& sound, IPauseClock& pause,
+                 IRandomSource& random, IScoreBook& scoreBook, QWidget* parent)
     : QMainWindow(parent),
+      m_choices(choices),
+      m_store(store),
       m_sound(sound),
-      m_scores(sound, GameSettings, gblnPlaySound) {
+      m_scores(sound, choices) {
     // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -54,8 +55,7 @@ frmMain::frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random,
 
     m_news = new Announcer(this);
     BuildBoard();
-    m_engine.emplace(GameEngine::World{GameSettings, gblnPlaySound, gudtPlayers, scoreBook}, *m_board, *this, *this,
-                     pause, sound, random);
+    m_engine.emplace(scoreBook, *m_board, *this, *this, pause, sound, random);
     connect(m_board, &GameBoard::TileClicked, this, [this](qint16 index) { m_engine->TileClicked(index); });
     BuildMenus();
     BuildStatusBar();
@@ -88,7 +88,7 @@ void frmMain::BuildBoard() {
     setCentralWidget(m_client);
 
     BuildToolbar();
-    m_board = new GameBoard(m_client, GameSettings);
+    m_board = new GameBoard(m_client, m_choices.options);
 }
 
 // ---------------------------------------------------------------- life of the window
@@ -96,8 +96,8 @@ void frmMain::BuildBoard() {
 void frmMain::Form_Load() noexcept {
     Trap([&] {
         setWindowTitle(QStringLiteral("Pexora"));
-        LoadSettings();
-        SetSoundsButtonPressed(gblnPlaySound);
+        m_choices = m_store.Load();
+        SetSoundsButtonPressed(m_choices.playSound);
         m_board->LoadImageArrays();
         SetBoardSize();
         StartNewGame();
@@ -126,7 +126,7 @@ void frmMain::Form_Activate() noexcept {
         // Noted before the sound, so an activation that arrives while the
         // window paints cannot play it a second time.
         m_activatedOnce = true;
-        if (gblnPlaySound) {
+        if (m_choices.playSound) {
             // Painted before the sound holds the thread; no other event is
             // run here, so no command of the player's starts inside this one.
             repaint();
@@ -147,8 +147,8 @@ void frmMain::Form_Unload() noexcept {
     Trap([&] {
         // The game is ending: another game's lock is waited for briefly.
         SetStoreEnding();
-        SaveSettings();
-        if (gblnPlaySound) m_sound.PlayWaveResource(QStringLiteral("SHUTDOWN"));
+        m_store.Save(m_choices);
+        if (m_choices.playSound) m_sound.PlayWaveResource(QStringLiteral("SHUTDOWN"));
         // The other windows were all opened over this one: unload them, the
         // most recently loaded first.
         QList<QWidget*> windows;
@@ -230,11 +230,18 @@ void frmMain::CenterWindow() {
 // ---------------------------------------------------------------- the game
 
 void frmMain::StartNewGame() noexcept {
-    m_engine->StartNewGame();
+    m_engine->StartNewGame(m_choices);
     m_board->FocusAfterDeal();
 }
 
-void frmMain::ChangeTileColor() noexcept { m_engine->ChangeTileColor(); }
+void frmMain::ChangeTileColor() noexcept { m_engine->ChangeTileColor(m_choices.options.TileColor); }
+
+const PlayerChoices& frmMain::Choices() const { return m_choices; }
+
+void frmMain::SetChoices(const PlayerChoices& choices) {
+    m_choices = choices;
+    m_engine->SetSoundsOn(m_choices.playSound);
+}
 
 void frmMain::SetSoundsButtonPressed(bool pressed) {
     if (QAction* button = findChild<QAction*>(QStringLiteral("tlbMainSounds"))) button->setChecked(pressed);
@@ -304,7 +311,7 @@ void frmMain::SetEnded(bool match, const QList<int>& cells) {
 
 void frmMain::SetTurnedBack(const QList<int>& cells) {
     // A tile of the set clicked again stays up as the first of the next set.
-    const bool whole = cells.size() >= GameSettings.Level;
+    const bool whole = cells.size() >= m_engine->Options().Level;
     Announce(whole ? tr("The set is turned face down.") : tr("The rest of the set is turned face down."));
 }
 
@@ -378,8 +385,9 @@ void frmMain::tlbMain_ButtonClick(const QString& key) noexcept {
             frmOptions::ShowOptions(*this, this, 4);
         } else if (key == QLatin1String("Sounds")) {
             // Only the switch: it is stored when the program closes.
-            gblnPlaySound = !gblnPlaySound;
-            SetSoundsButtonPressed(gblnPlaySound);
+            m_choices.playSound = !m_choices.playSound;
+            m_engine->SetSoundsOn(m_choices.playSound);
+            SetSoundsButtonPressed(m_choices.playSound);
         } else if (key == QLatin1String("About")) {
             mnuHelpAbout_Click();
         } else if (key == QLatin1String("Exit")) {

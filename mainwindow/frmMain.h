@@ -6,6 +6,7 @@
 
 #include "BoardInterfaces.h"
 #include "FrameExtents.h"
+#include "GameSettings.h"
 #include "GameEngine.h"
 #include "OptionsHost.h"
 #include "Announcer.h"
@@ -28,13 +29,16 @@ class QToolBar;
 class frmMain final : public QMainWindow, public IGameView, public IGameClock, public IOptionsHost {
     Q_OBJECT
 public:
-    // Builds the window and runs its loading steps: caption, settings, the
+    // Builds the window and runs its loading steps: caption, the player's
+    // choices (loaded from store into choices, which the caller owns), the
     // "Sounds" button, the board cells, the board size and the first deal.
-    frmMain(ISoundPlayer& sound, IPauseClock& pause, IRandomSource& random, IScoreBook& scoreBook,
-            QWidget* parent = nullptr);
+    frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& sound, IPauseClock& pause,
+            IRandomSource& random, IScoreBook& scoreBook, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // --- Called by the options dialog (and by the window itself).
+    const PlayerChoices& Choices() const override;
+    void SetChoices(const PlayerChoices& choices) override;
     void StartNewGame() noexcept override;
     void SetBoardSize() noexcept override;
     void ChangeTileColor() noexcept override;
@@ -102,6 +106,8 @@ private:
     void mnuHelpLicense_Click() noexcept;
     void mnuHelpAbout_Click() noexcept;
 
+    PlayerChoices& m_choices;
+    ChoicesStore& m_store;
     ISoundPlayer& m_sound;
     frmScores m_scores;
     frmAbout m_about;

@@ -19,7 +19,7 @@ inline constexpr quint32 Memory = 0x0004;     // the sound is an image in memory
 // Loads the "WAVE" resource strName and plays it; returns when it has been
 // played to its end. A missing resource is reported with the error report;
 // a sound the machine cannot play (no device, bad data) is skipped silently.
-// Callers test gblnPlaySound before calling.
+// Callers test the sound switch before calling.
 void PlayWaveResource(const QString& strName, std::optional<quint32> flags = std::nullopt) noexcept;
 
 // Plays a RIFF WAVE image held in memory, to its end; what cannot be played

@@ -200,9 +200,9 @@ bool ScoresWindow::event(QEvent* event) {
 
 void ScoresWindow::Form_Load() {
     Trap([&] {
-        if (m_form.m_options.TileCount == 30) {
+        if (m_form.m_choices.options.TileCount == 30) {
             tabScores->setCurrentIndex(0);
-        } else if (m_form.m_options.TileCount == 60) {
+        } else if (m_form.m_choices.options.TileCount == 60) {
             tabScores->setCurrentIndex(1);
         }
         FillScoreList(lvwSmallBoardSets, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
@@ -268,7 +268,7 @@ void ScoresWindow::cmdReset_Click() {
     Trap([&] {
         // The tables of the board size whose tab is showing.
         const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
-        ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_playSound);
+        ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_choices.playSound);
     });
 }
 
@@ -278,8 +278,7 @@ void ScoresWindow::cmdOK_Click() {
 
 // ---- The dialog object ------------------------------------------------------
 
-frmScores::frmScores(ISoundPlayer& sound, const GameSettingsRecord& options, const bool& playSound)
-    : m_sound(sound), m_options(options), m_playSound(playSound) {}
+frmScores::frmScores(ISoundPlayer& sound, const PlayerChoices& choices) : m_sound(sound), m_choices(choices) {}
 
 frmScores::~frmScores() { delete m_window.data(); }
 
@@ -320,7 +319,7 @@ QDialog* frmScores::Window() const { return m_window; }
 void frmScores::Form_Activate() {
     if (m_blnActivating) return;
     Trap([&] {
-        if (!(m_playSound && blnNewHighScore)) return;
+        if (!(m_choices.playSound && blnNewHighScore)) return;
         m_blnActivating = true;
         struct Done {
             bool& flag;

@@ -74,9 +74,9 @@ private:
 
 class frmScores {
 public:
-    // The options (for the board size whose tab comes first) and the sound
-    // switch are the owner's, read at each use.
-    frmScores(ISoundPlayer& sound, const GameSettingsRecord& options, const bool& playSound);
+    // The player's choices (the board size whose tab comes first, the sound
+    // switch) are the owner's, read at each use.
+    frmScores(ISoundPlayer& sound, const PlayerChoices& choices);
     ~frmScores();
     frmScores(const frmScores&) = delete;
     frmScores& operator=(const frmScores&) = delete;
@@ -102,8 +102,7 @@ public:
 private:
     friend class ScoresWindow;
     ISoundPlayer& m_sound;
-    const GameSettingsRecord& m_options;
-    const bool& m_playSound;
+    const PlayerChoices& m_choices;
     QPointer<ScoresWindow> m_window;
     bool m_blnActivating = false;
 };

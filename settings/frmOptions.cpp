@@ -2,7 +2,6 @@
 
 #include "DialogFont.h"
 #include "ErrorTrap.h"
-#include "GameSettings.h"
 #include "OptionCatalogue.h"
 #include "OptionsHost.h"
 #include "ShownName.h"
@@ -173,7 +172,8 @@ void OptionButtons::KeepTabStopOnSelected() const {
 frmOptions::frmOptions(IOptionsHost& host, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_host(host) {
+      m_host(host),
+      m_choices(host.Choices()) {
     setWindowTitle(tr("Options"));
     setFixedSize(TwipsToPixels(5310), TwipsToPixels(3405));
     BuildControls();
@@ -406,33 +406,33 @@ void frmOptions::showEvent(QShowEvent* event) {
 // ---- Loading --------------------------------------------------------------
 
 void frmOptions::LoadBoards() {
-    Trap([&] { optBoards.Select(IndexOfStored(Options::Boards, QString::number(GameSettings.TileCount))); });
+    Trap([&] { optBoards.Select(IndexOfStored(Options::Boards, QString::number(m_choices.options.TileCount))); });
 }
 
 void frmOptions::LoadColors() {
-    Trap([&] { optColors.Select(IndexOfStored(Options::TileColors, GameSettings.TileColor)); });
+    Trap([&] { optColors.Select(IndexOfStored(Options::TileColors, m_choices.options.TileColor)); });
 }
 
 void frmOptions::LoadImages() {
-    Trap([&] { optImages.Select(IndexOfStored(Options::ImageCategories, GameSettings.Images)); });
+    Trap([&] { optImages.Select(IndexOfStored(Options::ImageCategories, m_choices.options.Images)); });
 }
 
 void frmOptions::LoadLevels() {
-    Trap([&] { optLevels.Select(IndexOfStored(Options::Levels, QString::number(GameSettings.Level))); });
+    Trap([&] { optLevels.Select(IndexOfStored(Options::Levels, QString::number(m_choices.options.Level))); });
 }
 
 void frmOptions::LoadPlayers() {
     Trap([&] {
         for (int player = 1; player <= MaxPlayers; ++player) {
-            if (GameSettings.PlayerCount == player) optPlayers.Select(player);
-            txtPlayer(player)->setText(TranslatedName(gudtPlayers(player).strName));
-            SetNameBoxEnabled(player, GameSettings.PlayerCount >= player);
+            if (m_choices.options.PlayerCount == player) optPlayers.Select(player);
+            txtPlayer(player)->setText(TranslatedName(m_choices.Name(player)));
+            SetNameBoxEnabled(player, m_choices.options.PlayerCount >= player);
         }
     });
 }
 
 void frmOptions::LoadSounds() {
-    Trap([&] { optSounds.Select(gblnPlaySound ? 1 : 2); });
+    Trap([&] { optSounds.Select(m_choices.playSound ? 1 : 2); });
 }
 
 void frmOptions::SetNameBoxEnabled(int player, bool enabled) {
@@ -451,7 +451,8 @@ void frmOptions::SetNameBoxEnabled(int player, bool enabled) {
 void frmOptions::ApplyBoards() {
     Trap([&] {
         const BusyPointer busy;
-        if (const int i = optBoards.Selected()) GameSettings.TileCount = StoredAt(Options::Boards, i).toShort();
+        if (const int i = optBoards.Selected()) m_choices.options.TileCount = StoredAt(Options::Boards, i).toShort();
+        m_host.SetChoices(m_choices);
         m_host.StartNewGame();
         m_host.SetBoardSize();
     });
@@ -459,40 +460,45 @@ void frmOptions::ApplyBoards() {
 
 void frmOptions::ApplyColors() {
     Trap([&] {
-        if (const int i = optColors.Selected()) GameSettings.TileColor = StoredAt(Options::TileColors, i);
+        if (const int i = optColors.Selected()) m_choices.options.TileColor = StoredAt(Options::TileColors, i);
+        m_host.SetChoices(m_choices);
         m_host.ChangeTileColor();
     });
 }
 
 void frmOptions::ApplyImages() {
     Trap([&] {
-        if (const int i = optImages.Selected()) GameSettings.Images = StoredAt(Options::ImageCategories, i);
+        if (const int i = optImages.Selected()) m_choices.options.Images = StoredAt(Options::ImageCategories, i);
+        m_host.SetChoices(m_choices);
         m_host.StartNewGame();
     });
 }
 
 void frmOptions::ApplyLevels() {
     Trap([&] {
-        if (const int i = optLevels.Selected()) GameSettings.Level = StoredAt(Options::Levels, i).toShort();
+        if (const int i = optLevels.Selected()) m_choices.options.Level = StoredAt(Options::Levels, i).toShort();
+        m_host.SetChoices(m_choices);
         m_host.StartNewGame();
     });
 }
 
 void frmOptions::ApplyPlayers() {
     Trap([&] {
-        if (const int i = optPlayers.Selected()) GameSettings.PlayerCount = StoredAt(Options::Players, i).toShort();
+        if (const int i = optPlayers.Selected()) m_choices.options.PlayerCount = StoredAt(Options::Players, i).toShort();
         // Disabled and empty boxes give their text all the same.
         // A default name shown in the player's language is stored as it was.
         for (int player = 1; player <= MaxPlayers; ++player)
-            gudtPlayers(player).strName = StoredName(txtPlayer(player)->text(), player);
+            m_choices.Name(player) = StoredName(txtPlayer(player)->text(), player);
+        m_host.SetChoices(m_choices);
         m_host.StartNewGame();
     });
 }
 
 void frmOptions::ApplySounds() {
     Trap([&] {
-        if (const int i = optSounds.Selected()) gblnPlaySound = (i == 1);
-        m_host.SetSoundsButtonPressed(gblnPlaySound);
+        if (const int i = optSounds.Selected()) m_choices.playSound = (i == 1);
+        m_host.SetChoices(m_choices);
+        m_host.SetSoundsButtonPressed(m_choices.playSound);
     });
 }
 

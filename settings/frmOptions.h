@@ -1,6 +1,8 @@
 #pragma once
 // The options dialog: six tabs, each applied on its own.
 
+#include "SettingsTypes.h"
+
 #include <QDialog>
 
 #include <array>
@@ -50,7 +52,7 @@ public:
     frmOptions(IOptionsHost& host, QWidget* owner);
     ~frmOptions() override;
 
-    // Creates the dialog afresh, loads it from the settings in memory,
+    // Creates the dialog afresh, loads it from the host's choices,
     // selects tab (0..5) and shows it modally over owner; the dialog is
     // destroyed when it closes.
     static void ShowOptions(IOptionsHost& host, QWidget* owner, int tab);
@@ -110,5 +112,7 @@ private:
     void cmdDefault_Click();
 
     IOptionsHost& m_host;
+    // The player's choices as this dialog edits them; each applied tab hands them back.
+    PlayerChoices m_choices;
     int m_intPreviousTab = 0;
 };

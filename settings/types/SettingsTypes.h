@@ -1,6 +1,6 @@
 #pragma once
-// The option record and the player table, without the store behind them:
-// what the rule book reads and writes.
+// What the player chooses (the options, the sound switch and the names) as
+// one value, and the player table of a game, without the store behind them.
 
 #include "ErrorTrap.h"
 
@@ -16,6 +16,8 @@ struct GameSettingsRecord {
     qint16 PlayerCount = 0;  // 1 or 2
     QString TileColor;       // "BLUE", "GREEN", "PURPLE", "RED" or "YELLOW"
     qint16 TileCount = 0;    // 30 (small board) or 60 (large board)
+
+    bool operator==(const GameSettingsRecord&) const = default;
 };
 
 struct PlayerInfo {
@@ -29,7 +31,24 @@ inline constexpr int MaxPlayers = 2;
 // A player's default name as it is stored, in every language: "Player 1".
 inline QString DefaultPlayerName(int player) { return QStringLiteral("Player %1").arg(player); }
 
-// Indexed 1 To 2, like the rest of the rule book: gudtPlayers(1), gudtPlayers(2).
+// Everything the player chooses, as one value: loaded and saved whole by the
+// settings library, owned by the program's entry point and handed down.
+struct PlayerChoices {
+    GameSettingsRecord options;
+    bool playSound = false;
+    std::array<QString, MaxPlayers> names;  // players 1 and 2, as stored
+
+    // Player 1 or 2's name as stored.
+    QString& Name(int player) {
+        if (player < 1 || player > MaxPlayers) throw SubscriptOutOfRange();
+        return names[static_cast<std::size_t>(player - 1)];
+    }
+    const QString& Name(int player) const { return const_cast<PlayerChoices&>(*this).Name(player); }
+
+    bool operator==(const PlayerChoices&) const = default;
+};
+
+// The players of one game, indexed 1 and 2 like the cells: players(1), players(2).
 class PlayerTable {
 public:
     PlayerInfo& operator()(int player) {

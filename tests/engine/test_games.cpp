@@ -71,25 +71,25 @@ private slots:
         ErrorRecorder errors;
         ScriptedRandom random = ScriptedRandom::Seeded(42);
         EngineRig rig(random, {tileCount, level, 1});
-        rig.players(1).strName = QStringLiteral("Ann, \"the\" [best]");
+        rig.choices.Name(1) = QStringLiteral("Ann, \"the\" [best]");
         rig.view.logDetail = false;
         rig.scores.setsEnter = setsEnter;
         rig.scores.timesEnter = timesEnter;
         qsizetype offersAtShow = -1;
         rig.view.onHighScore = [&] { offersAtShow = rig.scores.offers.size(); };
-        rig.engine.StartNewGame();
+        rig.Deal();
         PlayThrough(rig, 4, 3);
         const int sets = tileCount / level;
-        QCOMPARE(rig.engine.mintMatches, qint16(sets));
-        const qint32 flipped = rig.players(1).lngSetsFlipped;
+        QCOMPARE(rig.engine.Turn().matches, qint16(sets));
+        const qint32 flipped = rig.engine.Player(1).lngSetsFlipped;
         QVERIFY(flipped > sets);  // the mismatches count too
         const qint32 seconds = 3 * (sets - 1);  // the clock stops at the last match
-        QCOMPARE(rig.engine.mlngSeconds, seconds);
+        QCOMPARE(rig.engine.Turn().seconds, seconds);
         QVERIFY(!rig.clock.running);
         const bool shown = setsEnter || timesEnter;
         QCOMPARE(rig.view.highScoreShown, shown ? 1 : 0);
         QCOMPARE(offersAtShow, shown ? qsizetype(2) : qsizetype(-1));
-        const QString name = rig.players(1).strName;
+        const QString name = rig.engine.Player(1).strName;
         QCOMPARE(rig.scores.offers.size(), 2);
         const auto& sets1 = rig.scores.offers[0];
         const auto& times = rig.scores.offers[1];
@@ -110,8 +110,8 @@ private slots:
         EngineRig rig(random, {tileCount, level, 2});
         rig.view.logDetail = false;
         PlayThrough(rig, 3);
-        const qint16 m1 = rig.players(1).intMatches;
-        const qint16 m2 = rig.players(2).intMatches;
+        const qint16 m1 = rig.engine.Player(1).intMatches;
+        const qint16 m2 = rig.engine.Player(2).intMatches;
         QCOMPARE(m1 + m2, tileCount / level);
         QVERIFY(m1 > 0 && m2 > 0);
         QCOMPARE(rig.view.results.size(), 1);
@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(result.playerCount, 2);
         QCOMPARE(result.storedNames, (std::array<QString, 2>{"Ann", "Bob"}));
         QCOMPARE(result.matches, (std::array<qint16, 2>{m1, m2}));
-        QCOMPARE(rig.engine.mlngSeconds, 0);
+        QCOMPARE(rig.engine.Turn().seconds, 0);
         QCOMPARE(rig.view.highScoreShown, 0);
         QVERIFY(rig.scores.offers.isEmpty());
     }
@@ -190,14 +190,14 @@ private slots:
         EngineRig rig(zero, {30, 2, 2, true, "ANIMAL", "GREEN"});
         rig.Click({1, 2, 3});  // a mismatch: player 2 to play, one tile up
         rig.Use({60, 2, 2, true, "ANIMAL", "GREEN"});
-        QCOMPARE(rig.engine.mintPlayer, qint16(2));
+        QCOMPARE(rig.engine.Turn().player, qint16(2));
         rig.log.clear();
-        rig.engine.StartNewGame();
-        QCOMPARE(rig.engine.mintTilesUp, qint16(0));
-        QCOMPARE(rig.engine.mintTile1 + rig.engine.mintTile2 + rig.engine.mintTile3, 0);
-        QCOMPARE(rig.engine.mintPlayer, qint16(1));
-        QCOMPARE(rig.players(1).lngSetsFlipped + rig.players(2).lngSetsFlipped, 0);
-        QCOMPARE(rig.players(1).strName + rig.players(2).strName, QStringLiteral("AnnBob"));
+        rig.Deal();
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(0));
+        QCOMPARE(rig.engine.Turn().tile1 + rig.engine.Turn().tile2 + rig.engine.Turn().tile3, 0);
+        QCOMPARE(rig.engine.Turn().player, qint16(1));
+        QCOMPARE(rig.engine.Player(1).lngSetsFlipped + rig.engine.Player(2).lngSetsFlipped, 0);
+        QCOMPARE(rig.engine.Player(1).strName + rig.engine.Player(2).strName, QStringLiteral("AnnBob"));
         for (int k = 1; k <= 60; ++k) QVERIFY(!rig.engine.Cell(k).FaceVisible && rig.engine.Cell(k).TileEnabled);
         const auto at = [&](const char* line) { return rig.log.lines.indexOf(QLatin1String(line)); };
         QVERIFY(at("status 1 Ann sets 0 matches 0 time 0") == 0);
@@ -211,7 +211,7 @@ private slots:
         ScriptedRandom zero(0.0f);
         EngineRig rig(zero, {30, 2, 1}, false);
         rig.view.failFaceAt = 3;
-        rig.engine.StartNewGame();
+        rig.Deal();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::ResourceNotFound);
         for (int k = 1; k <= 30; ++k) {

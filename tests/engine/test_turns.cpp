@@ -28,19 +28,19 @@ private slots:
         rig.log.clear();
         rig.engine.TileClicked(4);
         QVERIFY(rig.log.lines.isEmpty());
-        QCOMPARE(rig.engine.mintTilesUp, qint16(1));
-        QCOMPARE(rig.players(1).lngSetsFlipped, 0);
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));
+        QCOMPARE(rig.engine.Player(1).lngSetsFlipped, 0);
     }
 
     void aMatchKeepsTheTurnAndCountsForThatPlayer() {
         EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);
-        QCOMPARE(rig.engine.mintPlayer, qint16(1));
-        QCOMPARE(rig.players(1).intMatches, qint16(1));
-        QCOMPARE(rig.players(1).lngSetsFlipped, 1);
-        QCOMPARE(rig.engine.mintMatches, qint16(1));
-        QCOMPARE(rig.engine.mintTilesUp, qint16(0));
+        QCOMPARE(rig.engine.Turn().player, qint16(1));
+        QCOMPARE(rig.engine.Player(1).intMatches, qint16(1));
+        QCOMPARE(rig.engine.Player(1).lngSetsFlipped, 1);
+        QCOMPARE(rig.engine.Turn().matches, qint16(1));
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(0));
         QVERIFY(!rig.engine.Cell(1).TileEnabled && !rig.engine.Cell(16).FaceEnabled);
         QCOMPARE(rig.engine.Cell(16).TilePic, TilePicture::Empty);
         QCOMPARE(rig.engine.Cell(16).Tag, rig.engine.Cell(1).Tag);  // the tag stays
@@ -54,23 +54,23 @@ private slots:
         EngineRig rig(zero, {30, 2, 2});
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(2);
-        QCOMPARE(rig.engine.mintPlayer, qint16(2));
-        QCOMPARE(rig.engine.mintTilesUp, qint16(2));
+        QCOMPARE(rig.engine.Turn().player, qint16(2));
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(2));
         QVERIFY(rig.engine.Cell(1).FaceVisible && rig.engine.Cell(2).FaceVisible);
         // The set, then the status of the player to come, then the turn.
         QCOMPARE(rig.log.lines.mid(rig.log.lines.indexOf("set miss 1 2")),
                  (QStringList{"set miss 1 2", "status 2 Bob sets 0 matches 0 time 0", "turn 2 Bob"}));
         rig.log.clear();
         rig.engine.TileClicked(2);  // player 2 keeps tile 2 as the first of the set
-        QCOMPARE(rig.engine.mintTile1, qint16(2));
-        QCOMPARE(rig.engine.mintTile2, qint16(0));
-        QCOMPARE(rig.engine.mintTilesUp, qint16(1));
+        QCOMPARE(rig.engine.Turn().tile1, qint16(2));
+        QCOMPARE(rig.engine.Turn().tile2, qint16(0));
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));
         QVERIFY(rig.engine.Cell(2).FaceVisible && !rig.engine.Cell(1).FaceVisible);
         QCOMPARE(rig.log.lines.count(QStringLiteral("sound FLIP")), 1);
-        QCOMPARE(rig.players(2).lngSetsFlipped, 0);  // turning down is no set flipped
+        QCOMPARE(rig.engine.Player(2).lngSetsFlipped, 0);  // turning down is no set flipped
         rig.engine.TileClicked(17);                  // 2 and 17 match
-        QCOMPARE(rig.players(2).intMatches, qint16(1));
-        QCOMPARE(rig.engine.mintPlayer, qint16(2));
+        QCOMPARE(rig.engine.Player(2).intMatches, qint16(1));
+        QCOMPARE(rig.engine.Turn().player, qint16(2));
     }
 
     void aTripleIsJudgedOnAllThreeTags_data() {
@@ -89,8 +89,8 @@ private slots:
         QFETCH(bool, match);
         EngineRig rig(zero, {30, 3, 1});
         for (int k : {a, b, c}) rig.engine.TileClicked(static_cast<qint16>(k));
-        QCOMPARE(rig.engine.mintMatches, qint16(match ? 1 : 0));
-        QCOMPARE(rig.engine.mintTilesUp, qint16(match ? 0 : 3));
+        QCOMPARE(rig.engine.Turn().matches, qint16(match ? 1 : 0));
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(match ? 0 : 3));
     }
 
     void afterAnUnmatchedTripleEachShownTileCanStartTheNextSet_data() {
@@ -106,11 +106,11 @@ private slots:
         QFETCH(QList<int>, goDown);
         EngineRig rig(zero, {30, 3, 2});
         for (int k : {1, 2, 3}) rig.engine.TileClicked(static_cast<qint16>(k));
-        QCOMPARE(rig.engine.mintPlayer, qint16(2));
+        QCOMPARE(rig.engine.Turn().player, qint16(2));
         rig.engine.TileClicked(static_cast<qint16>(click));
-        QCOMPARE(rig.engine.mintTile1, qint16(click));
-        QCOMPARE(rig.engine.mintTile2 + rig.engine.mintTile3, 0);
-        QCOMPARE(rig.engine.mintTilesUp, qint16(1));
+        QCOMPARE(rig.engine.Turn().tile1, qint16(click));
+        QCOMPARE(rig.engine.Turn().tile2 + rig.engine.Turn().tile3, 0);
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));
         QVERIFY(rig.engine.Cell(click).FaceVisible);
         for (int k : goDown) QVERIFY(!rig.engine.Cell(k).FaceVisible);
     }
@@ -123,7 +123,7 @@ private slots:
         rig.engine.TileClicked(1);  // ignored click, clock untouched
         QCOMPARE(rig.clock.starts, 1);
         rig.Use({30, 2, 2});
-        rig.engine.StartNewGame();
+        rig.Deal();
         QVERIFY(!rig.clock.running);
         rig.engine.TileClicked(1);
         QVERIFY(!rig.clock.running);
@@ -136,16 +136,16 @@ private slots:
             rig.engine.GameClockTick();
             QCOMPARE(rig.view.seconds, i);
         }
-        QCOMPARE(rig.engine.mlngSeconds, 75);
+        QCOMPARE(rig.engine.Turn().seconds, 75);
         rig.engine.TileClicked(2);
         QCOMPARE(rig.view.status.seconds, 75);  // the status carries the time too
-        rig.engine.mlngSeconds = 99998;
+        while (rig.engine.Turn().seconds < 99998) rig.engine.GameClockTick();
         rig.engine.GameClockTick();
         QCOMPARE(rig.view.seconds, 99999);
         QVERIFY(rig.clock.running);
         rig.log.clear();
         rig.engine.GameClockTick();
-        QCOMPARE(rig.engine.mlngSeconds, 99999);
+        QCOMPARE(rig.engine.Turn().seconds, 99999);
         QVERIFY(!rig.clock.running);
         QVERIFY(rig.log.lines.isEmpty());
     }
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(rig.view.status.setsFlipped, 1);
         QCOMPARE(rig.view.status.playerCount, 1);
         rig.Use({30, 2, 2});
-        rig.engine.StartNewGame();
+        rig.Deal();
         rig.log.clear();
         rig.Click({1, 16});          // Ann matches
         rig.Click({2, 3});           // and misses: Bob
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(rig.sound.played.isEmpty());
         // three flips of 0.05 s and one removal of 0.10 s
         QCOMPARE(qRound(rig.pause.total * 100), 25);
-        QCOMPARE(rig.engine.mintMatches, qint16(1));
+        QCOMPARE(rig.engine.Turn().matches, qint16(1));
     }
 
     void aColourChangeRepaintsDownAndUpTilesAndLeavesRemovedCellsEmpty() {
@@ -227,13 +227,13 @@ private slots:
         rig.engine.TileClicked(2);   // face up
         rig.options.TileColor = QStringLiteral("GREEN");
         rig.log.clear();
-        rig.engine.ChangeTileColor();
+        rig.engine.ChangeTileColor(rig.options.TileColor);
         QCOMPARE(rig.log.lines.mid(0, 2), (QStringList{"load flip GREEN", "load shrink GREEN"}));
         QVERIFY(rig.log.lines.contains(QStringLiteral("tile 2 Flip6")));
         QVERIFY(rig.log.lines.contains(QStringLiteral("tile 3 Flip1")));
         QVERIFY(!rig.log.lines.filter(QRegularExpression("^tile (1|16) ")).size());
         QVERIFY(!rig.log.lines.filter(QRegularExpression("^tile (3[1-9]|[45][0-9]|60) ")).size());
-        QCOMPARE(rig.engine.mintTilesUp, qint16(1));  // the game goes on
+        QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));  // the game goes on
     }
 
 };

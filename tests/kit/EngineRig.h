@@ -1,7 +1,6 @@
 #pragma once
 // A rule book wired to the kit's recorders, for tests that link the engine
-// alone. The options, the sound switch and the player table are the rig's
-// own; no store is involved.
+// alone. The player's choices are the rig's own; no store is involved.
 
 #include "Doubles.h"
 #include "GameEngine.h"
@@ -18,9 +17,8 @@ struct RigOptions {
 };
 
 struct EngineRig {
-    GameSettingsRecord options;
-    bool playSound = true;
-    PlayerTable players;
+    PlayerChoices choices;
+    GameSettingsRecord& options = choices.options;
     EventLog log;
     RecordingView view{log};
     FakeGameClock clock;
@@ -32,13 +30,13 @@ struct EngineRig {
     // Sets the options and the names "Ann" and "Bob"; deals the first game
     // unless told not to.
     EngineRig(IRandomSource& random, RigOptions o, bool deal = true)
-        : engine({options, playSound, players, scores}, view, view, clock, pause, sound, random) {
+        : engine(scores, view, view, clock, pause, sound, random) {
         pause.log = &log;
         sound.log = &log;
         Use(o);
-        players(1).strName = QStringLiteral("Ann");
-        players(2).strName = QStringLiteral("Bob");
-        if (deal) engine.StartNewGame();
+        choices.Name(1) = QStringLiteral("Ann");
+        choices.Name(2) = QStringLiteral("Bob");
+        if (deal) engine.StartNewGame(choices);
     }
 
     void Use(RigOptions o) {
@@ -47,8 +45,11 @@ struct EngineRig {
         options.PlayerCount = static_cast<qint16>(o.players);
         options.Images = QString::fromLatin1(o.images);
         options.TileColor = QString::fromLatin1(o.color);
-        playSound = o.sounds;
+        choices.playSound = o.sounds;
     }
+
+    // A new game with the rig's choices as they stand.
+    void Deal() { engine.StartNewGame(choices); }
 
     void Click(std::initializer_list<int> cells) {
         for (int k : cells) engine.TileClicked(static_cast<qint16>(k));

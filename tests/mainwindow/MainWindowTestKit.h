@@ -32,6 +32,8 @@ struct MainWindowHarness {
     ScopedStore store;
     ErrorRecorder errors;
     StoreScoreBook storeBook;
+    PlayerChoices choices;
+    ChoicesStore choiceStore;
     RecordingSound sound;
     RecordingPause pause;
     ScriptedRandom random;
@@ -47,7 +49,7 @@ struct MainWindowHarness {
         if (window) window->close();
     }
     frmMain& make() {
-        window = std::make_unique<frmMain>(sound, pause, random, storeBook);
+        window = std::make_unique<frmMain>(choices, choiceStore, sound, pause, random, storeBook);
         return *window;
     }
     // Stores the options given, makes the window, shows it and waits until it is active.

@@ -7,6 +7,7 @@
 #include "BoardFocus.h"
 #include "BoardImage.h"
 #include "GameSettings.h"
+#include "OptionsHosts.h"
 #include "MainWindowTestKit.h"
 #include "OptionsHost.h"
 #include "basMain.h"
@@ -21,13 +22,6 @@
 
 namespace {
 
-class QuietHost final : public IOptionsHost {
-public:
-    void StartNewGame() override {}
-    void SetBoardSize() override {}
-    void ChangeTileColor() override {}
-    void SetSoundsButtonPressed(bool) override {}
-};
 
 // The groups of option buttons in tab order.
 const QStringList Groups{"optBoards", "optColors", "optImages", "optLevels", "optPlayers", "optSounds"};
@@ -49,9 +43,9 @@ private slots:
     void everyOptionButtonChosenByAnAccessibleActionIsAppliedByOk() {
         QFETCH(bool, toggle);
         ErrorRecorder errors;
-        QuietHost host;
-        GameSettings = {QStringLiteral("ANIMAL"), 2, 1, QStringLiteral("BLUE"), 30};
-        gblnPlaySound = true;
+        RecordingHost host;
+        host.choices.options = {QStringLiteral("ANIMAL"), 2, 1, QStringLiteral("BLUE"), 30};
+        host.choices.playSound = true;
         for (int tab = 0; tab < frmOptions::TabCount; ++tab) {
             const QString name = Groups[tab];
             const auto count = NamedArray<QRadioButton>(frmOptions(host, nullptr), name).size();
@@ -92,14 +86,17 @@ private slots:
         ErrorRecorder errors;
         auto* session = qApp->findChild<QSessionManager*>();
         QVERIFY(session != nullptr);
-        LoadSettings();
-        GameSettings.TileCount = 60;
-        gblnPlaySound = false;
+        ChoicesStore choiceStore;
+        PlayerChoices choices = choiceStore.Load();
+        QObject owner;
+        basMain::SaveAtSessionEnd(owner, [&] { choiceStore.Save(choices); });
+        choices.options.TileCount = 60;
+        choices.playSound = false;
         emit qApp->commitDataRequest(*session);
         QCOMPARE(StoredOption("Tile Count"), QStringLiteral("60"));
         QCOMPARE(StoredOption("Sounds"), QStringLiteral("False"));
         // The logout was cancelled and the player went on.
-        GameSettings.Level = 3;
+        choices.options.Level = 3;
         emit qApp->commitDataRequest(*session);
         QCOMPARE(StoredOption("Level"), QStringLiteral("3"));
         QCOMPARE(errors.count(), 0);

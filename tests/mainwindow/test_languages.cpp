@@ -1,7 +1,6 @@
 // The game in each language it speaks, chosen the way the program chooses it
 // (the system's locale: LANGUAGE here), and the store the same in all of them.
 #include "ErrorTrap.h"
-#include "GameSettings.h"
 #include "MainWindowTestKit.h"
 #include "HelpViewer.h"
 #include "Translations.h"
@@ -264,7 +263,7 @@ private slots:
             });
             Option(w, 4)->trigger();
             if (!QTest::qWaitFor([&] { return watcher.seen == 1; })) return "the options never opened";
-            if (change) h.storeBook.OfferScore(ScoreKind::Times, 30, gudtPlayers(2).strName, 42);
+            if (change) h.storeBook.OfferScore(ScoreKind::Times, 30, h.choices.Name(2), 42);
             h.window->close();
             return h.store.readRaw();
         };

@@ -8,7 +8,6 @@
 
 #include "BoardFocus.h"
 #include "BoardImage.h"
-#include "GameSettings.h"
 #include "MainWindowTestKit.h"
 #include "ScoreTables.h"
 #include "frmOptions.h"
@@ -57,7 +56,7 @@ bool WalkTo(frmMain& w, int k) {
     return FocusedCell(w) == k;
 }
 
-bool InPlay(frmMain& w, int k) { return k >= 1 && k <= GameSettings.TileCount && w.Engine().Cell(k).TileEnabled; }
+bool InPlay(frmMain& w, int k) { return k >= 1 && k <= w.Choices().options.TileCount && w.Engine().Cell(k).TileEnabled; }
 
 }  // namespace
 
@@ -88,7 +87,7 @@ private slots:
             connect(other, &QDialog::finished, this, [&closed, &others, other] { closed.append(QString::number(others.indexOf(other))); });
             other->show();
         }
-        GameSettings.TileColor = QStringLiteral("GREEN");  // changed in memory only
+        h.choices.options.TileColor = QStringLiteral("GREEN");  // changed in memory only
         QString storedAtShutdown;
         qsizetype closedAtShutdown = -1;
         h.sound.onPlay = [&](const QString& name) {
@@ -146,12 +145,12 @@ private slots:
         }
         QTRY_COMPARE(closeScores.seen, 1);
         QVERIFY(scoresShown);
-        const QString seconds = QString::number(w.Engine().mlngSeconds);
+        const QString seconds = QString::number(w.Engine().Turn().seconds);
         // The end is said before the tables show.
         QCOMPARE(saidWhenShown.last(), "The board is clear. Sets turned: 15, seconds: " + seconds + '.');
 
         // The board is clear, the clock stopped and the results are in the store.
-        QCOMPARE(w.Engine().mintMatches, qint16(15));
+        QCOMPARE(w.Engine().Turn().matches, qint16(15));
         QVERIFY(!w.IsEnabled());
         QCOMPARE(AccessibleName(Panel(w, 2)), QStringLiteral("Sets Flipped: 15"));
         const ScoreRow sets = ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1);
@@ -269,7 +268,7 @@ private slots:
         QCOMPARE(QSize(band, status), QSize(27, 25));
         const QSize small = w.size();
         auto boardSize = [&](int tileCount) {
-            GameSettings.TileCount = static_cast<qint16>(tileCount);
+            h.choices.options.TileCount = static_cast<qint16>(tileCount);
             w.StartNewGame();
             w.SetBoardSize();
         };
@@ -369,7 +368,7 @@ private slots:
         QTest::keyClick(Tile(w, from), Qt::Key(key));
         QCOMPARE(FocusedCell(w), to);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Tile(w, to)));
-        QCOMPARE(w.Engine().mintTilesUp, qint16(0));  // moving the focus clicks nothing
+        QCOMPARE(w.Engine().Turn().tilesUp, qint16(0));  // moving the focus clicks nothing
     }
 
     void wholeGamePlayedWithTheKeysFromStartUpToAnEmptyBoard() {
@@ -388,11 +387,11 @@ private slots:
             Press(w, Qt::Key_Space);
             QVERIFY(WalkTo(w, k + 15));
             Press(w, Qt::Key_Enter);
-            QCOMPARE(w.Engine().mintMatches, qint16(k));
+            QCOMPARE(w.Engine().Turn().matches, qint16(k));
             if (k < 15) QVERIFY(InPlay(w, FocusedCell(w)) && Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
         }
         QTRY_COMPARE(closeScores.seen, 1);
-        QCOMPARE(gudtPlayers(1).lngSetsFlipped, 15);
+        QCOMPARE(w.Engine().Player(1).lngSetsFlipped, 15);
         QCOMPARE(Panel(w, 2)->text(), QStringLiteral("Sets Flipped: 15"));
         QVERIFY(!w.IsEnabled());
 
@@ -411,7 +410,7 @@ private slots:
         QCOMPARE(FocusedCell(w), 1);
         QTRY_VERIFY(Named<BoardFocusFrame>(w, "BoardFocusFrame")->IsShown());
         Press(w, Qt::Key_Space);
-        QCOMPARE(w.Engine().mintTilesUp, qint16(1));
+        QCOMPARE(w.Engine().Turn().tilesUp, qint16(1));
         QCOMPARE(h.errors.count(), 0);
     }
 
@@ -447,7 +446,7 @@ private slots:
         QVERIFY(Pic(w, 3)->accessibleName().isEmpty());
 
         // A new game on the large board: every cell is on it, named on its grid.
-        GameSettings.TileCount = 60;
+        h.choices.options.TileCount = 60;
         w.StartNewGame();
         w.SetBoardSize();
         expectNames({{16, "Row 4, column 3, face down"}, {60, "Row 6, column 10, face down"}});

@@ -46,7 +46,7 @@ inline QByteArray RandomBytes(std::mt19937_64& rng, int maxLength) {
 // Plays the board as dealt to its end, each set found at once.
 inline void PlayToTheEnd(frmMain& w) {
     GameEngine& e = w.Engine();
-    const int n = GameSettings.TileCount;
+    const int n = e.Options().TileCount;
     for (int k = 1; k <= n; ++k) {
         if (!e.Cell(k).TileEnabled) continue;
         const QString tag = e.Cell(k).Tag;

@@ -29,13 +29,15 @@ private slots:
         ScriptedRandom random;
         StoreOption("Sounds", QStringLiteral("True"));
         StoreScoreBook book;
-        frmMain w(player, pause, random, book);
+        PlayerChoices choices;
+        ChoicesStore choiceStore;
+        frmMain w(choices, choiceStore, player, pause, random, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(gblnPlaySound);
+        QVERIFY(choices.playSound);
         ModalWatcher closer([](QWidget* modal) { modal->close(); });
         PlayToTheEnd(w);
-        QCOMPARE(w.Engine().mintMatches, qint16(w.Engine().SetsInPlay()));
+        QCOMPARE(w.Engine().Turn().matches, qint16(w.Engine().SetsInPlay()));
         QCOMPARE(closer.seen, 1);  // the new high score was shown and closed
         w.close();
         QCOMPARE(errors.count(), 0);

@@ -57,8 +57,8 @@ public:
     QString Check() {
         ++checks;
         const GameEngine& e = w.Engine();
-        const int N = GameSettings.TileCount;
-        const int L = GameSettings.Level;
+        const int N = e.Options().TileCount;
+        const int L = e.Options().Level;
         if ((N != 30 && N != 60) || (L != 2 && L != 3)) return QStringLiteral("options out of range");
         const int M = N / L;
         std::map<QString, int> tags;
@@ -69,18 +69,18 @@ public:
             if (number < 1 || number > 30 || QString::number(number) != tag) return QStringLiteral("tag '%1'").arg(tag);
             if (n != L) return QStringLiteral("picture %1 on %2 cells").arg(tag).arg(n);
         }
-        const int up = e.mintTilesUp;
-        const std::array<int, 3> slotCells{e.mintTile1, e.mintTile2, e.mintTile3};
-        if (up < 0 || up > L) return QStringLiteral("mintTilesUp %1").arg(up);
+        const int up = e.Turn().tilesUp;
+        const std::array<int, 3> slotCells{e.Turn().tile1, e.Turn().tile2, e.Turn().tile3};
+        if (up < 0 || up > L) return QStringLiteral("tiles up %1").arg(up);
         for (int s = 0; s < 3; ++s) {
-            if (s >= up && slotCells[s] != 0) return QStringLiteral("slot %1 holds %2 beyond mintTilesUp %3").arg(s + 1).arg(slotCells[s]).arg(up);
+            if (s >= up && slotCells[s] != 0) return QStringLiteral("slot %1 holds %2 beyond tiles up %3").arg(s + 1).arg(slotCells[s]).arg(up);
             if (s < up && (slotCells[s] < 1 || slotCells[s] > N)) return QStringLiteral("slot %1 holds %2").arg(s + 1).arg(slotCells[s]);
         }
-        const int sum = gudtPlayers(1).intMatches + gudtPlayers(2).intMatches;
-        if (e.mintMatches != sum) return QStringLiteral("mintMatches %1, players %2").arg(e.mintMatches).arg(sum);
-        if (e.mintMatches > M) return QStringLiteral("mintMatches %1 above %2").arg(e.mintMatches).arg(M);
-        if (GameSettings.PlayerCount == 1 && e.mintPlayer != 1) return QStringLiteral("mintPlayer %1 alone").arg(e.mintPlayer);
-        if (e.mintPlayer != 1 && e.mintPlayer != 2) return QStringLiteral("mintPlayer %1").arg(e.mintPlayer);
+        const int sum = e.Player(1).intMatches + e.Player(2).intMatches;
+        if (e.Turn().matches != sum) return QStringLiteral("matches %1, players %2").arg(e.Turn().matches).arg(sum);
+        if (e.Turn().matches > M) return QStringLiteral("matches %1 above %2").arg(e.Turn().matches).arg(M);
+        if (e.Options().PlayerCount == 1 && e.Turn().player != 1) return QStringLiteral("player %1 alone").arg(e.Turn().player);
+        if (e.Turn().player != 1 && e.Turn().player != 2) return QStringLiteral("player %1").arg(e.Turn().player);
 
         int removed = 0;
         QWidget* client = Named(w, "ClientArea");
@@ -110,7 +110,7 @@ public:
             if (!tile->isEnabled() || !tile->isVisibleTo(client) || faceShown != inSet || tile->Picture().isNull())
                 return where + "screen differs from the rule book";
         }
-        if (removed != e.mintMatches * L) return QStringLiteral("%1 cells removed for %2 matches").arg(removed).arg(e.mintMatches);
+        if (removed != e.Turn().matches * L) return QStringLiteral("%1 cells removed for %2 matches").arg(removed).arg(e.Turn().matches);
         return QString();
     }
 
@@ -122,6 +122,13 @@ private:
     int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     bool Chance(int oneIn) { return Pick(oneIn) == 0; }
     IOptionsHost& Host() { return w; }
+    // The host's choices with one change, handed back as the options dialog does.
+    template <class Change>
+    void Choose(Change change) {
+        PlayerChoices choices = Host().Choices();
+        change(choices);
+        Host().SetChoices(choices);
+    }
     const QString& AnyName() { return Names[Pick(static_cast<int>(Names.size()))]; }
 
     // Through the tile or through the face: the same click.
@@ -134,10 +141,10 @@ private:
     void ClickTowardsAMatch() {
         const GameEngine& e = w.Engine();
         std::vector<int> candidates;
-        const bool building = e.mintTilesUp >= 1 && e.mintTilesUp < GameSettings.Level;
-        for (int k = 1; k <= GameSettings.TileCount; ++k) {
+        const bool building = e.Turn().tilesUp >= 1 && e.Turn().tilesUp < e.Options().Level;
+        for (int k = 1; k <= e.Options().TileCount; ++k) {
             const BoardCell& c = e.Cell(k);
-            if (c.TileEnabled && !c.FaceVisible && (!building || c.Tag == e.Cell(e.mintTile1).Tag)) candidates.push_back(k);
+            if (c.TileEnabled && !c.FaceVisible && (!building || c.Tag == e.Cell(e.Turn().tile1).Tag)) candidates.push_back(k);
         }
         ClickCell(candidates.empty() ? 1 + Pick(BoardCells)
                                      : candidates[static_cast<size_t>(Pick(static_cast<int>(candidates.size())))]);
@@ -165,25 +172,34 @@ private:
          }},
         // Option changes followed by the calls the options dialog makes to the main window.
         {2, "host: board size", [this] {
-             GameSettings.TileCount = Chance(2) ? 30 : 60;
+             Choose([&](PlayerChoices& c) { c.options.TileCount = static_cast<qint16>(Chance(2) ? 30 : 60); });
              Host().StartNewGame();
              Host().SetBoardSize();
          }},
         {2, "host: pictures", [this] {
-             GameSettings.Images = Text(Options::ImageCategories[static_cast<size_t>(Pick(17))].stored);
+             Choose([&](PlayerChoices& c) { c.options.Images = Text(Options::ImageCategories[static_cast<size_t>(Pick(17))].stored); });
              Host().StartNewGame();
          }},
-        {2, "host: level", [this] { GameSettings.Level = Chance(2) ? 2 : 3; Host().StartNewGame(); }},
+        {2, "host: level", [this] {
+             Choose([&](PlayerChoices& c) { c.options.Level = static_cast<qint16>(Chance(2) ? 2 : 3); });
+             Host().StartNewGame();
+         }},
         {2, "host: players", [this] {
-             GameSettings.PlayerCount = Chance(2) ? 1 : 2;
-             gudtPlayers(1).strName = AnyName();
-             gudtPlayers(2).strName = AnyName();
+             Choose([&](PlayerChoices& c) {
+                 c.options.PlayerCount = static_cast<qint16>(Chance(2) ? 1 : 2);
+                 c.Name(1) = AnyName();
+                 c.Name(2) = AnyName();
+             });
              Host().StartNewGame();
          }},
-        {2, "host: sounds", [this] { Host().SetSoundsButtonPressed(gblnPlaySound = Chance(2)); }},
+        {2, "host: sounds", [this] {
+             const bool on = Chance(2);
+             Choose([&](PlayerChoices& c) { c.playSound = on; });
+             Host().SetSoundsButtonPressed(on);
+         }},
         // A new colour in the middle of a game: removed cells must stay empty.
         {20, "colour change", [this] {
-             GameSettings.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored);
+             Choose([&](PlayerChoices& c) { c.options.TileColor = Text(Options::TileColors[static_cast<size_t>(Pick(5))].stored); });
              Host().ChangeTileColor();
          }},
         {10, "view toolbar", [this] { Item(w, "mnuViewToolbar")->trigger(); }},
@@ -316,7 +332,9 @@ private slots:
         };
         StoreOption("Sounds", QStringLiteral("True"));
         StoreScoreBook book;
-        frmMain w(sound, pause, deals, book);
+        PlayerChoices choices;
+        ChoicesStore choiceStore;
+        frmMain w(choices, choiceStore, sound, pause, deals, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -326,9 +344,9 @@ private slots:
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("after start-up: ") + broken));
         long long games = 0;
         for (long long i = 0; i < events; ++i) {
-            const bool wasOn = w.Engine().mintMatches < w.Engine().SetsInPlay();
+            const bool wasOn = w.Engine().Turn().matches < w.Engine().SetsInPlay();
             recent << monkey.Step();
-            if (wasOn && w.Engine().mintMatches == w.Engine().SetsInPlay()) ++games;
+            if (wasOn && w.Engine().Turn().matches == w.Engine().SetsInPlay()) ++games;
             if (recent.size() > 12) recent.removeFirst();
             broken = monkey.failure.isEmpty() ? monkey.Check() : monkey.failure;
             if (errors.count() > 0)

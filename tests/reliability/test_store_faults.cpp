@@ -44,24 +44,24 @@ struct KeySpec {
     QString key;
     QString fallback;
     std::function<bool(const QString&)> accepts;
-    std::function<QString()> loaded;
+    std::function<QString(const PlayerChoices&)> loaded;
     QByteArray valid;
     QByteArray fileKey() const { return key.toLatin1().replace(" ", "%20"); }
 };
 
 const QList<KeySpec> Keys = [] {
     auto name = [](const QString& t) { return t.size() >= 1 && t.size() <= Options::MaxNameLength; };
-    auto number = [](const auto& v) { return [p = &v] { return QString::number(*p); }; };
+    auto number = [](qint16 GameSettingsRecord::*field) { return [field](const PlayerChoices& c) { return QString::number(c.options.*field); }; };
     return QList<KeySpec>{
-        {"Images", "ANIMAL", [](const QString& t) { return OneOf(t, Options::ImageCategories); }, [] { return GameSettings.Images; }, "MUSIC"},
-        {"Level", "2", [](const QString& t) { return OneOf(t, Options::Levels); }, number(GameSettings.Level), "3"},
-        {"Player Count", "1", [](const QString& t) { return OneOf(t, Options::Players); }, number(GameSettings.PlayerCount), "2"},
-        {"Player 1", "Player 1", name, [] { return gudtPlayers(1).strName; }, "Ann"},
-        {"Player 2", "Player 2", name, [] { return gudtPlayers(2).strName; }, "Bob"},
+        {"Images", "ANIMAL", [](const QString& t) { return OneOf(t, Options::ImageCategories); }, [](const PlayerChoices& c) { return c.options.Images; }, "MUSIC"},
+        {"Level", "2", [](const QString& t) { return OneOf(t, Options::Levels); }, number(&GameSettingsRecord::Level), "3"},
+        {"Player Count", "1", [](const QString& t) { return OneOf(t, Options::Players); }, number(&GameSettingsRecord::PlayerCount), "2"},
+        {"Player 1", "Player 1", name, [](const PlayerChoices& c) { return c.Name(1); }, "Ann"},
+        {"Player 2", "Player 2", name, [](const PlayerChoices& c) { return c.Name(2); }, "Bob"},
         {"Sounds", "True", [](const QString& t) { return OneOf(t, Options::Sounds); },
-         [] { return gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False"); }, "False"},
-        {"Tile Color", "BLUE", [](const QString& t) { return OneOf(t, Options::TileColors); }, [] { return GameSettings.TileColor; }, "RED"},
-        {"Tile Count", "30", [](const QString& t) { return OneOf(t, Options::Boards); }, number(GameSettings.TileCount), "60"},
+         [](const PlayerChoices& c) { return c.playSound ? QStringLiteral("True") : QStringLiteral("False"); }, "False"},
+        {"Tile Color", "BLUE", [](const QString& t) { return OneOf(t, Options::TileColors); }, [](const PlayerChoices& c) { return c.options.TileColor; }, "RED"},
+        {"Tile Count", "30", [](const QString& t) { return OneOf(t, Options::Boards); }, number(&GameSettingsRecord::TileCount), "60"},
     };
 }();
 
@@ -84,6 +84,8 @@ int g_faultsTried = 0;
 // keeps every value, a second load gives them back, and the score table
 // beside them survives.
 void CheckOptionsFile(const QByteArray& file, const KeySpec& target, const QByteArray& value, const QByteArray& context) {
+    ChoicesStore settings;  // the options as a game loads and saves them
+    PlayerChoices chosen;
     ++g_faultsTried;
     ScopedStore store;
     store.writeRaw(file);
@@ -92,20 +94,20 @@ void CheckOptionsFile(const QByteArray& file, const KeySpec& target, const QByte
     const QByteArray firstUse = store.readRaw();
     static const QRegularExpression plainWords(QStringLiteral("^[A-Za-z0-9]+( [A-Za-z0-9]+)*$"));
     const QString plain = plainWords.match(QString::fromLatin1(value)).hasMatch() ? QString::fromLatin1(value) : QString();
-    LoadSettings();
+    chosen = settings.Load();
     QVERIFY2(store.readRaw() == firstUse, context);
     QStringList loaded;
     for (const KeySpec& k : Keys) {
-        loaded << k.loaded();
+        loaded << k.loaded(chosen);
         const bool asStored = k.key == target.key ? k.accepts(loaded.last()) && (!k.accepts(plain) || loaded.last() == plain)
                                                   : loaded.last() == k.valid;
         QVERIFY2(asStored, context + " loaded " + k.key.toUtf8());
     }
-    SaveSettings();
-    LoadSettings();
+    settings.Save(chosen);
+    chosen = settings.Load();
     for (int i = 0; i < Keys.size(); ++i) {
         QVERIFY2(GetSetting(App, Section, Keys[i].key) == loaded[i], context + " saved " + Keys[i].key.toUtf8());
-        QVERIFY2(Keys[i].loaded() == loaded[i], context + " loaded again " + Keys[i].key.toUtf8());
+        QVERIFY2(Keys[i].loaded(chosen) == loaded[i], context + " loaded again " + Keys[i].key.toUtf8());
     }
     QVERIFY2(errors.count() == 0, context);
     for (int r = 1; r <= 2; ++r) {
@@ -118,6 +120,8 @@ void CheckOptionsFile(const QByteArray& file, const KeySpec& target, const QByte
 
 // A whole one-player game over a store the child may read but not write.
 int ChildReadOnly(int argc, char** argv) {
+    ChoicesStore settings;  // the options as a game loads and saves them
+    PlayerChoices chosen;
     QApplication app(argc, argv);
     const QString ini = SettingsFilePath(App);
     std::printf("writable %d\n", QFileInfo(ini).isWritable() || QFileInfo(QFileInfo(ini).absolutePath()).isWritable());
@@ -127,11 +131,11 @@ int ChildReadOnly(int argc, char** argv) {
     ErrorRecorder errors;
     {
         StoreScoreBook book;
-        frmMain window(sound, pause, random, book);
+        frmMain window(chosen, settings, sound, pause, random, book);
         window.show();
-        std::printf("loaded %s %d\n", qPrintable(gudtPlayers(1).strName), static_cast<int>(GameSettings.TileCount));
+        std::printf("loaded %s %d\n", qPrintable(chosen.Name(1)), static_cast<int>(chosen.options.TileCount));
         reliability::PlayToTheEnd(window);
-        std::printf("matches %d of %d\n", window.Engine().mintMatches, window.Engine().SetsInPlay());
+        std::printf("matches %d of %d\n", window.Engine().Turn().matches, window.Engine().SetsInPlay());
         window.close();
     }
     QStringList numbers;
@@ -159,13 +163,15 @@ int ChildRecord(const QStringList& a) {
 // Rounds of a game's load, one result and the close's save, whatever the
 // store's name holds meanwhile; prints "kept N" for each result entered.
 int ChildSwapped(int rounds) {
+    ChoicesStore settings;  // the options as a game loads and saves them
+    PlayerChoices chosen;
     ErrorRecorder errors;
     std::getchar();
     for (int i = 0; i < rounds; ++i) {
-        LoadSettings();
+        chosen = settings.Load();
         if (SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("R%1").arg(1000 - i), 1000 - i))
             std::printf("kept %d\n", 1000 - i);
-        SaveSettings();
+        settings.Save(chosen);
     }
     std::printf("refused %d\n", errors.count());
     return 0;
@@ -180,7 +186,10 @@ int ChildWindow(int argc, char** argv) {
     RecordingPause pause;
     ScriptedRandom random;
     StoreScoreBook book;
-    frmMain window(sound, pause, random, book);
+    PlayerChoices chosen;
+    ChoicesStore settings;
+    basMain::SaveAtSessionEnd(app, [&] { settings.Save(chosen); });
+    frmMain window(chosen, settings, sound, pause, random, book);
     basMain::CloseOnEndSignals(window);
     window.show();
     std::printf("ready\n");
@@ -276,6 +285,8 @@ private slots:
     // A hand-damaged file never replaces the backup of the last good one; it is
     // kept beside it, and the scores it still holds survive.
     void aDamagedFileKeepsTheLastGoodBackup() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ++g_faultsTried;
         ScopedStore store;
         const QByteArray good = "[Game%20Settings]\nTile%20Count=60\n" + KeptScores;
@@ -285,10 +296,10 @@ private slots:
         QVERIFY(QFile::rename(store.iniPath(), store.iniPath() + QStringLiteral(".bak")));
         store.writeRaw(damaged);
         ErrorRecorder errors;
-        LoadSettings();
+        chosen = settings.Load();
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Cy"), 19));
-        SaveSettings();
-        QVERIFY(errors.count() == 0 && GameSettings.TileCount == 60);
+        settings.Save(chosen);
+        QVERIFY(errors.count() == 0 && chosen.options.TileCount == 60);
         QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".bak")) + ReadFile(store.iniPath() + QStringLiteral(".damaged")), good + damaged);
         for (int r = 1; r <= 3; ++r) {
             const ScoreRow row = ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, r);
@@ -437,6 +448,8 @@ private slots:
         QTest::newRow("SIGTERM with a save that fails") << QList<int>{SIGTERM} << 0 << false;
     }
     void theEndingRoadSavesOnceAndNeverHangs() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QList<int>, sent);
         QFETCH(int, pauseMs);
         QFETCH(bool, saves);
@@ -480,7 +493,7 @@ private slots:
         // The save the held lock kept out is kept beside the store; the next start writes it.
         QCOMPARE(err.contains("written at the next save or start"), saves);
         QVERIFY(!QFileInfo::exists(ini) || failing);
-        LoadSettings();
+        chosen = settings.Load();
         QCOMPARE(QFileInfo::exists(QFileInfo(ini).canonicalFilePath()) && !failing, saves);
         if (saves) QCOMPARE(GetSetting(App, Section, QStringLiteral("Tile Count")), QStringLiteral("30"));
     }

@@ -32,16 +32,18 @@ private slots:
         QTest::newRow("section line never closed") << QByteArray("[Notes");
     }
     void aHandEditedLineHidesNoTableAndIsKeptAsItWas() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QByteArray, line);
         ScopedStore store;
         const QByteArray file = "[Game%20Settings]\nTile%20Count=60\n" + line + "\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n";
         store.writeRaw(file);
         ErrorRecorder errors;
-        LoadSettings();
-        SaveSettings();
+        chosen = settings.Load();
+        settings.Save(chosen);
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bob"), 21));
         QCOMPARE(errors.count(), 0);
-        QCOMPARE(GameSettings.TileCount, qint16(60));
+        QCOMPARE(chosen.options.TileCount, qint16(60));
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Ann"));
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Sets 2")), QStringLiteral("21"));
         QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".damaged")), file);
@@ -54,6 +56,8 @@ private slots:
         for (const char* kind : {"pipe", "link to the zero device", "garbage file"}) QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void aPlantedLockIsSetAsideAndAHeldOneWaitedFor() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QString, planted);
         ScopedStore store;
         store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n");
@@ -64,9 +68,9 @@ private slots:
             if (planted.startsWith(QLatin1String("garbage"))) QVERIFY(!WriteFile(lock, "99999\nhost\n").isEmpty());
         }
         ErrorRecorder errors;
-        LoadSettings();
-        gudtPlayers(1).strName = QStringLiteral("Bea");
-        SaveSettings();
+        chosen = settings.Load();
+        chosen.Name(1) = QStringLiteral("Bea");
+        settings.Save(chosen);
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bea"), 17));
         QCOMPARE(errors.count(), 0);
         QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1")), QStringLiteral("Bea"));
@@ -120,9 +124,11 @@ private slots:
     // the result and the options saved meanwhile are kept, and the next
     // start, the lock free, writes them.
     void aLockHeldElsewhereKeepsTheResultsAndOptionsForTheNextStart() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n");
-        LoadSettings();
+        chosen = settings.Load();
         const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
         const QByteArray before = store.readRaw();
@@ -132,14 +138,14 @@ private slots:
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Bea"), 16));
         QVERIFY(SaveScore(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, QStringLiteral("Bea"), 80));
         QVERIFY2(clock.elapsed() < PlayLockWaitMs + 1500, qPrintable(QString::number(clock.elapsed())));
-        gudtPlayers(1).strName = QStringLiteral("Cy");
-        SaveSettings();
+        chosen.Name(1) = QStringLiteral("Cy");
+        settings.Save(chosen);
         QCOMPARE(errors.count(), 0);
         QCOMPARE(store.readRaw(), before);
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name, QStringLiteral("Bea"));
         QCOMPARE(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 2).Name, QStringLiteral("Ann"));
         ::close(held);
-        LoadSettings();  // the next start
+        chosen = settings.Load();  // the next start
         QCOMPARE(errors.count(), 0);
         QVERIFY(!QFile::exists(store.iniPath() + QStringLiteral(".unsaved")));
         const QByteArray after = store.readRaw();

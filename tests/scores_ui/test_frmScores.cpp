@@ -66,6 +66,7 @@ class TestFrmScores : public QObject {
 private:
     std::unique_ptr<ScopedStore> store;
     RecordingSound sound;
+    PlayerChoices chosen;  // the owner's choices the dialog reads
 
     void SeedAllFour() {
         Seed(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("16"));
@@ -80,8 +81,9 @@ private slots:
     void init() {
         store = std::make_unique<ScopedStore>();
         sound = RecordingSound();
-        GameSettings.TileCount = 30;
-        gblnPlaySound = true;
+        chosen = PlayerChoices();
+        chosen.options.TileCount = 30;
+        chosen.playSound = true;
     }
     void cleanup() { store.reset(); }
 
@@ -92,7 +94,7 @@ private slots:
         Seed(SmallBoardSets, SetsKey, 3, QStringLiteral("\u202EBo\nJo"), QStringLiteral("30"));  // one line, set apart
         Seed(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
         Seed(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
-        frmScores form(sound, GameSettings, gblnPlaySound);
+        frmScores form(sound, chosen);
         ScoresWindow* w = form.Load(nullptr);
         QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007", "3.|\u2068\u202EBo Jo\u2069|30"}), Ranks({}), Ranks({}),
                                                    Ranks({"1.|<img src=x>|99", "2.|&lt;|100"})}));
@@ -122,8 +124,8 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QStringList, tables);
         SeedAllFour();
-        GameSettings.TileCount = static_cast<qint16>(tileCount);
-        frmScores form(sound, GameSettings, gblnPlaySound);
+        chosen.options.TileCount = static_cast<qint16>(tileCount);
+        frmScores form(sound, chosen);
         ScoresWindow* w = form.Load(nullptr);
         w->show();
         QString asked;

@@ -15,22 +15,17 @@ class SettingsStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        GameSettings = {};
-        gblnPlaySound = false;
-        gudtPlayers(1).strName.clear();
-        gudtPlayers(2).strName.clear();
-    }
-
     void firstRunLoadsTheDefaultsAndTheFirstSaveWritesAllEightKeys() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
-        LoadSettings();
+        chosen = settings.Load();
         const QStringList expected{"ANIMAL", "2", "1", "Player 1", "Player 2", "True", "BLUE", "30"};
-        QCOMPARE((QStringList{GameSettings.Images, QString::number(GameSettings.Level), QString::number(GameSettings.PlayerCount),
-                              gudtPlayers(1).strName, gudtPlayers(2).strName, gblnPlaySound ? "True" : "False",
-                              GameSettings.TileColor, QString::number(GameSettings.TileCount)}),
+        QCOMPARE((QStringList{chosen.options.Images, QString::number(chosen.options.Level), QString::number(chosen.options.PlayerCount),
+                              chosen.Name(1), chosen.Name(2), chosen.playSound ? "True" : "False",
+                              chosen.options.TileColor, QString::number(chosen.options.TileCount)}),
                  expected);
-        SaveSettings();
+        settings.Save(chosen);
         QStringList saved;
         for (const char* key : {"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"}) saved << Get(key);
         QCOMPARE(saved, expected);
@@ -40,19 +35,21 @@ private slots:
     // and picks a colour, then this one (which changed only the level)
     // closes: the other's choices stay, and so does a key this one refused.
     void aSaveWritesOnlyWhatThisGameChangedSoAnotherGamesChoicesStay() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         store.writeRaw("[Game%20Settings]\nImages=FOOD\nLevel=2\nPlayer%20Count=2\nPlayer%201=Ann\nPlayer%202=Cy\n"
                        "Sounds=True\nTile%20Color=RED\nTile%20Count=7\n");
-        LoadSettings();
+        chosen = settings.Load();
         SaveSettingGroup(App, Section, {{"Sounds", "False"}, {"Player 1", "Bea"}, {"Tile Color", "GREEN"}});
-        GameSettings.Level = 3;
-        SaveSettings();
+        chosen.options.Level = 3;
+        settings.Save(chosen);
         QStringList saved;
         for (const char* key : {"Images", "Level", "Player Count", "Player 1", "Player 2", "Sounds", "Tile Color", "Tile Count"}) saved << Get(key);
         QCOMPARE(saved, (QStringList{"FOOD", "3", "2", "Bea", "Cy", "False", "GREEN", "30"}));
         // A later change of this game is still written over the other's.
-        gudtPlayers(1).strName = QStringLiteral("Dan");
-        SaveSettings();
+        chosen.Name(1) = QStringLiteral("Dan");
+        settings.Save(chosen);
         QCOMPARE(Get("Player 1"), QStringLiteral("Dan"));
         QCOMPARE(Get("Sounds"), QStringLiteral("False"));
     }
@@ -84,39 +81,45 @@ private slots:
         QTest::newRow("thirteen emoji count as 26") << "Player 1" << QString("😀").repeated(13) << "Player 1";
     }
     void storedValuesAreAcceptedOnlyExactly() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, loaded);
         ScopedStore store;
         SaveSetting(App, Section, key, stored);
-        LoadSettings();
-        SaveSettings();  // the normalised value reaches the store at the next save
+        chosen = settings.Load();
+        settings.Save(chosen);  // the normalised value reaches the store at the next save
         QCOMPARE(Get(key), loaded);
     }
 
     void anEmptyNameIsSavedEmptyAndLoadsAsTheDefault() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
-        LoadSettings();
-        gudtPlayers(1).strName.clear();
-        SaveSettings();
+        chosen = settings.Load();
+        chosen.Name(1).clear();
+        settings.Save(chosen);
         QCOMPARE(Get("Player 1"), QString());
-        LoadSettings();
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
+        chosen = settings.Load();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Player 1"));
     }
 
     void aStoreThatCannotBeReadIsReportedAndEveryOptionTakesItsDefault() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         // A folder where the file should be: neither readable nor writable as a file.
         QDir().mkpath(store.iniPath());
         ErrorRecorder errors;
-        LoadSettings();
+        chosen = settings.Load();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::PathFileAccess);
-        QCOMPARE(GameSettings.TileCount, qint16(30));
-        QCOMPARE(GameSettings.Level, qint16(2));
-        QCOMPARE(GameSettings.Images, QStringLiteral("ANIMAL"));
-        QCOMPARE(gudtPlayers(2).strName, QStringLiteral("Player 2"));
-        SaveSettings();  // reported too, and the game goes on
+        QCOMPARE(chosen.options.TileCount, qint16(30));
+        QCOMPARE(chosen.options.Level, qint16(2));
+        QCOMPARE(chosen.options.Images, QStringLiteral("ANIMAL"));
+        QCOMPARE(chosen.Name(2), QStringLiteral("Player 2"));
+        settings.Save(chosen);  // reported too, and the game goes on
         QCOMPARE(errors.count(), 2);
     }
 

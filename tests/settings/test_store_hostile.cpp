@@ -32,8 +32,6 @@ class StoreHostileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { gudtPlayers(1).strName.clear(); }
-
     // Each row makes the store something else than a regular file.
     void aStoreThatIsNoRegularFileIsReportedAndNeverOpenedOrWritten_data() {
         QTest::addColumn<QString>("kind");
@@ -41,6 +39,8 @@ private slots:
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
     void aStoreThatIsNoRegularFileIsReportedAndNeverOpenedOrWritten() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QString, kind);
         ScopedStore store;
         const QString ini = store.iniPath();
@@ -61,12 +61,12 @@ private slots:
         }
         const mode_t type = ModeOf(ini, S_IFMT);
         ErrorRecorder errors;
-        LoadSettings();
+        chosen = settings.Load();
         // Only once the start has refused the store is a save tried.
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::PathFileAccess);
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
-        SaveSettings();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Player 1"));
+        settings.Save(chosen);
         QCOMPARE(errors.count(), 2);
         QCOMPARE(ModeOf(ini, S_IFMT), type);
         if (type == S_IFLNK) QCOMPARE(QFileInfo(ini).symLinkTarget(), target);
@@ -75,16 +75,18 @@ private slots:
     }
 
     void aStoreOfMoreThan16MiBIsReportedAndLeftAsItIs() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         store.writeRaw("[Game%20Settings]\nPlayer%201=Ann\n");
         QFile file(store.iniPath());
         QVERIFY(file.resize(16 * 1024 * 1024 + 1));  // sparse: nothing more is written
         ErrorRecorder errors;
-        LoadSettings();
+        chosen = settings.Load();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::OutOfStringSpace);
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Player 1"));
-        SaveSettings();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Player 1"));
+        settings.Save(chosen);
         QCOMPARE(errors.count(), 2);
         QCOMPARE(QFileInfo(store.iniPath()).size(), 16 * 1024 * 1024 + 1);
         QVERIFY(ReadFile(store.iniPath()).startsWith("[Game%20Settings]\nPlayer%201=Ann\n"));
@@ -93,15 +95,17 @@ private slots:
     // A store of exactly 16 MiB is read; the save that would grow it past the
     // bound is reported and leaves it byte for byte.
     void aSaveThatWouldPassTheBoundIsRefusedWithTheFileAsItWas() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         QByteArray file = "[Game%20Settings]\nPlayer%201=Ann\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
         file += "pad=" + QByteArray(16 * 1024 * 1024 - file.size() - 5, 'x') + '\n';
         store.writeRaw(file);
         ErrorRecorder errors;
-        LoadSettings();
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Ann"));
-        gudtPlayers(1).strName = QStringLiteral("Annabel");
-        SaveSettings();
+        chosen = settings.Load();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Ann"));
+        chosen.Name(1) = QStringLiteral("Annabel");
+        settings.Save(chosen);
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.reports.first().first, ErrorNumbers::OutOfStringSpace);
         QVERIFY(store.readRaw() == file);
@@ -111,10 +115,12 @@ private slots:
     // The folder and the files the game makes are the player's alone, whatever
     // the umask; a file that was there keeps its mode.
     void theFilesTheGameMakesArePrivateWhateverTheUmask() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         const mode_t old = ::umask(0);
         ScopedStore store;
-        SaveSettings();
-        SaveSettings();
+        settings.Save(chosen);
+        settings.Save(chosen);
         const QString ini = store.iniPath(), folder = QFileInfo(ini).absolutePath();
         QCOMPARE(ModeOf(folder), mode_t(0700));
         QCOMPARE(ModeOf(ini), mode_t(0600));
@@ -122,7 +128,7 @@ private slots:
         ScopedStore second;
         second.writeRaw("[Game%20Settings]\nLevel=3\n");
         QVERIFY(::chmod(QFile::encodeName(second.iniPath()).constData(), 0644) == 0);
-        SaveSettings();
+        settings.Save(chosen);
         ::umask(old);
         QCOMPARE(ModeOf(second.iniPath()), mode_t(0644));
         QCOMPARE(ModeOf(second.iniPath() + QStringLiteral(".bak")), mode_t(0600));
@@ -131,15 +137,17 @@ private slots:
     // With no home and no XDG_CONFIG_HOME the game plays on the defaults and
     // keeps nothing; a relative XDG_CONFIG_HOME is ignored for $HOME/.config.
     void aStoreIsOnlyKeptUnderAnAbsoluteFolder() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         const QByteArray home = qgetenv("HOME");
         const bool rootConfig = QFileInfo::exists(QStringLiteral("/.config"));
         qunsetenv("HOME");
         qunsetenv("XDG_CONFIG_HOME");
         ErrorRecorder errors;
-        LoadSettings();
-        gudtPlayers(1).strName = QStringLiteral("Ann");
-        SaveSettings();
+        chosen = settings.Load();
+        chosen.Name(1) = QStringLiteral("Ann");
+        settings.Save(chosen);
         const bool madeRootConfig = !rootConfig && QFileInfo::exists(QStringLiteral("/.config"));
         if (madeRootConfig) QDir(QStringLiteral("/.config")).removeRecursively();
         QVERIFY(!madeRootConfig);
@@ -147,7 +155,7 @@ private slots:
         QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1"), QStringLiteral("none")), QStringLiteral("none"));
         qputenv("HOME", QFile::encodeName(store.dir()));
         qputenv("XDG_CONFIG_HOME", "relative");
-        SaveSettings();
+        settings.Save(chosen);
         qputenv("HOME", home);
         QVERIFY(!QFileInfo::exists(QStringLiteral("relative")));
         QVERIFY(QFileInfo::exists(store.dir() + QStringLiteral("/.config/Pexora/Pexora.ini")));
@@ -162,14 +170,16 @@ private slots:
         QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + text.toUtf8();
     }
     void aStoreWithAByteOrderMarkIsReadAndSavedAsUtf8() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(QByteArray, file);
         ScopedStore store;
         store.writeRaw(file);
         ErrorRecorder errors;
-        LoadSettings();
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Zoë"));
-        QCOMPARE(GameSettings.TileCount, qint16(60));
-        SaveSettings();
+        chosen = settings.Load();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Zoë"));
+        QCOMPARE(chosen.options.TileCount, qint16(60));
+        settings.Save(chosen);
         QCOMPARE(errors.count(), 0);
         const QByteArray saved = store.readRaw();
         QVERIFY2(!saved.startsWith("\xEF\xBB\xBF") && !saved.contains('\0') && saved.contains("Player%201=Zo\xC3\xAB"), saved);
@@ -187,14 +197,16 @@ private slots:
         QTest::newRow("input/output error") << EIO;
     }
     void aFileSystemWithoutLocksSavesAndAFailedLockNamesItsCause() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         QFETCH(int, error);
         QVERIFY2(qgetenv("LD_PRELOAD").contains("storeshim"), "runs with tests/kit/StoreShim.cpp preloaded");
         ScopedStore store;
-        LoadSettings();
-        gudtPlayers(1).strName = QStringLiteral("Bea");
+        chosen = settings.Load();
+        chosen.Name(1) = QStringLiteral("Bea");
         ErrorRecorder errors;
         qputenv("PEXORA_SHIM_FLOCK_ERRNO", QByteArray::number(error));
-        SaveSettings();
+        settings.Save(chosen);
         qunsetenv("PEXORA_SHIM_FLOCK_ERRNO");
         const bool saved = error != EIO;
         QCOMPARE(GetSetting(App, Section, QStringLiteral("Player 1")), saved ? QStringLiteral("Bea") : QString());
@@ -209,18 +221,20 @@ private slots:
     // closing the game replaces the file once, not once for each option, and
     // the backup takes the old one's place by rename, never deleted first.
     void theOptionsAreSavedInOneReplacementOfTheFile() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
         QByteArray file = "[Game%20Settings]\nTile%20Count=60\n[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n[Junk]\n";
         for (int i = 0; file.size() < 15 * 1000 * 1000; ++i) file += "key" + QByteArray::number(i) + '=' + QByteArray(90, 'x') + '\n';
         store.writeRaw(file);
         QVERIFY(!WriteFile(store.iniPath() + QStringLiteral(".bak"), "old").isEmpty());
-        LoadSettings();
-        GameSettings.Level = 3;
+        chosen = settings.Load();
+        chosen.options.Level = 3;
         const int watch = inotify_init1(IN_NONBLOCK);
         QVERIFY(watch >= 0);
         QVERIFY(inotify_add_watch(watch, QFile::encodeName(QFileInfo(store.iniPath()).absolutePath()).constData(),
                                   IN_MOVED_TO | IN_DELETE) >= 0);  // each a new file put in its place
-        SaveSettings();
+        settings.Save(chosen);
         int replacements = 0;
         alignas(inotify_event) char buffer[64 * 1024];
         for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
@@ -262,23 +276,25 @@ private slots:
     // another game holds is waited for at most EndingLockWaitMs; the change
     // is kept and the next start writes it. Last: the process stays ending.
     void atTheEndAHeldLockIsWaitedForBrieflyAndTheChangeKept() {
+        ChoicesStore settings;  // the options as a game loads and saves them
+        PlayerChoices chosen;
         ScopedStore store;
-        LoadSettings();
-        SaveSettings();
+        chosen = settings.Load();
+        settings.Save(chosen);
         const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        gudtPlayers(1).strName = QStringLiteral("Bea");
+        chosen.Name(1) = QStringLiteral("Bea");
         ErrorRecorder errors;
         SetStoreEnding();
         QElapsedTimer clock;
         clock.start();
-        SaveSettings();
+        settings.Save(chosen);
         QVERIFY2(clock.elapsed() >= EndingLockWaitMs - 50 && clock.elapsed() < EndingLockWaitMs + 1000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(errors.count(), 0);
         QVERIFY(!store.readRaw().contains("Bea"));
         ::close(held);
-        LoadSettings();
-        QCOMPARE(gudtPlayers(1).strName, QStringLiteral("Bea"));
+        chosen = settings.Load();
+        QCOMPARE(chosen.Name(1), QStringLiteral("Bea"));
         QVERIFY(store.readRaw().contains("Player%201=Bea"));
     }
 };

@@ -2,7 +2,7 @@
 // applied when, what the follow-ups are, and that nothing else happens.
 
 #include "ErrorTrap.h"
-#include "GameSettings.h"
+#include "OptionsHosts.h"
 #include "OptionsHost.h"
 #include "TestSupport.h"
 #include "frmOptions.h"
@@ -20,30 +20,13 @@ namespace {
 
 // Records the main window's follow-ups, a trailing "*" marking one made under
 // the busy pointer; can be told to fail one of them.
-class RecordingHost final : public IOptionsHost {
-public:
-    QStringList calls;
-    QString failOn;
-
-    void StartNewGame() override { Record(QStringLiteral("StartNewGame")); }
-    void SetBoardSize() override { Record(QStringLiteral("SetBoardSize")); }
-    void ChangeTileColor() override { Record(QStringLiteral("ChangeTileColor")); }
-    void SetSoundsButtonPressed(bool pressed) override { Record(pressed ? "SoundsPressed" : "SoundsReleased"); }
-
-private:
-    void Record(const QString& call) {
-        const QCursor* cursor = QApplication::overrideCursor();
-        calls << call + (cursor && cursor->shape() == Qt::WaitCursor ? "*" : "");
-        if (call == failOn) throw RuntimeError(ErrorNumbers::ResourceNotFound, QStringLiteral("Resource not found"));
-    }
-};
 const QStringList NewBoard{"StartNewGame*", "SetBoardSize*"};
 
 // Every setting the dialog can change: images, level, players, colour, tiles, sound, names.
-QStringList Settings() {
-    return {GameSettings.Images, QString::number(GameSettings.Level), QString::number(GameSettings.PlayerCount),
-            GameSettings.TileColor, QString::number(GameSettings.TileCount), gblnPlaySound ? "on" : "off",
-            gudtPlayers(1).strName, gudtPlayers(2).strName};
+QStringList Settings(const PlayerChoices& c) {
+    return {c.options.Images, QString::number(c.options.Level), QString::number(c.options.PlayerCount),
+            c.options.TileColor, QString::number(c.options.TileCount), c.playSound ? "on" : "off",
+            c.Name(1), c.Name(2)};
 }
 const QString Odd = QStringLiteral("<img src=x>&lt;");  // a name that must stay literal
 
@@ -82,11 +65,11 @@ private:
 private slots:
     void init() {
         // Nothing at its default, so a Default can be told from a no-op.
-        GameSettings = {QStringLiteral("MUSIC"), 3, 1, QStringLiteral("RED"), 60};
-        gblnPlaySound = false;
-        gudtPlayers(1).strName = QStringLiteral("Ann");
-        gudtPlayers(2).strName = Odd;
         host = RecordingHost();
+        host.choices.options = {QStringLiteral("MUSIC"), 3, 1, QStringLiteral("RED"), 60};
+        host.choices.playSound = false;
+        host.choices.Name(1) = QStringLiteral("Ann");
+        host.choices.Name(2) = Odd;
     }
 
     void cleanup() { QVERIFY(QApplication::overrideCursor() == nullptr); }
@@ -104,13 +87,13 @@ private slots:
         QTest::keyClicks(Named<QLineEdit>(*dialog, "txtPlayer", 1), QStringLiteral("e"));  // an edit is pending too
         QVERIFY(Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QCOMPARE(host.calls, NewBoard);
-        QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Ann", Odd}));
+        QCOMPARE(Settings(host.choices), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Ann", Odd}));
         Tab(*dialog, frmOptions::TabLevels);
         QCOMPARE(host.calls, NewBoard + QStringList{"StartNewGame"});
-        QCOMPARE(Settings(), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Anne", Odd}));
+        QCOMPARE(Settings(host.choices), QStringList({"MUSIC", "3", "1", "RED", "30", "off", "Anne", Odd}));
         Named<QRadioButton>(*dialog, "optLevels", 1)->click();  // Apply applies the tab it is on, and nothing is pending after it
         Named<QPushButton>(*dialog, "cmdApply")->click();
-        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled() && GameSettings.Level == 2);
+        QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled() && host.choices.options.Level == 2);
     }
 
     // From OK, Ctrl+Shift+Tab turns back a page; Tab then stops at the page's group on the option selected ("Music").
@@ -146,7 +129,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(how == "OK" ? QDialog::Accepted : QDialog::Rejected));
         const bool applied = how == "OK" && pending;
-        QCOMPARE(Settings(), QStringList({applied ? "FLAG" : "MUSIC", "3", "1", "GREEN", "60", "off", "Ann", Odd}));
+        QCOMPARE(Settings(host.choices), QStringList({applied ? "FLAG" : "MUSIC", "3", "1", "GREEN", "60", "off", "Ann", Odd}));
         QCOMPARE(host.calls, QStringList({"ChangeTileColor", "StartNewGame"}).mid(0, applied ? 2 : 1));
     }
 
@@ -167,10 +150,10 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QStringList, calls);
         QFETCH(QStringList, settings);
-        GameSettings.PlayerCount = 2;
+        host.choices.options.PlayerCount = 2;
         auto dialog = Open(tab);
         Named<QPushButton>(*dialog, "cmdDefault")->click();
-        QCOMPARE(Settings(), settings);
+        QCOMPARE(Settings(host.choices), settings);
         QCOMPARE(host.calls, calls);
         QVERIFY(!Named<QPushButton>(*dialog, "cmdApply")->isEnabled());
         QCOMPARE(Look(Named<QLineEdit>(*dialog, "txtPlayer", 1)), OnWhite);
