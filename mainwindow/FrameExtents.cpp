@@ -1,6 +1,8 @@
 #include "FrameExtents.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <QWidget>
 
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -146,4 +149,34 @@ QMargins AnnouncedFrameExtents::Answer() {
         m_question->answer = x11 != nullptr ? m_question->Await(x11->connection()) : QMargins();
     }
     return *m_question->answer;
+}
+
+BlockedCloseRequests::BlockedCloseRequests(QWidget& window, std::function<bool()> take)
+    : m_window(window), m_take(std::move(take)) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) return;
+    const auto protocols = xcb_intern_atom(connection, 0, 12, "WM_PROTOCOLS");
+    const auto deleteWindow = xcb_intern_atom(connection, 0, 16, "WM_DELETE_WINDOW");
+    m_protocols = AtomOf(connection, protocols);
+    m_delete = AtomOf(connection, deleteWindow);
+    if (m_protocols != XCB_ATOM_NONE && m_delete != XCB_ATOM_NONE) QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+BlockedCloseRequests::~BlockedCloseRequests() {
+    if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool BlockedCloseRequests::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) return false;
+    const auto* request = static_cast<const xcb_client_message_event_t*>(message);
+    if (request->type != m_protocols || request->format != 32 || request->data.data32[0] != m_delete) return false;
+    const QWindow* handle = m_window.windowHandle();
+    if (handle == nullptr || request->window != static_cast<xcb_window_t>(m_window.internalWinId())) return false;
+    // Only a request Qt would drop: one that comes while a modal window blocks this one.
+    const QWindow* modal = QGuiApplication::modalWindow();
+    if (modal == nullptr || modal == handle) return false;
+    return m_take();
 }

@@ -5,9 +5,11 @@
 // the answer is read when it is about to be shown; a window manager answers
 // with a property on the window, which is waited for as an event.
 
+#include <QAbstractNativeEventFilter>
 #include <QMargins>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -41,4 +43,24 @@ private:
     struct Question;
     std::unique_ptr<Question> m_question;  // none when nothing was asked
     bool m_asked = false;
+};
+
+// A window manager's request to close a window (WM_DELETE_WINDOW) that a
+// modal window blocks is dropped by Qt. While this filter lives, such a
+// request for `window` goes to take, which says whether it took it (it then
+// goes no further). Installed on X11 only.
+class BlockedCloseRequests final : public QAbstractNativeEventFilter {
+public:
+    BlockedCloseRequests(QWidget& window, std::function<bool()> take);
+    ~BlockedCloseRequests() override;
+    BlockedCloseRequests(const BlockedCloseRequests&) = delete;
+    BlockedCloseRequests& operator=(const BlockedCloseRequests&) = delete;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    QWidget& m_window;
+    std::function<bool()> m_take;
+    quint32 m_protocols = 0;  // the atoms WM_PROTOCOLS and WM_DELETE_WINDOW
+    quint32 m_delete = 0;
 };

@@ -56,7 +56,9 @@ frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& soun
     m_news = new Announcer(this);
     BuildBoard();
     m_engine.emplace(scoreBook, *m_board, *this, *this, pause, sound, random);
-    connect(m_board, &GameBoard::TileClicked, this, [this](qint16 index) { m_engine->TileClicked(index); });
+    connect(m_board, &GameBoard::TileClicked, this, [this](qint16 index) {
+        Command([this, index] { GameCall([&] { m_engine->TileClicked(index); }); });
+    });
     BuildMenus();
     BuildStatusBar();
 
@@ -66,6 +68,10 @@ frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& soun
     // The coarse timer may fire several per cent early; the clock counts seconds.
     tmrGame->setTimerType(Qt::PreciseTimer);
     connect(tmrGame, &QTimer::timeout, this, [this] { m_engine->GameClockTick(); });
+    // A close from the window manager while a game call's dialog blocks the
+    // window: Qt would drop it.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        m_blockedCloses = std::make_unique<BlockedCloseRequests>(*this, [this] { return CloseAfterGameCall(); });
 
     // The window is exactly as large as its board and bars.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -136,7 +142,11 @@ void frmMain::Form_Activate() noexcept {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // The close cannot be cancelled, and its steps run once.
+    // During a game call the close waits for it; it cannot be cancelled, and its steps run once.
+    if (!m_closing && CloseAfterGameCall()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (m_closing) return;
     m_closing = true;
@@ -230,11 +240,44 @@ void frmMain::CenterWindow() {
 // ---------------------------------------------------------------- the game
 
 void frmMain::StartNewGame() noexcept {
-    m_engine->StartNewGame(m_choices);
+    GameCall([&] { m_engine->StartNewGame(m_choices); });
     m_board->FocusAfterDeal();
 }
 
-void frmMain::ChangeTileColor() noexcept { m_engine->ChangeTileColor(m_choices.options.TileColor); }
+void frmMain::ChangeTileColor() noexcept {
+    GameCall([&] { m_engine->ChangeTileColor(m_choices.options.TileColor); });
+}
+
+// ---------------------------------------------------------------- one command at a time
+
+template <class Call>
+void frmMain::GameCall(Call&& call) {
+    ++m_gameCalls;
+    call();
+    if (--m_gameCalls > 0) return;
+    // The commands that came meanwhile, each in turn; a close ends the list.
+    while (!m_waiting.empty() && m_gameCalls == 0 && !m_closing) {
+        const std::function<void()> command = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        command();
+    }
+    if (m_closing) m_waiting.clear();
+}
+
+void frmMain::Command(std::function<void()> command) {
+    if (m_closing) return;
+    if (m_gameCalls > 0) {
+        m_waiting.push_back(std::move(command));
+        return;
+    }
+    command();
+}
+
+bool frmMain::CloseAfterGameCall() {
+    if (m_gameCalls == 0) return false;
+    if (!std::exchange(m_closeWaiting, true)) m_waiting.push_back([this] { close(); });
+    return true;
+}
 
 const PlayerChoices& frmMain::Choices() const { return m_choices; }
 

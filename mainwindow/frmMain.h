@@ -16,6 +16,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <deque>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class GameBoard;
@@ -79,6 +82,15 @@ private:
     void BuildStatusBar();
 
     void BuildBoard();
+
+    // A game call is a click played out, or a deal, with the windows it
+    // opens (the high-score dialog, "Game Over", an error box). A command
+    // of the player's that comes meanwhile runs once it is over, in order.
+    void Command(std::function<void()> command);
+    template <class Call>
+    void GameCall(Call&& call);
+    // Holds back a close that comes during a game call; false when none runs.
+    bool CloseAfterGameCall();
     void Form_Load() noexcept;
     void Form_Activate() noexcept;
     void Form_Unload() noexcept;
@@ -142,6 +154,10 @@ private:
     // Below the board: the height of the bars that were hidden at the last
     // change of board size.
     int m_blankBand = 0;
+    int m_gameCalls = 0;
+    std::deque<std::function<void()>> m_waiting;
+    bool m_closeWaiting = false;
+    std::unique_ptr<BlockedCloseRequests> m_blockedCloses;  // X11 only
     bool m_activatedOnce = false;
     bool m_closing = false;
     bool m_shownOnce = false;

@@ -76,9 +76,9 @@ void frmMain::BuildMenus() {
     mnuGameHighScores = item(mnuGame, "mnuGameHighScores", tr("&High Scores..."));
     mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep2"));
     mnuGameExit = item(mnuGame, "mnuGameExit", tr("E&xit"));
-    connect(mnuGameNew, &QAction::triggered, this, [this] { mnuGameNew_Click(); });
-    connect(mnuGameHighScores, &QAction::triggered, this, [this] { mnuGameHighScores_Click(); });
-    connect(mnuGameExit, &QAction::triggered, this, [this] { mnuGameExit_Click(); });
+    connect(mnuGameNew, &QAction::triggered, this, [this] { Command([this] { mnuGameNew_Click(); }); });
+    connect(mnuGameHighScores, &QAction::triggered, this, [this] { Command([this] { mnuGameHighScores_Click(); }); });
+    connect(mnuGameExit, &QAction::triggered, this, [this] { Command([this] { mnuGameExit_Click(); }); });
 
     mnuOptions = bar->addMenu(tr("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -88,7 +88,7 @@ void frmMain::BuildMenus() {
     for (int i = 0; i < 6; ++i) {
         mnuOption[i] = item(mnuOptions, "mnuOption", optionCaptions[i]);
         mnuOption[i]->setData(i);
-        connect(mnuOption[i], &QAction::triggered, this, [this, i] { mnuOption_Click(i); });
+        connect(mnuOption[i], &QAction::triggered, this, [this, i] { Command([this, i] { mnuOption_Click(i); }); });
     }
 
     mnuView = bar->addMenu(tr("&View"));
@@ -99,8 +99,8 @@ void frmMain::BuildMenus() {
         toggle->setCheckable(true);
         toggle->setChecked(true);
     }
-    connect(mnuViewStatusBar, &QAction::triggered, this, [this] { mnuViewStatusBar_Click(); });
-    connect(mnuViewToolbar, &QAction::triggered, this, [this] { mnuViewToolbar_Click(); });
+    connect(mnuViewStatusBar, &QAction::triggered, this, [this] { Command([this] { mnuViewStatusBar_Click(); }); });
+    connect(mnuViewToolbar, &QAction::triggered, this, [this] { Command([this] { mnuViewToolbar_Click(); }); });
 
     mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -110,10 +110,10 @@ void frmMain::BuildMenus() {
     mnuHelpLicense = item(mnuHelp, "mnuHelpLicense", tr("&License Agreement"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", tr("&About Pexora..."));
-    connect(mnuHelpContents, &QAction::triggered, this, [this] { mnuHelpContents_Click(); });
-    connect(mnuHelpIndex, &QAction::triggered, this, [this] { mnuHelpIndex_Click(); });
-    connect(mnuHelpLicense, &QAction::triggered, this, [this] { mnuHelpLicense_Click(); });
-    connect(mnuHelpAbout, &QAction::triggered, this, [this] { mnuHelpAbout_Click(); });
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { Command([this] { mnuHelpContents_Click(); }); });
+    connect(mnuHelpIndex, &QAction::triggered, this, [this] { Command([this] { mnuHelpIndex_Click(); }); });
+    connect(mnuHelpLicense, &QAction::triggered, this, [this] { Command([this] { mnuHelpLicense_Click(); }); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { Command([this] { mnuHelpAbout_Click(); }); });
 }
 
 void frmMain::BuildToolbar() {
@@ -146,7 +146,7 @@ void frmMain::BuildToolbar() {
         if (key == QLatin1String("Sounds")) button->setCheckable(true);
     }
     connect(tlbMain, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { tlbMain_ButtonClick(button->data().toString()); });
+            [this](QAction* button) { Command([this, key = button->data().toString()] { tlbMain_ButtonClick(key); }); });
 }
 
 void frmMain::BuildStatusBar() {

@@ -109,10 +109,12 @@ struct RecordingPause : IPauseClock {
     EventLog* log = nullptr;
     double total = 0;
     int pauses = 0;
+    std::function<void()> onPause;  // runs inside each pause, as input arriving then would
     void Pause(double seconds) override {
         total += seconds;
         ++pauses;
         if (log) log->add("pause " + QString::number(seconds));
+        if (onPause) onPause();
     }
 };
 

@@ -62,15 +62,18 @@ struct MainWindowHarness {
 };
 
 // Acts on the next modal window that opens (a message box or a dialog), then
-// stops watching. Destroying the watcher stops it too.
+// stops watching; or, told to go on, on each modal window that opens after
+// it. Destroying the watcher stops it too.
 class ModalWatcher {
 public:
-    explicit ModalWatcher(std::function<void(QWidget*)> act) : m_act(std::move(act)) {
+    enum class Watch { Once, Each };
+    explicit ModalWatcher(std::function<void(QWidget*)> act, Watch watch = Watch::Once) : m_act(std::move(act)) {
         m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, watch] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || !modal->isVisible()) return;
-            m_timer.stop();
+            if (modal == nullptr || !modal->isVisible() || modal == m_last) return;
+            if (watch == Watch::Once) m_timer.stop();
+            m_last = modal;
             ++seen;
             m_act(modal);
         });
@@ -80,6 +83,7 @@ public:
 
 private:
     std::function<void(QWidget*)> m_act;
+    QPointer<QWidget> m_last;
     QTimer m_timer;
 };
 

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -200,6 +201,80 @@ private slots:
         // A new game gives the turn back to Ann, and says so.
         w.StartNewGame();
         QCOMPARE(said.last(), QStringLiteral("Ann to play."));
+    }
+
+    // A command that comes while the last set is being removed waits for the
+    // end of the game and the window it opens: the table of the board just
+    // played shows first, then the command runs.
+    void aCommandDuringTheLastRemovalRunsAfterTheGameEndsAndItsWindowCloses_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("players");
+        for (const char* board : {"30", "60"}) {
+            QTest::addRow("F2 on %s", board) << "F2" << board << "1";
+            QTest::addRow("options, Large, on %s", board) << "options" << board << "1";
+            QTest::addRow("close on %s", board) << "close" << board << "1";
+        }
+        QTest::addRow("close, two players") << "close" << "30" << "2";
+    }
+    void aCommandDuringTheLastRemovalRunsAfterTheGameEndsAndItsWindowCloses() {
+        QFETCH(QString, command);
+        QFETCH(QString, board);
+        QFETCH(QString, players);
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", qPrintable(board)}, {"Level", "2"}, {"Player Count", qPrintable(players)}});
+        GameEngine& e = w.Engine();
+        const int sets = e.SetsInPlay();
+        bool sent = false;
+        h.pause.onPause = [&] {
+            if (sent || e.Turn().matches != sets) return;
+            sent = true;  // inside the removal of the last set
+            if (command == "F2") QTest::keyClick(&w, Qt::Key_F2);
+            if (command == "options") Option(w, 0)->trigger();
+            if (command == "close") w.close();
+        };
+        QStringList seen;  // each modal window as it opens, with the state of the game then
+        ModalWatcher watcher([&](QWidget* modal) {
+            QString what = modal == w.Scores().Window() ? QStringLiteral("scores") : QStringLiteral("options");
+            if (qobject_cast<QMessageBox*>(modal)) what = QStringLiteral("box");
+            if (auto* tabs = modal->findChild<QTabWidget*>()) what += QStringLiteral(" tab %1").arg(tabs->currentIndex());
+            seen << QStringLiteral("%1, matches %2, shown %3").arg(what).arg(e.Turn().matches).arg(w.isVisible());
+            if (qobject_cast<frmOptions*>(modal) != nullptr) {
+                Named<QRadioButton>(*modal, "optBoards", 2)->click();
+                Named<QPushButton>(*modal, "cmdOk")->click();
+            } else {
+                modal->close();
+            }
+        }, ModalWatcher::Watch::Each);
+        for (int k = 1; k <= e.Options().TileCount && !sent; ++k) {
+            const QString tag = e.Cell(k).Tag;
+            for (int j = k; j <= e.Options().TileCount && !sent; ++j)
+                if (e.Cell(j).Tag == tag && e.Cell(j).TileEnabled && !e.Cell(j).FaceVisible) ClickCell(w, j);
+        }
+        QVERIFY(sent);
+        const QString table = QStringLiteral("tab %1").arg(board == "30" ? 0 : 1);
+        const QString end = players == "1" ? "scores " + table : QStringLiteral("box");
+        QString after;
+        if (command == "F2") {
+            // Dealt once the tables are closed, the clock still.
+            QCOMPARE(seen, QStringList{end + QStringLiteral(", matches %1, shown 1").arg(sets)});
+            QCOMPARE(e.Turn().matches, qint16(0));
+            QVERIFY(!w.IsEnabled());
+            QCOMPARE(e.Turn().seconds, 0);
+        } else if (command == "options") {
+            QTRY_COMPARE(seen.size(), 2);
+            QCOMPARE(seen, (QStringList{end + QStringLiteral(", matches %1, shown 1").arg(sets), "options tab 0, matches " + QString::number(sets) + ", shown 1"}));
+            QCOMPARE(e.Options().TileCount, qint16(60));
+            QCOMPARE(e.Turn().matches, qint16(0));
+        } else {
+            // Closed after the window the end opened, the result stored.
+            QCOMPARE(seen, QStringList{end + QStringLiteral(", matches %1, shown 1").arg(sets)});
+            QVERIFY(!w.isVisible());
+            if (players == "1")
+                QCOMPARE(ReadScoreRow(board == "30" ? ScoreTables::SmallBoardSets : ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1).Score,
+                         QString::number(sets));
+        }
+        QCOMPARE(h.errors.count(), 0);
     }
 
     void menusAndToolbarCarryTheirCaptionsKeysAndTips() {
