@@ -13,6 +13,7 @@
 #include "frmOptions.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -275,6 +276,46 @@ private slots:
                          QString::number(sets));
         }
         QCOMPARE(h.errors.count(), 0);
+    }
+
+    // Left to run, the game clock never shows more seconds than have passed
+    // (however late a loaded machine lets it tick).
+    void theGameClockNeverRunsAheadOfTheWallClock() {
+        MainWindowHarness h;
+        frmMain& w = h.open();
+        QElapsedTimer wall;
+        wall.start();
+        ClickCell(w, 1);  // the clock starts with the first click
+        QTest::qWait(2300);
+        const qint64 passed = wall.elapsed();
+        const int shown = Panel(w, 3)->text().section(QLatin1Char(' '), -1).toInt();
+        QVERIFY2(shown <= passed / 1000, qPrintable(QStringLiteral("%1 s shown after %2 ms").arg(shown).arg(passed)));
+    }
+
+    // The sound switch takes effect in the game being played, from the toolbar
+    // and from the options dialog alike, and the close keeps it.
+    void theSoundSwitchTakesEffectAtOnceWhereverItIsThrown() {
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Sounds", "True"}});
+        auto flipsAfterClick = [&](int k) {
+            h.sound.played.clear();
+            ClickCell(w, k);
+            return h.sound.played.count(QStringLiteral("FLIP"));
+        };
+        QCOMPARE(flipsAfterClick(1), 1);
+        Item(w, "tlbMainSounds")->trigger();
+        QCOMPARE(flipsAfterClick(2), 0);
+        ModalWatcher soundsOn([](QWidget* d) {
+            Named<QRadioButton>(*d, "optSounds", 1)->click();
+            Named<QPushButton>(*d, "cmdOk")->click();
+        });
+        Option(w, 5)->trigger();
+        QCOMPARE(soundsOn.seen, 1);
+        QVERIFY(Item(w, "tlbMainSounds")->isChecked());
+        QCOMPARE(flipsAfterClick(3), 1);
+        Item(w, "tlbMainSounds")->trigger();
+        w.close();
+        QCOMPARE(StoredOption("Sounds"), QStringLiteral("False"));
     }
 
     void menusAndToolbarCarryTheirCaptionsKeysAndTips() {
