@@ -133,7 +133,10 @@ bool MoveToBackup(const QByteArray& from, const QString& target) {
 bool PlaceNew(const QByteArray& from, const QByteArray& to) {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
     if (!NotOffered(errno)) return false;
-    if (::link(from.constData(), to.constData()) == 0) return ::unlink(from.constData()), true;
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return true;
+    }
     if (errno == EEXIST) return false;
     struct stat mine {};
     {
@@ -459,12 +462,15 @@ StoreLock::~StoreLock() {
 namespace {
 
 // Removes from folder the new files of name's pattern that no save is
-// writing: all with the lock, those untouched for long without one.
-void RemoveLeftoversIn(const QString& folder, const QString& name, bool locked) {
+// writing: all with the lock, those untouched for long without one. With
+// remove false, only whether there is any. The lock is taken only then:
+// most starts find none.
+bool RemoveLeftoversIn(const QString& folder, const QString& name, bool locked, bool remove = true) {
     DIR* dir = ::opendir(Native(folder).constData());
-    if (dir == nullptr) return;
+    if (dir == nullptr) return false;
     const QByteArray prefix = '.' + Native(name) + '.';
     const qint64 now = QDateTime::currentSecsSinceEpoch();
+    bool found = false;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArrayView leaf(entry->d_name);
         if (leaf.size() != prefix.size() + 6 || !leaf.startsWith(prefix)) continue;
@@ -474,26 +480,34 @@ void RemoveLeftoversIn(const QString& folder, const QString& name, bool locked) 
         if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode) ||
             info.st_uid != ::geteuid() || (!locked && now - info.st_mtim.tv_sec < LeftoverAgeSeconds))
             continue;
+        found = true;
+        if (!remove) break;
         ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
+    return found;
 }
 
 }  // namespace
 
 void RemoveLeftovers(const QString& storePath) {
     if (storePath.isEmpty()) return;
+    // A store that is a link is written where it leads.
+    QStringList paths{storePath};
+    if (const QString target = FollowLinks(storePath); !target.isEmpty() && target != storePath) paths << target;
+    const auto pass = [&](bool locked, bool remove) {
+        bool found = false;
+        for (const QString& path : paths) {
+            const qsizetype slash = path.lastIndexOf(u'/');
+            found = RemoveLeftoversIn(path.left(slash), path.mid(slash + 1), locked, remove) || found;
+        }
+        return found;
+    };
+    if (!pass(true, false)) return;
     const qint64 ranOut = g_lastRanOut;
     try {
         const StoreLock lock(storePath + QStringLiteral(".lock"), 0);
-        const auto remove = [&](const QString& path) {
-            const qsizetype slash = path.lastIndexOf(u'/');
-            RemoveLeftoversIn(path.left(slash), path.mid(slash + 1), lock.held());
-        };
-        remove(storePath);
-        // A store that is a link is written where it leads.
-        const QString target = FollowLinks(storePath);
-        if (!target.isEmpty() && target != storePath) remove(target);
+        pass(lock.held(), true);
     } catch (const RuntimeError&) {
         // Another game is saving, or there is no folder yet: nothing to remove now.
         g_lastRanOut = ranOut;
