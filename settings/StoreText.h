@@ -41,5 +41,6 @@ struct StoreContents {
 StoreContents ParseStore(QByteArrayView bytes);
 
 // The text of a stored value: quotes, escapes and "@" forms undone; a list
-// of several values joined by ", ".
+// of several values joined by ", "; a lone surrogate as U+FFFD, as it is
+// written.
 QString StoreValueText(QByteArrayView raw);
