@@ -6,24 +6,22 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <limits>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
-#include <cctype>
+#include <limits>
 #include <mutex>
 #include <utility>
-
-#include <climits>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -357,8 +355,11 @@ void KeepDamagedCopy(const StoreBytes& read) {
         struct stat info {};
         if (errno != EEXIST || ::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
         if (info.st_size == read.bytes.size()) {
-            QFile kept(PathFromNative(path));
-            if (kept.open(QIODevice::ReadOnly) && kept.readAll() == read.bytes) return;
+            try {
+                if (ReadStoreBytes(PathFromNative(path)).bytes == read.bytes) return;
+            } catch (const RuntimeError&) {
+                // Unreadable: a place like any other.
+            }
         }
         if (std::pair(info.st_mtim.tv_sec, info.st_mtim.tv_nsec) < std::pair(oldestTime.tv_sec, oldestTime.tv_nsec)) {
             oldest = path;
