@@ -21,19 +21,16 @@ QSet<QString> g_backedUp;  // files already kept this run
 
 // Before the first replacement of a file in a run, the file as it stood is
 // kept beside it ("Pexora.ini.bak"), so no save ever destroys the only copy
-// of a player's scores. A file a hand edit left with lines the next save
-// drops or reads differently is kept once as "Pexora.ini.damaged", which
-// later runs never overwrite, and it does not replace an earlier backup:
-// that is the last copy known to be whole.
-void KeepCopiesBeforeFirstWrite(const StoreBytes& read, bool handEdited) {
+// of a player's scores. A file a hand edit left with lines the save drops
+// or reads differently is first kept as a numbered "Pexora.ini.damaged" at
+// any write, and it does not replace an earlier backup: that is the last
+// copy known to be whole. Whether the backup is to be made now.
+bool KeepCopiesBeforeWrite(const StoreBytes& read, bool handEdited) {
+    if (handEdited) KeepDamagedCopy(read);
     QMutexLocker lock(&g_mutex);
-    if (g_backedUp.contains(read.target)) return;
+    if (g_backedUp.contains(read.target)) return false;
     g_backedUp.insert(read.target);
-    if (handEdited) {
-        KeepCopy(read, CopyKind::Damaged);
-        if (QFileInfo(read.target + QStringLiteral(".bak")).exists()) return;
-    }
-    KeepCopy(read, CopyKind::Backup);
+    return !(handEdited && PathExists(read.target + QStringLiteral(".bak")));
 }
 
 // The store as a read shows it: with the changes kept for later made.
@@ -69,8 +66,7 @@ void ChangeStore(const QString& appName, const std::function<bool(StoreContents&
     if (!change(contents) && !earlier) return;
     const QByteArray bytes = contents.toBytes();
     CheckStoreSize(bytes.size(), path);
-    KeepCopiesBeforeFirstWrite(read, contents.handEdited);
-    ReplaceStore(read, bytes);
+    ReplaceStore(read, bytes, KeepCopiesBeforeWrite(read, contents.handEdited));
     if (earlier) ForgetUnsaved(path);
 }
 
@@ -96,7 +92,8 @@ void ChangeSettingsOrKeep(const QString& appName, const UnsavedChange& change) {
 
 void WriteUnsavedChanges(const QString& appName) {
     const QString path = StorePath(appName);
-    if (path.isEmpty() || !QFileInfo::exists(UnsavedPath(path))) return;
+    RemoveLeftovers(path);  // the new files of saves killed earlier
+    if (path.isEmpty() || !PathExists(UnsavedPath(path))) return;
     try {
         ChangeStore(appName, [](StoreContents&) { return false; }, nullptr, 0);
     } catch (const LockHeldElsewhere&) {

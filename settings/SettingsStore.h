@@ -62,7 +62,8 @@ void KeepForLater(const QString& appName, const UnsavedChange& change, const Loc
 StoreContents ReadSettings(const QString& appName);
 
 // Writes the changes kept for later, when the lock is free now (a start
-// does not wait for it).
+// does not wait for it), and removes the new files killed saves left
+// (RemoveLeftovers, StoreFile.h).
 void WriteUnsavedChanges(const QString& appName);
 
 // Path of the INI file that holds appName's settings; finding it opens nothing.

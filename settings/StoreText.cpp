@@ -64,10 +64,23 @@ QString UnescapedKey(QByteArrayView key) {
     return out;
 }
 
+// A lone surrogate (a hand edit's "\xd800", a name typed so) as U+FFFD:
+// UTF-8 has no form for it, and the text around it is kept.
+QString WithoutLoneSurrogates(QString str) {
+    for (qsizetype i = 0; i < str.size(); ++i) {
+        if (str.at(i).isHighSurrogate() && i + 1 < str.size() && str.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (str.at(i).isSurrogate()) {
+            str[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return str;
+}
+
 // A value as Qt writes a text: C escapes, UTF-8, quoted when it holds a
 // separator or starts or ends with a blank; "@" doubled at the start.
 QByteArray EscapedValue(const QString& text) {
-    const QString str = text.startsWith(u'@') ? u'@' + text : text;
+    const QString str = WithoutLoneSurrogates(text.startsWith(u'@') ? u'@' + text : text);
     QByteArray out;
     bool needsQuotes = false, escapeNextIfHex = false;
     QStringEncoder toUtf8(QStringEncoder::Utf8);
@@ -221,7 +234,8 @@ QString UnwrappedText(const QString& s) {
 QString StoreValueText(QByteArrayView raw) {
     QStringList values = UnescapedValues(raw);
     for (QString& v : values) v = UnwrappedText(v);
-    return values.join(QStringLiteral(", "));
+    // Read as it will be written.
+    return WithoutLoneSurrogates(values.join(QStringLiteral(", ")));
 }
 
 StoreContents ParseStore(QByteArrayView bytes) {
@@ -235,7 +249,8 @@ StoreContents ParseStore(QByteArrayView bytes) {
         const QByteArrayView whole = QByteArrayView(text).sliced(start, end - start).trimmed();
         if (whole.isEmpty()) continue;
         const LineScan scan = ScanLine(whole);
-        contents.handEdited = contents.handEdited || scan.runsOn;
+        // A comment or a trailing "; note" is not written back.
+        contents.handEdited = contents.handEdited || scan.runsOn || scan.end < whole.size();
         const QByteArrayView line = whole.first(scan.end);
         if (line.isEmpty()) continue;
         if (line.startsWith('[')) {

@@ -22,8 +22,9 @@ struct StoreSection {
 struct StoreContents {
     QList<StoreSection> sections;
     // Some line would be read differently by a reader that joins lines the
-    // way Qt's does, or is dropped by the next save: the file as it stands
-    // deserves a copy before it is replaced.
+    // way Qt's does, or is dropped by the next save (a comment, a trailing
+    // "; note", a line that is no key): the file as it stands deserves a copy
+    // before it is replaced.
     bool handEdited = false;
 
     // The value's text; absent keys give no text (isNull()).
@@ -40,5 +41,6 @@ struct StoreContents {
 StoreContents ParseStore(QByteArrayView bytes);
 
 // The text of a stored value: quotes, escapes and "@" forms undone; a list
-// of several values joined by ", ".
+// of several values joined by ", "; a lone surrogate as U+FFFD, as it is
+// written.
 QString StoreValueText(QByteArrayView raw);

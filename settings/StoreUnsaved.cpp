@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -56,12 +57,26 @@ bool RankResult(StoreContents& contents, const QString& section, const QString& 
         QString name;
         qint32 score = EmptyScore;
     };
-    // Ranks 1..5 as stored, rank 6 the new result (index 0 unused).
+    // The stored entries in their order, then empty places up to rank 5,
+    // rank 6 the new result (index 0 unused). An empty place a hand edit
+    // left between entries is closed: the entries below move up.
     std::array<Entry, 7> list;
+    int filled = 0;
     for (int r = 1; r <= Places; ++r) {
-        list[r].name = contents.value(section, NameKey(r));
+        Entry entry;
+        entry.name = contents.value(section, NameKey(r));
         const QString stored = contents.value(section, ScoreKey(scoreKey, r));
-        list[r].score = stored.isNull() ? EmptyScore : ToScore(stored);
+        try {
+            entry.score = stored.isNull() ? EmptyScore : ToScore(stored);
+        } catch (const RuntimeError& e) {
+            // No game wrote this: the place is empty, the line kept in the
+            // copy of the hand-edited file made before the table is written.
+            std::fprintf(stderr, "Pexora: %s: \"%s\" in %s is no score (%s); the place is taken as empty.\n", qPrintable(section),
+                         qPrintable(stored), qPrintable(ScoreKey(scoreKey, r)), qPrintable(e.Description));
+            contents.handEdited = true;
+            continue;
+        }
+        if (!entry.name.isEmpty()) list[++filled] = entry;
     }
     // A nameless result would be skipped by the writes below while the
     // entries it passed moved down, leaving one of them twice.
@@ -158,4 +173,4 @@ bool ApplyUnsaved(const QString& storePath, StoreContents& contents) {
     return true;
 }
 
-void ForgetUnsaved(const QString& storePath) { ::unlink(QFile::encodeName(UnsavedPath(storePath)).constData()); }
+void ForgetUnsaved(const QString& storePath) { ::unlink(NativePath(UnsavedPath(storePath)).constData()); }

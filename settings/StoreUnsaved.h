@@ -41,6 +41,7 @@ void ForgetUnsaved(const QString& storePath);
 // Ranks a result into a five-place table: the entries in stored order with
 // the new one carried up past every worse score (ties keep the earlier
 // above), the section then holding exactly the ranked entries. False (and
-// nothing changed) when it does not enter. A stored score that is no number
-// throws RuntimeError (Type mismatch, Overflow).
+// nothing changed) when it does not enter. A stored score that is no 32-bit
+// number makes its place empty, with a line on stderr, and marks contents
+// hand-edited (the file is kept in a copy before it is written).
 bool RankResult(StoreContents& contents, const QString& section, const QString& scoreKey, const QString& name, qint32 score);

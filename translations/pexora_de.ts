@@ -2942,6 +2942,10 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1 kann nicht gesperrt werden: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei: %1 hat sich beim Speichern geändert und konnte nicht zurückgesetzt werden; die dort gefundene Datei liegt jetzt unter %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2942,6 +2942,10 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Error de acceso a la ruta o al archivo: %1 no se puede bloquear: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Error de acceso a la ruta o al archivo: %1 cambió mientras se guardaba y no se pudo restaurar; el archivo encontrado allí se conserva como %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2942,6 +2942,10 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: %1 ne peut pas être verrouillé&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Erreur d&apos;accès au chemin ou au fichier : %1 a changé pendant l&apos;enregistrement et n&apos;a pas pu être remis en place ; le fichier trouvé à sa place est conservé sous %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

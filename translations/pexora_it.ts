@@ -2942,6 +2942,10 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Errore di accesso al percorso o al file: %1 non può essere bloccato: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Errore di accesso al percorso o al file: %1 è cambiato durante il salvataggio e non è stato possibile rimetterlo a posto; il file trovato lì è conservato come %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

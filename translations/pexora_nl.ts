@@ -2942,6 +2942,10 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Fout bij toegang tot pad of bestand: %1 kan niet worden vergrendeld: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Fout bij toegang tot pad of bestand: %1 is gewijzigd tijdens het opslaan en kon niet worden teruggezet; het bestand dat daar stond, is bewaard als %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

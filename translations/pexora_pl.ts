@@ -2942,6 +2942,10 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Błąd dostępu do ścieżki lub pliku: nie można zablokować %1: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Błąd dostępu do ścieżki lub pliku: podczas zapisu zmieniono %1 i nie udało się przywrócić pliku; plik znaleziony w tym miejscu zachowano jako %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2942,6 +2942,10 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
         <source>Path/File access error: %1 cannot be locked: %2</source>
         <translation>Erro de acesso ao caminho ou arquivo: não é possível bloquear %1: %2</translation>
     </message>
+    <message>
+        <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
+        <translation>Erro de acesso ao caminho ou arquivo: %1 foi alterado durante o salvamento e não pôde ser reposto; o arquivo encontrado ali foi mantido como %2</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -210,6 +211,26 @@ std::unique_ptr<QProcess> StartChild(const QStringList& args, const QString& con
     p->setProcessEnvironment(reliability::ChildEnvironment(configHome));
     p->start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + args);
     return p;
+}
+
+// A file's bytes by the exact bytes of its path.
+QByteArray ReadExactly(const QByteArray& path) {
+    QByteArray bytes;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    char buffer[4096];
+    for (ssize_t n; fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, n);
+    if (fd >= 0) ::close(fd);
+    return bytes;
+}
+
+// The new files of saves left in a folder (".Pexora.ini.XXXXXX").
+int LeftoversIn(const QByteArray& folder) {
+    int count = 0;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) count += QByteArray(entry->d_name).startsWith(".Pexora.ini.");
+        ::closedir(dir);
+    }
+    return count;
 }
 
 }  // namespace
@@ -496,6 +517,67 @@ private slots:
         chosen = settings.Load();
         QCOMPARE(QFileInfo::exists(QFileInfo(ini).canonicalFilePath()) && !failing, saves);
         if (saves) QCOMPARE(GetSetting(App, Section, QStringLiteral("Tile Count")), QStringLiteral("30"));
+    }
+
+    // The real game, closed as a session ends it, saves its options where a
+    // player's store lies: on a file system that refuses modes, through a
+    // relative link in a linked folder, under an XDG_CONFIG_HOME in no
+    // encoding, and after a save killed half-way, whose new file it removes.
+    void theGameSavesWhereverAPlayerKeepsItsStore_data() {
+        QTest::addColumn<QString>("where");
+        for (const char* where : {"modes refused", "relative link in a linked folder", "folder name not UTF-8", "after a killed save"})
+            QTest::newRow(where) << QString::fromLatin1(where);
+    }
+    void theGameSavesWhereverAPlayerKeepsItsStore() {
+        QFETCH(QString, where);
+        QVERIFY2(qgetenv("LD_PRELOAD").contains("storeshim"), "runs with tests/kit/StoreShim.cpp preloaded");
+        ScopedStore store;
+        QByteArray home = QFile::encodeName(store.dir()), file = home + "/Pexora/Pexora.ini";
+        QByteArray kept;  // what the store holds before and keeps
+        if (where == QLatin1String("relative link in a linked folder")) {
+            const QByteArray real = home + "/elsewhere/conf/Pexora";
+            QVERIFY(QDir().mkpath(QString::fromUtf8(real)) && QDir().mkpath(QString::fromUtf8(home + "/elsewhere/conf/data")));
+            QVERIFY(::symlink(real.constData(), (home + "/Pexora").constData()) == 0);
+            QVERIFY(::symlink("../data/Pexora.ini", (real + "/Pexora.ini").constData()) == 0);
+            file = home + "/elsewhere/conf/data/Pexora.ini";
+            kept = "[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n";
+            QVERIFY(!WriteFile(QString::fromUtf8(file), kept).isEmpty());
+        } else if (where == QLatin1String("folder name not UTF-8")) {
+            home += "/nonutf\xff";
+            file = home + "/Pexora/Pexora.ini";
+        } else if (where == QLatin1String("after a killed save")) {
+            // A save stopped at its rename, its new file written, and killed there.
+            int told[2] = {-1, -1}, gate[2] = {-1, -1};
+            QVERIFY(::pipe(told) == 0 && ::pipe(gate) == 0);
+            qputenv("PEXORA_SHIM_STOP_AT", "renameat2");
+            qputenv("PEXORA_SHIM_GATE", QByteArray::number(told[1]) + ':' + QByteArray::number(gate[0]));
+            const auto killed = StartChild({"record", "K", "100", "1", "1"}, store.dir());
+            qunsetenv("PEXORA_SHIM_STOP_AT");
+            qunsetenv("PEXORA_SHIM_GATE");
+            char byte = 0;
+            const bool stopped = killed->waitForStarted(120000) && killed->write("\n") && killed->waitForBytesWritten(120000) &&
+                                 ::read(told[0], &byte, 1) == 1;
+            killed->kill();
+            killed->waitForFinished(120000);
+            for (int fd : {told[0], told[1], gate[0], gate[1]}) ::close(fd);
+            QVERIFY2(stopped && LeftoversIn(home + "/Pexora") == 1, killed->readAllStandardError());
+        }
+        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", home);
+        if (where == QLatin1String("modes refused")) qputenv("PEXORA_SHIM_FCHMOD_ERRNO", QByteArray::number(EPERM));
+        QProcess game;
+        game.start(QCoreApplication::applicationFilePath(), {"--child", "window"});
+        qputenv("XDG_CONFIG_HOME", previous);
+        qunsetenv("PEXORA_SHIM_FCHMOD_ERRNO");
+        QVERIFY(game.waitForReadyRead(120000) && game.readAllStandardOutput().contains("ready"));
+        ::kill(pid_t(game.processId()), SIGTERM);
+        QVERIFY(game.waitForFinished(120000));
+        const QByteArray err = game.readAllStandardError();
+        QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0 && !err.contains("Error #"), err);
+        const QByteArray saved = ReadExactly(file);
+        QVERIFY2(saved.contains("Tile%20Count=30") && saved.contains(kept), saved);
+        QCOMPARE(LeftoversIn(file.left(file.lastIndexOf('/'))), 0);
+        if (home.endsWith('\xff')) QVERIFY(::rename(home.constData(), QFile::encodeName(store.dir() + QStringLiteral("/checked")).constData()) == 0);
     }
 
 private:

@@ -70,17 +70,37 @@ private slots:
         QVERIFY(SaveScore("Small Board Times", "Time", "Ann", 99998));
     }
 
-    void aStoredScoreThatIsNotANumberIsReportedAndEntersNothing() {
+    // A score no game wrote is an empty place: the entries below move up,
+    // the result enters, and the file as it was is kept in a copy first.
+    void aStoredScoreThatIsNotANumberIsAnEmptyPlaceKeptInACopy_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("words") << "twenty";
+        QTest::newRow("past 32 bits") << "99999999999";
+        QTest::newRow("not finite") << "1e999";
+    }
+    void aStoredScoreThatIsNotANumberIsAnEmptyPlaceKeptInACopy() {
+        QFETCH(QString, stored);
         ScopedStore store;
-        Fill(Sets, "Sets", {10, 20});
-        SaveSetting(App, Sets, "Sets 2", "twenty");
+        Fill(Sets, "Sets", {10, 20, 30, 40, 50});
+        SaveSetting(App, Sets, "Sets 2", stored);
+        const QByteArray before = store.readRaw();
         ErrorRecorder errors;
-        QVERIFY(!SaveScore(Sets, "Sets", "Ann", 5));
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.reports.first().first, ErrorNumbers::TypeMismatch);
-        QCOMPARE(GetSetting(App, Sets, "Name 1"), QStringLiteral("P1"));
+        QVERIFY(SaveScore(Sets, "Sets", "Ann", 25));
+        QVERIFY(SaveScore(Sets, "Sets", "Bob", 45));
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(Table(Sets, "Sets"), (QStringList{"P1=10", "Ann=25", "P3=30", "P4=40", "Bob=45"}));
+        QCOMPARE(ReadFile(store.iniPath() + QStringLiteral(".damaged")), before);
     }
 
+    // A hand-edited name holding a lone surrogate keeps its result, stored
+    // with U+FFFD in its place, through every later save.
+    void aNameWithALoneSurrogateKeepsItsResult() {
+        ScopedStore store;
+        store.writeRaw("[Small%20Board%20Sets]\nName%201=\\xd800\nSets%201=10\n");
+        QVERIFY(SaveScore(Sets, "Sets", QStringLiteral("Ann") + QChar(0xD83D), 20));
+        QVERIFY(SaveScore(Sets, "Sets", "Bob", 30));
+        QCOMPARE(Table(Sets, "Sets"), (QStringList{"\uFFFD=10", "Ann\uFFFD=20", "Bob=30", "", ""}));
+    }
 };
 
 QTEST_GUILESS_MAIN(ScoreTablesTest)
