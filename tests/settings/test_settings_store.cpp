@@ -52,6 +52,10 @@ private slots:
         settings.Save(chosen);
         QCOMPARE(Get("Player 1"), QStringLiteral("Dan"));
         QCOMPARE(Get("Sounds"), QStringLiteral("False"));
+        // What this game wrote once is not written again over the other's later change.
+        SaveSettingGroup(App, Section, {{"Level", "2"}, {"Player 1", "Eve"}});
+        settings.Save(chosen);
+        QCOMPARE(Get("Level") + Get("Player 1"), QStringLiteral("2Eve"));
     }
 
     void storedValuesAreAcceptedOnlyExactly_data() {
