@@ -51,6 +51,11 @@ QByteArray ReadFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void SeedScoreRow(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {
+    SaveSetting(App, section, QStringLiteral("Name %1").arg(rank), name);
+    SaveSetting(App, section, key + QStringLiteral(" %1").arg(rank), score);
+}
+
 QString WriteFile(const QString& path, const QByteArray& bytes) {
     QFile out(path);
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? path : QString();

@@ -41,6 +41,10 @@ private:
     bool m_hadPrevious;
 };
 
+// Stores one row of a score table by hand: "Name <rank>" and "<key> <rank>"
+// (key "Sets" or "Time") in section, as a game or a player's editor leaves it.
+void SeedScoreRow(const QString& section, const QString& key, int rank, const QString& name, const QString& score);
+
 // The offscreen platform the tests run on cannot raise a window or hand its
 // size limits to a window manager, and says so at every such request; a
 // player's platform can. From this call to the end of the test run those two

@@ -37,11 +37,7 @@ const QStringList Names{
 
 class Monkey {
 public:
-    Monkey(frmMain& window, quint64 seed) : w(window), rng(seed) {
-        m_modalPump.setInterval(0);
-        QObject::connect(&m_modalPump, &QTimer::timeout, [this] { HandleModal(); });
-        m_modalPump.start();
-    }
+    Monkey(frmMain& window, quint64 seed) : w(window), rng(seed) {}
 
     // Runs one random event, drawn by weight; returns its name.
     QString Step() {
@@ -282,7 +278,7 @@ private:
         close->click();
     }
 
-    // The reset question runs a loop of its own, under the pump's handler: answer it from there.
+    // The reset question runs a loop of its own, under the watcher's handler: answer it from there.
     void AnswerResetQuestion() {
         QTimer::singleShot(0, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -304,7 +300,7 @@ private:
 
     frmMain& w;
     std::mt19937_64 rng;
-    QTimer m_modalPump;
+    ModalWatcher m_modals{[this](QWidget*) { HandleModal(); }, ModalWatcher::Watch::Each};
     bool m_inModal = false;
 };
 

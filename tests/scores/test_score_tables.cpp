@@ -20,10 +20,8 @@ QStringList Table(const QString& section, const QString& word) {
 }
 
 void Fill(const QString& section, const QString& word, const QList<int>& scores) {
-    for (int r = 1; r <= scores.size(); ++r) {
-        SaveSetting(App, section, QStringLiteral("Name %1").arg(r), QStringLiteral("P%1").arg(r));
-        SaveSetting(App, section, QStringLiteral("%1 %2").arg(word).arg(r), QString::number(scores[r - 1]));
-    }
+    for (int r = 1; r <= scores.size(); ++r)
+        SeedScoreRow(section, word, r, QStringLiteral("P%1").arg(r), QString::number(scores[r - 1]));
 }
 
 }  // namespace

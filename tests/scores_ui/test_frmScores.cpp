@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "TestSupport.h"
 #include "frmScores.h"
+#include "ModalWatcher.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,11 +22,6 @@
 #include <memory>
 
 namespace {
-
-void Seed(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {
-    SaveSetting(App, section, QStringLiteral("Name %1").arg(rank), name);
-    SaveSetting(App, section, key + QStringLiteral(" %1").arg(rank), score);
-}
 
 // A list's rows as "rank|name|score", one after the other.
 QString Rows(const QTreeWidget* list) {
@@ -52,11 +48,6 @@ QStringList Tables(const ScoresWindow* w) {
             GetSetting(App, LargeBoardSets, "Sets 1"), GetSetting(App, LargeBoardTimes, "Time 1")};
 }
 
-// Runs action once ready() holds (or after many polls, so a modal loop can
-// never be left hanging); the action must close what is modal.
-void RunWhen(std::function<bool()> ready, std::function<void()> action, int pollsLeft = 2000) {
-    QTimer::singleShot(1, qApp, [=] { ready() || pollsLeft == 0 ? action() : RunWhen(ready, action, pollsLeft - 1); });
-}
 
 }  // namespace
 
@@ -69,10 +60,10 @@ private:
     PlayerChoices chosen;  // the owner's choices the dialog reads
 
     void SeedAllFour() {
-        Seed(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("16"));
-        Seed(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Ann"), QStringLiteral("95"));
-        Seed(ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Bob"), QStringLiteral("41"));
-        Seed(ScoreTables::LargeBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Bob"), QStringLiteral("300"));
+        SeedScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("16"));
+        SeedScoreRow(ScoreTables::SmallBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Ann"), QStringLiteral("95"));
+        SeedScoreRow(ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1, QStringLiteral("Bob"), QStringLiteral("41"));
+        SeedScoreRow(ScoreTables::LargeBoardTimes, ScoreTables::TimeKey, 1, QStringLiteral("Bob"), QStringLiteral("300"));
         SaveSetting(App, Section, QStringLiteral("Tile Count"), QStringLiteral("60"));
     }
 
@@ -89,11 +80,11 @@ private slots:
 
     void listsShowStoredRowsLiterallyUnderTheirHeadingsWithBlankRanks() {
         using namespace ScoreTables;
-        Seed(SmallBoardSets, SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("12"));
-        Seed(SmallBoardSets, SetsKey, 2, QStringLiteral("<b>Cy</b>"), QStringLiteral("007"));
-        Seed(SmallBoardSets, SetsKey, 3, QStringLiteral("\u202EBo\nJo"), QStringLiteral("30"));  // one line, set apart
-        Seed(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
-        Seed(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
+        SeedScoreRow(SmallBoardSets, SetsKey, 1, QStringLiteral("Ann"), QStringLiteral("12"));
+        SeedScoreRow(SmallBoardSets, SetsKey, 2, QStringLiteral("<b>Cy</b>"), QStringLiteral("007"));
+        SeedScoreRow(SmallBoardSets, SetsKey, 3, QStringLiteral("\u202EBo\nJo"), QStringLiteral("30"));  // one line, set apart
+        SeedScoreRow(LargeBoardTimes, TimeKey, 1, QStringLiteral("<img src=x>"), QStringLiteral("99"));
+        SeedScoreRow(LargeBoardTimes, TimeKey, 2, QStringLiteral("&lt;"), QStringLiteral("100"));
         frmScores form(sound, chosen);
         ScoresWindow* w = form.Load(nullptr);
         QCOMPARE(Tables(w).mid(0, 4), QStringList({Ranks({"1.|Ann|12", "2.|<b>Cy</b>|007", "3.|\u2068\u202EBo Jo\u2069|30"}), Ranks({}), Ranks({}),
@@ -129,8 +120,8 @@ private slots:
         ScoresWindow* w = form.Load(nullptr);
         w->show();
         QString asked;
-        RunWhen([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ModalWatcher answer([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
             if (!box) return;
             const bool yesNoYesDefault = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No) &&
                                          box->defaultButton() == box->button(QMessageBox::Yes);
@@ -146,8 +137,8 @@ private slots:
         QCOMPARE(GetSetting(App, QStringLiteral("Game Settings"), QStringLiteral("Tile Count")), QStringLiteral("60"));
 
         ErrorRecorder errors;
-        RunWhen([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; }, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(QMessageBox::Yes)->click();
+        ModalWatcher answerYes([](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::Yes)->click();
         });
         Named<QPushButton>(*w, "cmdReset")->click();  // a reset of tables that are gone already is silent
         QCOMPARE(errors.count(), 0);
