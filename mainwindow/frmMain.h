@@ -77,6 +77,7 @@ private:
     void BuildBoard();
     void Form_Load() noexcept;
     void Form_Activate() noexcept;
+    void ShowDenseScreenArt() noexcept;
     void Form_Unload() noexcept;
     void FitWindow();
     void CenterWindow();
@@ -139,4 +140,5 @@ private:
     bool m_activatedOnce = false;
     bool m_closing = false;
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
 };
