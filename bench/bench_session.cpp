@@ -6,6 +6,14 @@
 // take no time and sounds are skipped, so the session runs at full speed.
 //
 //   bench_session [GAMES]   (20000 by default)
+//   bench_session sounds [GAMES [QUIET-MS]]   (2000 games, 1200 ms by default)
+//       sounds on, through the real SDL player (the driver is SDL's choice,
+//       or SDL_AUDIODRIVER) and the real pauses; a game is F2 and two
+//       clicks on the first row, as a player starts one and gives up; after
+//       every tenth game QUIET-MS of the event loop running: long enough, by
+//       default, for the sound device to close, so that it opens again. Prints
+//       the memory line at the start, after 500 games and at the end, and
+//       "sounds grew-kb <end - 500> games <n>".
 //
 // Prints the resident memory at the start (the window shown), after the
 // warm-up (128 games: every combination of board, level and players once),
@@ -16,6 +24,7 @@
 // The window uses a private settings store in a temporary folder.
 #include "GameSettings.h"
 #include "QuietServices.h"
+#include "basWave.h"
 #include "ScoreBook.h"
 #include "basMain.h"
 #include "frmMain.h"
@@ -167,15 +176,55 @@ private:
     QTimer m_modalPump;
 };
 
+// The session with sounds: each game F2 and two clicks on the first row,
+// every sound played through SDL in real time.
+int SoundSession(int games, int quietMs) {
+    gblnPlaySound = true;
+    WaveSoundPlayer sound;
+    SteadyPauseClock pause;
+    ClockSeededRandom random;
+    StoreScoreBook scoreBook;
+    frmMain form(sound, pause, random, scoreBook);
+    form.show();
+    if (!QTest::qWaitForWindowActive(&form)) return 1;
+    QWidget* first = form.findChild<QWidget*>(QStringLiteral("imgTile1"));
+    QWidget* second = form.findChild<QWidget*>(QStringLiteral("imgTile%1").arg(GameSettings.TileCount == 60 ? 7 : 6));
+    if (first == nullptr || second == nullptr) return 1;
+    QElapsedTimer clock;
+    clock.start();
+    Report("start", 0, clock);
+    long at500 = 0;
+    for (int g = 1; g <= games; ++g) {
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCoreApplication::processEvents();
+        for (QWidget* tile : {first, second}) {
+            QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
+            QCoreApplication::processEvents();
+        }
+        if (quietMs > 0 && g % 10 == 0) QTest::qWait(quietMs);
+        if (g == 500) {
+            Report("500", g, clock);
+            at500 = StatusKb("VmRSS");
+        }
+    }
+    Report("end", games, clock);
+    std::printf("sounds grew-kb %ld games %d\n", StatusKb("VmRSS") - at500, games);
+    form.close();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const int games = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const bool sounds = argc > 1 && std::strcmp(argv[1], "sounds") == 0;
+    const int given = sounds ? 2 : 1;
+    const int games = argc > given ? std::atoi(argv[given]) : (sounds ? 2000 : 20000);
     QTemporaryDir store;
     qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     basMain::PrepareApplication();  // as the entry routine prepares it
+    if (sounds) return SoundSession(games, argc > 3 ? std::atoi(argv[3]) : 1200);
 
     NoSound sound;
     NoPause pause;

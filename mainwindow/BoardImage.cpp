@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <deque>
+#include <utility>
 
 namespace {
 
@@ -50,9 +51,26 @@ BoardImage::BoardImage(int index, QSize size, Kind kind, QWidget* parent)
 
 void BoardImage::SetPicture(const QPixmap& picture, const QString& artName) {
     m_picture = picture;
+    m_iconToRead.clear();
     m_artName = m_kind == Kind::Face ? artName : QString();
     m_screenPicture = QPixmap();
     update();
+}
+
+void BoardImage::SetPictureToRead(const QString& artName) {
+    SetPicture(QPixmap(), artName);
+    m_iconToRead = artName;
+}
+
+const QPixmap& BoardImage::Picture() const {
+    if (!m_iconToRead.isEmpty()) {
+        const QString name = std::exchange(m_iconToRead, QString());
+        try {
+            m_picture = LoadResPicture(name, PictureKind::Icon);
+        } catch (const RuntimeError&) {
+        }
+    }
+    return m_picture;
 }
 
 void BoardImage::Activate() {
@@ -60,7 +78,7 @@ void BoardImage::Activate() {
 }
 
 void BoardImage::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull()) return;
+    if (m_picture.isNull() && m_iconToRead.isEmpty()) return;
     QPainter painter(this);
     // The ratio of what is painted on: the screen, or an image the cell is rendered into.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
@@ -79,6 +97,7 @@ void BoardImage::paintEvent(QPaintEvent*) {
             return;
         }
     }
+    if (Picture().isNull()) return;
     // Small bitmaps on a dense screen: whole pixels grow into blocks, never blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (ratio > 1 && m_kind == Kind::Tile) {

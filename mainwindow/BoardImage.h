@@ -24,7 +24,11 @@ public:
     // The image keeps its own copy; a later change of the source does not reach it.
     // A face names the resource it came from, whose art a dense screen shows.
     void SetPicture(const QPixmap& picture, const QString& artName = QString());
-    const QPixmap& Picture() const { return m_picture; }
+    // A face whose icon is the resource artName, read when it is first
+    // drawn or asked for (a dense screen draws the art and needs no icon).
+    // A resource that cannot be read then leaves the face blank.
+    void SetPictureToRead(const QString& artName);
+    const QPixmap& Picture() const;
 
     // A click on the image, whatever gave it (mouse, key or assistive
     // technology): reported only while the image is enabled.
@@ -47,7 +51,8 @@ protected:
 private:
     int m_index;
     Kind m_kind;
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable QString m_iconToRead;  // the icon resource not read yet
     QString m_artName;       // the resource of a face's picture, whose art a dense screen shows
     QPixmap m_screenPicture; // that art at the device pixel ratio it was last drawn at
     bool m_pressed = false;

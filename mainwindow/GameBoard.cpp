@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 // Twips of the board: the first column's tile and picture, the first row's
@@ -41,7 +43,7 @@ GameBoard::GameBoard(QWidget* area, const GameSettingsRecord& options)
     : QObject(area), m_area(area), m_options(options) {
     // Element 1 of each image array is built with the window, with the hand
     // pointer; LoadImageArrays adds the rest, which copy it.
-    Trap([&] { m_handCursor = HandCursor(); });
+    Trap([&] { m_handCursor = HandCursor(false); });
     m_tiles[1] = NewTile(1);
     m_pictures[1] = NewPicture(1);
     m_focusFrame = new BoardFocusFrame(m_area);
@@ -93,6 +95,14 @@ void GameBoard::LoadImageArrays() noexcept {
     });
 }
 
+void GameBoard::SetHandCursor(const QCursor& hand) {
+    m_handCursor = hand;
+    for (BoardImage* image : m_tiles)
+        if (image != nullptr) image->setCursor(hand);
+    for (BoardImage* image : m_pictures)
+        if (image != nullptr) image->setCursor(hand);
+}
+
 // ---------------------------------------------------------------- layout
 
 void GameBoard::SetGrid() {
@@ -135,20 +145,38 @@ QSize GameBoard::Extent() const {
 
 // ---------------------------------------------------------------- the cells
 
+// The frames of a colour are checked with the load, so a missing one is
+// reported then; each is read when a tile first shows it.
 void GameBoard::LoadFlipFrames(const QString& tileColor) noexcept {
     Trap([&] {
-        for (int n = 1; n <= 6; ++n)
-            imgFlip[n] = LoadResPicture(tileColor + QStringLiteral("FLIP") + QString::number(n),
-                                        PictureKind::Bitmap);
+        for (std::size_t n = 1; n <= 6; ++n) {
+            const QString name = tileColor + QStringLiteral("FLIP") + QString::number(n);
+            RequireResPicture(name, PictureKind::Bitmap);
+            imgFlip[n] = {name, QPixmap()};
+        }
     });
 }
 
 void GameBoard::LoadShrinkFrames(const QString& tileColor) noexcept {
     Trap([&] {
-        for (int n = 1; n <= 5; ++n)
-            imgShrink[n] = LoadResPicture(tileColor + QStringLiteral("SHRINK") + QString::number(n),
-                                          PictureKind::Bitmap);
+        for (std::size_t n = 1; n <= 5; ++n) {
+            const QString name = tileColor + QStringLiteral("SHRINK") + QString::number(n);
+            RequireResPicture(name, PictureKind::Bitmap);
+            imgShrink[n] = {name, QPixmap()};
+        }
     });
+}
+
+const QPixmap& GameBoard::Frame::Picture() {
+    if (!name.isEmpty()) {
+        const QString toRead = std::exchange(name, QString());
+        try {
+            picture = LoadResPicture(toRead, PictureKind::Bitmap);
+        } catch (const RuntimeError&) {
+            picture = QPixmap();  // unreadable: the tile shows blank
+        }
+    }
+    return picture;
 }
 
 BoardImage* GameBoard::CheckedTile(int cell) const {
@@ -169,9 +197,9 @@ void GameBoard::SetTilePicture(int cell, TilePicture picture) {
     if (picture == TilePicture::Empty) {
         tile->SetPicture(QPixmap());
     } else if (n >= 1 && n <= 6) {
-        tile->SetPicture(imgFlip[n]);
+        tile->SetPicture(imgFlip[static_cast<std::size_t>(n)].Picture());
     } else if (n >= 11 && n <= 15) {
-        tile->SetPicture(imgShrink[n - 10]);
+        tile->SetPicture(imgShrink[static_cast<std::size_t>(n - 10)].Picture());
     } else {
         throw InvalidProcedureCall();
     }
@@ -200,7 +228,10 @@ void GameBoard::LoadFacePicture(int cell, const QString& images, const QString& 
     m_faces[static_cast<std::size_t>(cell)] = {images, tag};
     picture->SetPicture(QPixmap(), resourceName);
     UpdateCellName(cell);
-    picture->SetPicture(LoadResPicture(resourceName, PictureKind::Icon), resourceName);
+    // A missing picture is reported with the deal; its icon is read when
+    // the face is first drawn.
+    RequireResPicture(resourceName, PictureKind::Icon);
+    picture->SetPictureToRead(resourceName);
 }
 
 void GameBoard::SetFaceVisible(int cell, bool visible) {
@@ -278,6 +309,16 @@ void GameBoard::UpdateCellName(int k) {
     const Grid grid = GridFor(m_options.TileCount);
     const bool inPlay = m_tiles[k]->isEnabledTo(m_area);
     const bool faceUp = m_pictures[k] != nullptr && m_pictures[k]->isVisibleTo(m_area);
+    // The names follow from the grid, the cell's state and its face: when
+    // none of them changed, neither did the names (a deal sets each cell
+    // several times over).
+    const Face& face = m_faces[static_cast<std::size_t>(k)];
+    const NamedAs state{grid.columns, grid.rows, inPlay, faceUp, faceUp && inPlay ? face.images : QString(),
+                        faceUp && inPlay ? face.tag : QString()};
+    NamedAs& named = m_namedAs[static_cast<std::size_t>(k)];
+    if (named.valid && named == state) return;
+    named = state;
+    named.valid = true;
     // Only a face that shows is named: the names of face-down tiles would
     // give the game away. A picture missing from the name table is named
     // by its number.

@@ -41,6 +41,10 @@ public:
     // else puts it on the first cell.
     void FocusAfterDeal();
 
+    // The pointer over every cell; the board starts with the hand of a
+    // ratio of 1, and the window gives it the dense screen's once shown.
+    void SetHandCursor(const QCursor& hand);
+
     // ICellView: the cells as the rule book drives them.
     void LoadFlipFrames(const QString& tileColor) noexcept override;
     void LoadShrinkFrames(const QString& tileColor) noexcept override;
@@ -79,13 +83,34 @@ private:
     // Index 0 unused, so the cells and frames keep their numbers.
     std::array<BoardImage*, BoardCells + 1> m_tiles{};
     std::array<BoardImage*, BoardCells + 1> m_pictures{};
-    std::array<QPixmap, 7> imgFlip{};
-    std::array<QPixmap, 6> imgShrink{};
+    // A frame of the tile bodies: its resource until a tile first shows it.
+    struct Frame {
+        QString name;    // not read yet
+        QPixmap picture;
+        const QPixmap& Picture();
+    };
+    std::array<Frame, 7> imgFlip{};
+    std::array<Frame, 6> imgShrink{};
     struct Face {
         QString images;  // the picture category
         QString tag;     // the picture number in it
     };
     std::array<Face, BoardCells + 1> m_faces{};
+    // What each cell's names were last made from.
+    struct NamedAs {
+        int columns = 0;
+        int rows = 0;
+        bool inPlay = false;
+        bool faceUp = false;
+        QString images;  // the face, when it shows
+        QString tag;
+        bool valid = false;
+        bool operator==(const NamedAs& o) const {
+            return columns == o.columns && rows == o.rows && inPlay == o.inPlay && faceUp == o.faceUp &&
+                   images == o.images && tag == o.tag;
+        }
+    };
+    std::array<NamedAs, BoardCells + 1> m_namedAs{};
     BoardFocusFrame* m_focusFrame = nullptr;
     int m_focusCell = 0;
     QCursor m_handCursor;

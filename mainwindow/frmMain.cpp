@@ -50,7 +50,8 @@ frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& soun
     QPalette pal = palette();
     pal.setColor(QPalette::Window, LightGrey);
     setPalette(pal);
-    Trap([&] { setWindowIcon(ProgramIcon()); });
+    // The art of a dense screen is added once the window has been painted.
+    Trap([&] { setWindowIcon(ProgramIcon(false)); });
     InstallBoardAccessibility();
 
     m_news = new Announcer(this);
@@ -113,7 +114,20 @@ void frmMain::Form_Load() noexcept {
 bool frmMain::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate) Form_Activate();
+    if (event->type() == QEvent::Paint && !m_paintedOnce) {
+        m_paintedOnce = true;
+        // The 128-pixel art of the icon and the pointer is read after the
+        // window first appears, not before: it is only on a dense screen.
+        if (qGuiApp->devicePixelRatio() > 1) QTimer::singleShot(0, this, [this] { ShowDenseScreenArt(); });
+    }
     return handled;
+}
+
+void frmMain::ShowDenseScreenArt() noexcept {
+    Trap([&] {
+        setWindowIcon(ProgramIcon());
+        m_board->SetHandCursor(HandCursor());
+    });
 }
 
 void frmMain::showEvent(QShowEvent* event) {

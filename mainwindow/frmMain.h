@@ -93,6 +93,7 @@ private:
     bool CloseAfterGameCall();
     void Form_Load() noexcept;
     void Form_Activate() noexcept;
+    void ShowDenseScreenArt() noexcept;
     void Form_Unload() noexcept;
     void FitWindow();
     void CenterWindow();
@@ -161,4 +162,5 @@ private:
     bool m_activatedOnce = false;
     bool m_closing = false;
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
 };

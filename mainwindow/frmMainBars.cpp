@@ -45,13 +45,28 @@ constexpr std::array<ToolbarButtonDef, 12> ToolbarButtons{{
     {"Exit", QT_TRANSLATE_NOOP("frmMain", "Exit Game")},
 }};
 
+// Each pixel of a 32-bit picture copied into a block of ratio x ratio: what
+// a fast scaling by a whole number gives, for much less work.
+QImage Blocks(const QImage& picture, int ratio) {
+    const int width = picture.width() * ratio;
+    const int height = picture.height() * ratio;
+    QImage large(width, height, picture.format());
+    for (int y = 0; y < height; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(picture.constScanLine(y / ratio));
+        auto* to = reinterpret_cast<QRgb*>(large.scanLine(y));
+        for (int x = 0; x < width; ++x) to[x] = from[x / ratio];
+    }
+    return large;
+}
+
 // The toolbar pictures are 16 x 15: on a dense screen each pixel becomes a
 // block of pixels instead of a blur.
 QIcon CrispIcon(const QPixmap& picture) {
     QIcon icon(picture);
     if (picture.isNull()) return icon;
+    const QImage small = picture.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int ratio : {2, 3}) {
-        QPixmap large = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QPixmap large = QPixmap::fromImage(Blocks(small, ratio));
         large.setDevicePixelRatio(ratio);
         icon.addPixmap(large);
     }

@@ -187,6 +187,10 @@ QPixmap LoadResPicture(const QString& strName, PictureKind kind) {
     return LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
 }
 
+void RequireResPicture(const QString& strName, PictureKind kind) {
+    (void)(kind == PictureKind::Bitmap ? ResourcePath(strName, "bitmaps", "bmp") : ResourcePath(strName, "icons", "ico"));
+}
+
 QImage LoadHiResPicture(const QString& strName) {
     QImageReader reader(ResourcePath(strName, "hires", "png"), "png");
     const QImage art = reader.read();
@@ -208,20 +212,20 @@ QByteArray LoadResData(const QString& strName, const QString& strType) {
     return file.readAll();
 }
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon(bool withArt) {
     const QImage image = WindowImage(QStringLiteral("program.ico"), "ico", 32);
     QIcon icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
-    if (ApplicationPixelRatio() > 1) {
+    if (withArt && ApplicationPixelRatio() > 1) {
         const QImage art = ReadImage(QStringLiteral(":/pexora/hires/PROGRAM.png"), "png", 128);
         if (!art.isNull()) icon.addPixmap(QPixmap::fromImage(art));
     }
     return icon;
 }
 
-QCursor HandCursor() {
+QCursor HandCursor(bool withArt) {
     const qreal ratio = ApplicationPixelRatio();
     QPixmap hand;
-    if (ratio > 1) {
+    if (withArt && ratio > 1) {
         try {
             hand = ArtForScreen(QStringLiteral("HAND"), ratio);
         } catch (const RuntimeError&) {

@@ -16,6 +16,9 @@ enum class PictureKind { Bitmap, Icon };
 // named strName; from an icon the 32 x 32 image. Throws RuntimeError
 // (ResourceNotFound) when there is no such resource.
 QPixmap LoadResPicture(const QString& strName, PictureKind kind);
+// Throws as LoadResPicture does when there is no such resource, without
+// reading it: for pictures read when first shown.
+void RequireResPicture(const QString& strName, PictureKind kind);
 
 // The 128 x 128 true-colour art with alpha of a tile picture, "ABOUT1".."ABOUT5",
 // "HAND", "TROPHY" or "PROGRAM". Throws RuntimeError (ResourceNotFound) when
@@ -34,11 +37,13 @@ QByteArray LoadResData(const QString& strName, const QString& strType);
 
 // Pictures kept with the windows. Where a device pixel ratio is asked for, a
 // ratio above 1 gives the picture drawn from the true-colour art.
-QIcon ProgramIcon();                         // the 32 x 32, 16-colour program icon (and the art on a dense screen)
+// With withArt false, only what a ratio of 1 shows: no art is read, for a
+// window that adds the art once it has been shown.
+QIcon ProgramIcon(bool withArt = true);      // the 32 x 32, 16-colour program icon (and the art on a dense screen)
 // Index finger raised, hot spot (0, 0): a full-colour pointer (a bitmap and
 // mask pointer shows as nothing on some Wayland desktops); for the
 // application's device pixel ratio.
-QCursor HandCursor();
+QCursor HandCursor(bool withArt = true);
 QPixmap ToolbarPicture(const QString& key);  // 16 x 15, light grey transparent; keys "New".."Exit"
 QPixmap TrophyPicture(qreal devicePixelRatio = 1);  // the high-score dialog's golden cup, 32 x 32 logical
 

@@ -1,9 +1,13 @@
 // The true-colour art that dense screens show: there for every picture, of
 // the right kind, recognisably the picture of its own icon, and what a face
-// draws above a device pixel ratio of 1 (at 1 the icon, unchanged).
+// draws above a device pixel ratio of 1 (at 1 the icon, unchanged), on its
+// own and on the board as a deal leaves it.
 
 #include "BoardImage.h"
+#include "ErrorTrap.h"
+#include "GameBoard.h"
 #include "Resources.h"
+#include "TestSupport.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -86,6 +90,47 @@ private slots:
                 QVERIFY2(toArt < 2 && toArt * 5 < Difference(drawn, enlarged, drawn), name);
             }
         }
+    }
+
+    // The board's own faces after a deal: the art at ratio 2, the icon at 1,
+    // whenever the board reads them. A picture missing from the catalogue is
+    // reported with the deal and leaves its face blank; so is a missing frame
+    // with the load of a colour.
+    void boardFacesDrawTheArtOnADenseScreenAndReportAMissingPictureWithTheDeal() {
+        QWidget area;
+        const GameSettingsRecord options{QStringLiteral("SHAPE"), 2, 1, QStringLiteral("BLUE"), 30};
+        GameBoard board(&area, options);
+        board.LoadImageArrays();
+        board.LoadFacePicture(3, QStringLiteral("SHAPE"), QStringLiteral("9"));
+        board.SetFaceVisible(3, true);
+        auto* face = Named<BoardImage>(area, QStringLiteral("imgPic3"));
+        auto drawn = [&](qreal ratio) {
+            const int side = qRound(32 * ratio);
+            QImage out(side, side, QImage::Format_ARGB32);
+            out.setDevicePixelRatio(ratio);
+            out.fill(Qt::white);
+            face->render(&out);
+            out.setDevicePixelRatio(1);
+            return out;
+        };
+        const QImage dense = drawn(2);
+        const double toArt = Difference(dense, OnWhite(LoadHiResPicture("SHAPE9"), 64, Qt::SmoothTransformation), dense);
+        QVERIFY2(toArt < 2 && toArt * 5 < Difference(dense, OnWhite(Icon("SHAPE9"), 64, Qt::FastTransformation), dense),
+                 qPrintable(QString::number(toArt)));
+        QCOMPARE(drawn(1), OnWhite(Icon("SHAPE9"), 32, Qt::FastTransformation));
+        QCOMPARE(face->Picture().toImage().convertToFormat(QImage::Format_ARGB32), Icon("SHAPE9"));
+
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, board.LoadFacePicture(3, QStringLiteral("SHAPE"), QStringLiteral("99")));
+        QVERIFY(face->Picture().isNull());
+        const QImage blank = drawn(2);
+        QVERIFY(blank.pixel(32, 32) == qRgb(255, 255, 255) && blank.pixel(10, 50) == qRgb(255, 255, 255));
+
+        ErrorRecorder recorder;
+        board.LoadFlipFrames(QStringLiteral("BLUE"));
+        QCOMPARE(recorder.count(), 0);
+        board.LoadFlipFrames(QStringLiteral("GREY"));
+        QCOMPARE(recorder.count(), 1);
+        QCOMPARE(recorder.reports[0].first, ErrorNumbers::ResourceNotFound);
     }
 };
 
