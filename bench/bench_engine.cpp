@@ -1,7 +1,7 @@
 // The rule book on its own: deals per second and whole games per second,
 // with a board that draws nothing and pauses that take no time.
 #include "GameEngine.h"
-#include "QuietServices.h"
+#include "Doubles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,8 +46,8 @@ public:
 struct Rig {
     NullView view;
     NullClock clock;
-    NoPause pause;
-    NoSound sound;
+    RecordingPause pause;  // takes no time
+    SilentSound sound;
     NoScores scores;
     ClockSeededRandom random;
     GameEngine engine{scores, view, view, clock, pause, sound, random};

@@ -23,7 +23,7 @@
 //   memory <when> games <n> rss-kb <kb> anon-kb <kb> file-kb <kb> arena-kb <kb> seconds <s>
 // The window uses a private settings store in a temporary folder.
 #include "GameSettings.h"
-#include "QuietServices.h"
+#include "Doubles.h"
 #include "basWave.h"
 #include "ScoreBook.h"
 #include "basMain.h"
@@ -179,16 +179,20 @@ private:
 // The session with sounds: each game F2 and two clicks on the first row,
 // every sound played through SDL in real time.
 int SoundSession(int games, int quietMs) {
-    gblnPlaySound = true;
     WaveSoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
-    frmMain form(sound, pause, random, scoreBook);
+    PlayerChoices choices;
+    ChoicesStore choiceStore;
+    frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
+    PlayerChoices withSounds = form.Choices();
+    withSounds.playSound = true;
+    form.SetChoices(withSounds);
     form.show();
     if (!QTest::qWaitForWindowActive(&form)) return 1;
     QWidget* first = form.findChild<QWidget*>(QStringLiteral("imgTile1"));
-    QWidget* second = form.findChild<QWidget*>(QStringLiteral("imgTile%1").arg(GameSettings.TileCount == 60 ? 7 : 6));
+    QWidget* second = form.findChild<QWidget*>(QStringLiteral("imgTile%1").arg(form.Engine().Options().TileCount == 60 ? 7 : 6));
     if (first == nullptr || second == nullptr) return 1;
     QElapsedTimer clock;
     clock.start();
@@ -226,8 +230,8 @@ int main(int argc, char* argv[]) {
     basMain::PrepareApplication();  // as the entry routine prepares it
     if (sounds) return SoundSession(games, argc > 3 ? std::atoi(argv[3]) : 1200);
 
-    NoSound sound;
-    NoPause pause;
+    SilentSound sound;
+    RecordingPause pause;  // takes no time
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     {

@@ -118,6 +118,11 @@ struct RecordingPause : IPauseClock {
     }
 };
 
+// Plays nothing and keeps nothing: for runs too long to record.
+struct SilentSound : ISoundPlayer {
+    void PlayWaveResource(const QString&) override {}
+};
+
 // Records every sound instead of playing it; onPlay sees each as it starts.
 struct RecordingSound : ISoundPlayer {
     EventLog* log = nullptr;
