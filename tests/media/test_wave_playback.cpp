@@ -87,9 +87,6 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<qint64>("flags");  // -1: none given
         for (const char* n : {"FLIP", "ZAP", "START", "CHIMES", "SHUTDOWN", "FLUSH"}) QTest::newRow(n) << QByteArray(n) << qint64(-1);
-        // The flags never change that the call waits for the whole sound.
-        for (const quint32 flags : {SoundFlags::Async, 0xffffffffu})
-            QTest::addRow("ZAP, flags %x", flags) << QByteArray("ZAP") << qint64(flags);
     }
     void soundIsPlayedInFullAndTheCallWaitsForIt() {
         QFETCH(QByteArray, name);

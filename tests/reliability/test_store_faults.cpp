@@ -11,6 +11,7 @@
 #include "OptionCatalogue.h"
 #include "ReliabilityKit.h"
 #include "ScoreTables.h"
+#include "StoreFile.h"
 #include "StoreText.h"
 #include "basMain.h"
 
@@ -494,12 +495,16 @@ private slots:
         qunsetenv("PEXORA_SHIM_STOP_AT");
         qunsetenv("PEXORA_SHIM_GATE");
         QVERIFY(p->waitForReadyRead(120000) && p->readAllStandardOutput().contains("ready"));
+        QElapsedTimer ending;  // from the first signal
+        ending.start();
         for (int i = 0; i < sent.size(); ++i) {
             if (i > 0) QTest::qWait(pauseMs);
             QVERIFY2(p->processId() > 0, "the game ended before the signal");
             ::kill(pid_t(p->processId()), sent[i]);
         }
         const bool endedAtOnce = p->waitForFinished(failing ? 120000 : 5000);
+        // The lock another game holds was waited for, briefly, before the change was set aside.
+        if (saves) QVERIFY2(ending.elapsed() >= EndingLockWaitMs - 100, qPrintable(QString::number(ending.elapsed())));
         ::close(lock);
         for (int fd : {told[0], told[1], gate[0], gate[1]}) ::close(fd);
         QVERIFY2(endedAtOnce || p->waitForFinished(120000), "the game hangs on its ending road");

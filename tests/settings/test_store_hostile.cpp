@@ -271,32 +271,6 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(DisplayName(name), shown);
     }
-
-    // At the end (Game > Exit, the close box, a logout, an end signal) a lock
-    // another game holds is waited for at most EndingLockWaitMs; the change
-    // is kept and the next start writes it. Last: the process stays ending.
-    void atTheEndAHeldLockIsWaitedForBrieflyAndTheChangeKept() {
-        ChoicesStore settings;  // the options as a game loads and saves them
-        PlayerChoices chosen;
-        ScopedStore store;
-        chosen = settings.Load();
-        settings.Save(chosen);
-        const int held = ::open(QFile::encodeName(store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CLOEXEC);
-        QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        chosen.Name(1) = QStringLiteral("Bea");
-        ErrorRecorder errors;
-        SetStoreEnding();
-        QElapsedTimer clock;
-        clock.start();
-        settings.Save(chosen);
-        QVERIFY2(clock.elapsed() >= EndingLockWaitMs - 50 && clock.elapsed() < EndingLockWaitMs + 1000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(errors.count(), 0);
-        QVERIFY(!store.readRaw().contains("Bea"));
-        ::close(held);
-        chosen = settings.Load();
-        QCOMPARE(chosen.Name(1), QStringLiteral("Bea"));
-        QVERIFY(store.readRaw().contains("Player%201=Bea"));
-    }
 };
 
 QTEST_GUILESS_MAIN(StoreHostileTest)
