@@ -3,6 +3,7 @@
 #include "ErrorTrap.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
+#include "StoreText.h"
 
 #include <QHash>
 
@@ -30,11 +31,12 @@ bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices)
 // games on one store never put back each other's changes.
 QHash<QString, QString> g_asRead;
 QString g_readFrom;  // the store they were read from
+const StoreContents* g_stored = nullptr;  // the store as read once for a load
 
 // Reads one key; keeps the text only when accepted, else the default.
 template <class Accept>
 QString ReadAccepted(const QString& key, const QString& defaultText, Accept accept) {
-    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, QString());
+    const QString text = g_stored->value(Text(Options::SettingsSection), key);
     if (text.isNull() || !accept(text)) return defaultText;
     g_asRead.insert(key, text);
     return text;
@@ -69,6 +71,8 @@ void LoadSettings() noexcept {
     // What an earlier game could not write while another held the lock.
     Trap([] { WriteUnsavedChanges(Text(Options::ApplicationName)); });
     Trap([] {
+        const StoreContents stored = ReadSettings(Text(Options::ApplicationName));
+        g_stored = &stored;
         GameSettings.Images = ReadAccepted(Options::KeyImages, Text(Options::DefaultImages),
                                            [](const QString& t) { return IsOneOf(t, Options::ImageCategories); });
         GameSettings.Level = static_cast<qint16>(

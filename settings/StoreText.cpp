@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <optional>
 
@@ -216,6 +217,90 @@ QString UnwrappedText(const QString& s) {
     return s.startsWith(QLatin1String("@@")) ? s.sliced(1) : s;
 }
 
+std::atomic<quint64> g_parses{0};
+
+// One line of the store as read: a section's header, a key, or nothing
+// that is kept (a comment, or a line the next save drops).
+struct StoreLine {
+    enum Kind { Header, Key, Other } kind = Other;
+    QByteArrayView header;     // Header: the name's bytes
+    QByteArrayView name, raw;  // Key: the key's bytes, the value's bytes
+    bool damaged = false;      // read differently by a joining reader, or dropped
+    qsizetype start = 0, next = 0;  // where it starts, where the next one may
+};
+
+// Every line of text that holds anything; a line ends at a line feed or a
+// carriage return, and is read on its own.
+template <class Visit>
+void ForEachLine(QByteArrayView text, Visit&& visit) {
+    const char* const data = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype start = 0, end = 0; start < size; start = end + 1) {
+        end = start;
+        while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+        const QByteArrayView whole = text.sliced(start, end - start).trimmed();
+        if (whole.isEmpty()) continue;
+        StoreLine line;
+        line.start = start;
+        line.next = std::min(end + 1, size);
+        const LineScan scan = ScanLine(whole);
+        line.damaged = scan.runsOn;
+        const QByteArrayView cut = whole.first(scan.end);
+        if (cut.isEmpty()) {
+            if (line.damaged) visit(line);
+            continue;
+        }
+        if (cut.startsWith('[')) {
+            qsizetype close = cut.indexOf(']');
+            if (close < 0) {
+                line.damaged = true;
+                close = cut.size();
+            }
+            line.kind = StoreLine::Header;
+            line.header = cut.sliced(1, close - 1).trimmed();
+        } else if (scan.equals < 0) {
+            line.damaged = true;  // dropped by the next save
+        } else {
+            line.kind = StoreLine::Key;
+            line.name = cut.first(scan.equals).trimmed();
+            line.raw = cut.sliced(scan.equals + 1);
+        }
+        visit(line);
+    }
+}
+
+QString SectionName(QByteArrayView header) {
+    if (header.compare("general", Qt::CaseInsensitive) == 0) return QString();
+    return header.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(header.sliced(1)) : UnescapedKey(header);
+}
+
+// Bytes that EscapedKey(UnescapedKey()) gives back as they are.
+bool IsPlainKey(QByteArrayView name) {
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' ||
+               c == '\\';
+    });
+}
+
+// Whether a stored key's bytes name key, without a string made for every key.
+bool KeyIs(QByteArrayView name, const QString& key) {
+    const bool plain = std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80 && c != '%' && c != '\\'; });
+    if (plain) return QLatin1StringView(name) == key;
+    return UnescapedKey(name) == key;
+}
+
+// A value a hand edit left open is written closed, as it was read.
+void AppendKey(QByteArray& out, QByteArrayView name, QByteArrayView raw) {
+    out += name;
+    out += '=';
+    if (ScanLine(raw).runsOn) {
+        out += EscapedValue(StoreValueText(raw));
+    } else {
+        out += raw;
+    }
+    out += '\n';
+}
+
 }  // namespace
 
 QString StoreValueText(QByteArrayView raw) {
@@ -224,56 +309,73 @@ QString StoreValueText(QByteArrayView raw) {
     return values.join(QStringLiteral(", "));
 }
 
-StoreContents ParseStore(QByteArrayView bytes) {
+StoreContents ParseStore(const QByteArray& bytes) {
+    g_parses.fetch_add(1, std::memory_order_relaxed);
     StoreContents contents;
-    const QByteArray text = AsUtf8(bytes);
+    contents.text = AsUtf8(bytes);
     StoreSection* current = nullptr;
-    // A line ends at a line feed or a carriage return.
-    for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1) {
-        end = start;
-        while (end < text.size() && text.at(end) != '\n' && text.at(end) != '\r') ++end;
-        const QByteArrayView whole = QByteArrayView(text).sliced(start, end - start).trimmed();
-        if (whole.isEmpty()) continue;
-        const LineScan scan = ScanLine(whole);
-        contents.handEdited = contents.handEdited || scan.runsOn;
-        const QByteArrayView line = whole.first(scan.end);
-        if (line.isEmpty()) continue;
-        if (line.startsWith('[')) {
-            qsizetype close = line.indexOf(']');
-            if (close < 0) {
-                contents.handEdited = true;
-                close = line.size();
+    QByteArrayView lastHeader;
+    ForEachLine(contents.text, [&](const StoreLine& line) {
+        contents.handEdited = contents.handEdited || line.damaged;
+        if (line.kind == StoreLine::Header) {
+            // Headers of one name in a row (a file of millions of them) make one section.
+            if (current != nullptr && !lastHeader.isNull() && line.header == lastHeader) {
+                current->to = line.next;
+                return;
             }
-            const QByteArrayView name = line.sliced(1, close - 1).trimmed();
-            QString section;
-            if (name.compare("general", Qt::CaseInsensitive) != 0)
-                section = name.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(name.sliced(1)) : UnescapedKey(name);
-            contents.sections.append({section, {}});
+            lastHeader = line.header;
+            const QString name = SectionName(line.header);
+            if (current != nullptr && current->name == name) {
+                current->to = line.next;
+                return;
+            }
+            contents.sections.append({name, {}, line.next, line.next});
             current = &contents.sections.last();
-            continue;
+        } else if (line.kind == StoreLine::Key) {
+            if (current == nullptr) {
+                contents.sections.append({QString(), {}, line.start, line.start});
+                current = &contents.sections.last();
+            }
+            current->to = line.next;
         }
-        if (scan.equals < 0) {
-            contents.handEdited = true;  // dropped by the next save
-            continue;
-        }
-        if (current == nullptr) {
-            contents.sections.append({QString(), {}});
-            current = &contents.sections.last();
-        }
-        current->keys.append({UnescapedKey(line.first(scan.equals).trimmed()), line.sliced(scan.equals + 1).toByteArray()});
-    }
+    });
     return contents;
 }
 
+quint64 StoreParseCount() { return g_parses.load(std::memory_order_relaxed); }
+
+void StoreContents::readSection(const QString& section) {
+    for (StoreSection& s : sections) {
+        if (s.name != section || !s.unread()) continue;
+        ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            if (line.kind == StoreLine::Key) s.keys.append({UnescapedKey(line.name), line.raw.toByteArray()});
+        });
+        s.from = s.to = -1;
+    }
+}
+
 QString StoreContents::value(const QString& section, const QString& key) const {
-    const QByteArray* found = nullptr;
+    QByteArrayView found;
+    bool have = false;
     for (const StoreSection& s : sections) {
         if (s.name != section) continue;
+        if (s.unread()) {
+            ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+                if (line.kind == StoreLine::Key && KeyIs(line.name, key)) {
+                    found = line.raw;
+                    have = true;
+                }
+            });
+            continue;
+        }
         for (const StoreKey& k : s.keys)
-            if (k.name == key) found = &k.raw;
+            if (k.name == key) {
+                found = k.raw;
+                have = true;
+            }
     }
-    if (found == nullptr) return QString();
-    const QString text = StoreValueText(*found);
+    if (!have) return QString();
+    const QString text = StoreValueText(found);
     return text.isNull() ? QStringLiteral("") : text;
 }
 
@@ -282,6 +384,7 @@ bool StoreContents::hasSection(const QString& section) const {
 }
 
 void StoreContents::setValue(const QString& section, const QString& key, const QString& text) {
+    readSection(section);
     StoreSection* target = nullptr;
     StoreKey* found = nullptr;
     for (StoreSection& s : sections) {
@@ -307,13 +410,34 @@ void StoreContents::removeSection(const QString& section) {
 
 QByteArray StoreContents::toBytes() const {
     QByteArray out;
+    out.reserve(text.size() + 4096);
     for (const StoreSection& s : sections) {
         if (!out.isEmpty()) out += '\n';
-        out += '[' + (s.name.isEmpty() ? QByteArray("General") : EscapedKey(s.name)) + "]\n";
-        for (const StoreKey& k : s.keys) {
-            // A value a hand edit left open is written closed, as it was read.
-            out += EscapedKey(k.name) + '=' + (ScanLine(k.raw).runsOn ? EscapedValue(StoreValueText(k.raw)) : k.raw) + '\n';
+        const QByteArray header = '[' + (s.name.isEmpty() ? QByteArray("General") : EscapedKey(s.name)) + "]\n";
+        out += header;
+        if (!s.unread()) {
+            for (const StoreKey& k : s.keys) AppendKey(out, EscapedKey(k.name), k.raw);
+            continue;
         }
+        ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            if (line.kind == StoreLine::Header) {
+                out += '\n';
+                out += header;
+            } else if (line.kind == StoreLine::Key) {
+                if (IsPlainKey(line.name)) {
+                    AppendKey(out, line.name, line.raw);
+                } else {
+                    AppendKey(out, EscapedKey(UnescapedKey(line.name)), line.raw);
+                }
+            }
+        });
     }
     return out;
+}
+
+void StoreContents::markWritten() {
+    handEdited = false;
+    // Read back, "[general]" in any case is the section above the first.
+    for (StoreSection& s : sections)
+        if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) s.name.clear();
 }
