@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include <QImage>
+
 #include "ErrorTrap.h"
 
 #include <QAction>
@@ -104,15 +106,24 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
         const auto page = Page(name.path());
         return page ? QVariant(*page) : QVariant();
     }
+    const QPair<int, QString> key(type, name.path());
+    if (const auto kept = m_resources.constFind(key); kept != m_resources.cend()) return *kept;
+    QVariant& resource = m_resources[key];
     const auto data = m_file->Read(name.path());
-    if (!data) return {};
+    if (!data) return resource;
     switch (type) {
     case QTextDocument::StyleSheetResource:
-        if (const auto text = ChmFile::DecodeText(*data)) return *text;
-        return {};
-    default:
-        return *data;
+        if (const auto text = ChmFile::DecodeText(*data)) resource = *text;
+        break;
+    case QTextDocument::ImageResource: {
+        QImage picture;
+        resource = picture.loadFromData(*data) ? QVariant(picture) : QVariant(*data);
+        break;
     }
+    default:
+        resource = *data;
+    }
+    return resource;
 }
 
 // ---------------------------------------------------------------- HelpViewer

@@ -13,12 +13,14 @@ namespace {
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
 // A key or section name as Qt writes it: letters, digits, "_-." as they
-// are, "/" as a backslash, anything else as %XX or %UXXXX.
+// are, "/" as a backslash (but as %2F at the end, where a backslash would
+// take the "=" after it), anything else as %XX or %UXXXX.
 QByteArray EscapedKey(const QString& key) {
     QByteArray out;
-    for (QChar qc : key) {
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar qc = key.at(i);
         const char16_t c = qc.unicode();
-        if (c == '/') {
+        if (c == '/' && i + 1 < key.size()) {
             out += '\\';
         } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
                    c == '.') {
@@ -284,13 +286,19 @@ bool IsPlainKey(QByteArrayView name) {
 
 // Whether a stored key's bytes name key, without a string made for every key.
 bool KeyIs(QByteArrayView name, const QString& key) {
-    const bool plain = std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80 && c != '%' && c != '\\'; });
-    if (plain) return QLatin1StringView(name) == key;
+    // The bytes up to the first escape or non-ASCII byte stand for themselves.
+    qsizetype plain = 0;
+    while (plain < name.size() && uchar(name[plain]) < 0x80 && name[plain] != '%' && name[plain] != '\\') ++plain;
+    if (plain == name.size()) return QLatin1StringView(name) == key;
+    if (plain > key.size() || QLatin1StringView(name.first(plain)) != QStringView(key).first(plain)) return false;
     return UnescapedKey(name) == key;
 }
 
-// A value a hand edit left open is written closed, as it was read.
+// A value a hand edit left open is written closed, as it was read. Blanks
+// at its end (before a comment) are not written: a read of the line would
+// not see them.
 void AppendKey(QByteArray& out, QByteArrayView name, QByteArrayView raw) {
+    while (!raw.isEmpty() && std::isspace(uchar(raw.back()))) raw.chop(1);
     out += name;
     out += '=';
     if (ScanLine(raw).runsOn) {
@@ -410,7 +418,7 @@ void StoreContents::removeSection(const QString& section) {
 
 QByteArray StoreContents::toBytes() const {
     QByteArray out;
-    out.reserve(text.size() + 4096);
+    out.reserve(text.size() + std::min<qsizetype>(text.size() / 4, 4096));  // room for the changes, no second buffer
     for (const StoreSection& s : sections) {
         if (!out.isEmpty()) out += '\n';
         const QByteArray header = '[' + (s.name.isEmpty() ? QByteArray("General") : EscapedKey(s.name)) + "]\n";
