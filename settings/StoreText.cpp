@@ -133,9 +133,10 @@ LineScan ScanLine(QByteArrayView line) {
     return scan;
 }
 
-QByteArray AsUtf8(QByteArrayView bytes) {
+// Plain UTF-8 is given back shared, not copied.
+QByteArray AsUtf8(const QByteArray& bytes) {
     const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding || *encoding == QStringConverter::Utf8) return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3).toByteArray() : bytes.toByteArray();
+    if (!encoding || *encoding == QStringConverter::Utf8) return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
     QStringDecoder decode(*encoding);
     return QString(decode(bytes)).toUtf8();
 }
@@ -228,6 +229,7 @@ struct StoreLine {
     QByteArrayView header;     // Header: the name's bytes
     QByteArrayView name, raw;  // Key: the key's bytes, the value's bytes
     bool damaged = false;      // read differently by a joining reader, or dropped
+    bool plain = false;        // Key: the line is written again as it stands
     qsizetype start = 0, next = 0;  // where it starts, where the next one may
 };
 
@@ -266,6 +268,7 @@ void ForEachLine(QByteArrayView text, Visit&& visit) {
             line.kind = StoreLine::Key;
             line.name = cut.first(scan.equals).trimmed();
             line.raw = cut.sliced(scan.equals + 1);
+            line.plain = !line.damaged && cut.size() == whole.size() && line.name.size() == scan.equals;
         }
         visit(line);
     }
@@ -427,18 +430,37 @@ QByteArray StoreContents::toBytes() const {
             for (const StoreKey& k : s.keys) AppendKey(out, EscapedKey(k.name), k.raw);
             continue;
         }
+        // Lines written as they stand, one after the other in the text, are
+        // copied in one piece.
+        const char* runFrom = nullptr;
+        const char* runTo = nullptr;
+        const auto flush = [&] {
+            if (runFrom != runTo) out += QByteArrayView(runFrom, runTo);
+            runFrom = runTo = nullptr;
+        };
         ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            if (line.kind == StoreLine::Key && line.plain && IsPlainKey(line.name)) {
+                const char* end = line.raw.data() + line.raw.size();
+                if (*end == '\n' && runTo == line.name.data()) {
+                    runTo = end + 1;
+                    return;
+                }
+                flush();
+                if (*end == '\n') {
+                    runFrom = line.name.data();
+                    runTo = end + 1;
+                    return;
+                }
+            }
+            flush();
             if (line.kind == StoreLine::Header) {
                 out += '\n';
                 out += header;
             } else if (line.kind == StoreLine::Key) {
-                if (IsPlainKey(line.name)) {
-                    AppendKey(out, line.name, line.raw);
-                } else {
-                    AppendKey(out, EscapedKey(UnescapedKey(line.name)), line.raw);
-                }
+                AppendKey(out, IsPlainKey(line.name) ? line.name.toByteArray() : EscapedKey(UnescapedKey(line.name)), line.raw);
             }
         });
+        flush();
     }
     return out;
 }
