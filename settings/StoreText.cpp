@@ -152,7 +152,8 @@ QStringList UnescapedValues(QByteArrayView str) {
     QString current;
     bool quoted = false, currentQuoted = false;
     qsizetype i = 0, chopLimit = 0;
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    // A byte-order mark inside a value is a character of it, wherever it stands.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const auto skipBlanks = [&] {
         while (i < str.size() && (str.at(i) == ' ' || str.at(i) == '\t')) ++i;
         chopLimit = current.size();
