@@ -3,9 +3,8 @@
 // high-score dialog and a reset of one board size's tables, each in a fresh
 // process of its own over a fresh copy of the store.
 //
-//   bench_store                  every store and operation, one line each
-//   bench_store STORE OPERATION  one of them (STORE: keys, sections, small;
-//                                OPERATION: load, end, dialog, reset)
+//   bench_store   every store and operation, one line each, each store in a
+//                 temporary folder of its own (never the player's)
 //
 // The stores: "keys" holds the game's sections and then millions of short
 // keys ("a=") in a section of their own; "sections" the game's and then
@@ -102,8 +101,11 @@ public:
     void ClearScoreList(const QString&) noexcept override {}
 };
 
+// One operation (load, end, dialog, reset) on the store (keys, sections,
+// small) the parent wrote in the folder given.
 int RunOne(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("XDG_CONFIG_HOME", argv[3]);
     QApplication app(argc, argv);
     const QByteArray store = argv[1], op = argv[2];
     NoSound sound;
@@ -141,7 +143,7 @@ int RunOne(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3) return RunOne(argc, argv);
+    if (argc == 4) return RunOne(argc, argv);
     QCoreApplication app(argc, argv);
     for (const char* store : {"small", "keys", "sections"}) {
         const QByteArray text = Store(store);
@@ -152,11 +154,8 @@ int main(int argc, char** argv) {
             if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) return 1;
             file.close();
             QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-            child.setProcessEnvironment(env);
             child.setProcessChannelMode(QProcess::ForwardedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(store), QString::fromLatin1(op)});
+            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(store), QString::fromLatin1(op), config.path()});
             child.waitForFinished(-1);
         }
     }

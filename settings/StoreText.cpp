@@ -439,7 +439,22 @@ QByteArray StoreContents::toBytes() const {
             if (runFrom != runTo) out += QByteArrayView(runFrom, runTo);
             runFrom = runTo = nullptr;
         };
+        const char* const span = text.constData() + s.from;
         ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            // A header written as it stands, after a blank line: the two as they are.
+            const char* begin = span + line.start;
+            if (line.kind == StoreLine::Header && QByteArrayView(begin, line.next - line.start) == header && begin[-1] == '\n') {
+                if (runTo == begin - 1) {
+                    runTo = begin + header.size();
+                    return;
+                }
+                if (begin[-2] == '\n') {
+                    flush();
+                    runFrom = begin - 1;
+                    runTo = begin + header.size();
+                    return;
+                }
+            }
             if (line.kind == StoreLine::Key && line.plain && IsPlainKey(line.name)) {
                 const char* end = line.raw.data() + line.raw.size();
                 if (*end == '\n' && runTo == line.name.data()) {
