@@ -1,7 +1,5 @@
 #include "HelpViewer.h"
 
-#include <QImage>
-
 #include "ErrorTrap.h"
 
 #include <QAction>
@@ -115,11 +113,6 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
     case QTextDocument::StyleSheetResource:
         if (const auto text = ChmFile::DecodeText(*data)) resource = *text;
         break;
-    case QTextDocument::ImageResource: {
-        QImage picture;
-        resource = picture.loadFromData(*data) ? QVariant(picture) : QVariant(*data);
-        break;
-    }
     default:
         resource = *data;
     }

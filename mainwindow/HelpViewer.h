@@ -58,8 +58,8 @@ public:
 private:
     const ChmFile* m_file = nullptr;
     QHash<QString, std::optional<QString>> m_pages;
-    // Pictures (decoded) and style sheets, read once like the pages: every
-    // page shown would otherwise read and decode them again.
+    // Pictures and style sheets, read once like the pages: every page shown
+    // would otherwise take them out of the file again.
     QHash<QPair<int, QString>, QVariant> m_resources;
 };
 
