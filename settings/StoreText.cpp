@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cstring>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -234,17 +236,19 @@ struct StoreLine {
     qsizetype start = 0, next = 0;  // where it starts, where the next one may
 };
 
-// Every line of text that holds anything; a line ends at a line feed or a
-// carriage return, and is read on its own.
-template <class Visit>
-void ForEachLine(QByteArrayView text, Visit&& visit) {
+// Every line of text that holds anything, but those `skip` passes over
+// (given the line, trimmed); a line ends at a line feed or a carriage
+// return, and is read on its own.
+template <class Visit, class Skip>
+void ForEachLine(QByteArrayView text, Visit&& visit, Skip&& skip) {
     const char* const data = text.data();
     const qsizetype size = text.size();
     for (qsizetype start = 0, end = 0; start < size; start = end + 1) {
-        end = start;
-        while (end < size && data[end] != '\n' && data[end] != '\r') ++end;
+        const void* feed = std::memchr(data + start, '\n', size_t(size - start));
+        end = feed != nullptr ? static_cast<const char*>(feed) - data : size;
+        if (const void* ret = std::memchr(data + start, '\r', size_t(end - start))) end = static_cast<const char*>(ret) - data;
         const QByteArrayView whole = text.sliced(start, end - start).trimmed();
-        if (whole.isEmpty()) continue;
+        if (whole.isEmpty() || skip(whole)) continue;
         StoreLine line;
         line.start = start;
         line.next = std::min(end + 1, size);
@@ -273,6 +277,11 @@ void ForEachLine(QByteArrayView text, Visit&& visit) {
         }
         visit(line);
     }
+}
+
+template <class Visit>
+void ForEachLine(QByteArrayView text, Visit&& visit) {
+    ForEachLine(text, std::forward<Visit>(visit), [](QByteArrayView) { return false; });
 }
 
 QString SectionName(QByteArrayView header) {
@@ -372,12 +381,20 @@ QString StoreContents::value(const QString& section, const QString& key) const {
     for (const StoreSection& s : sections) {
         if (s.name != section) continue;
         if (s.unread()) {
-            ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
-                if (line.kind == StoreLine::Key && KeyIs(line.name, key)) {
-                    found = line.raw;
-                    have = true;
-                }
-            });
+            // A line that starts with a byte standing for itself names no other key.
+            const auto otherKey = [&](QByteArrayView line) {
+                const char c = line.front();
+                return !key.isEmpty() && uchar(c) < 0x80 && c != '%' && c != '\\' && QLatin1Char(c) != key.front();
+            };
+            ForEachLine(
+                QByteArrayView(text).sliced(s.from, s.to - s.from),
+                [&](const StoreLine& line) {
+                    if (line.kind == StoreLine::Key && KeyIs(line.name, key)) {
+                        found = line.raw;
+                        have = true;
+                    }
+                },
+                otherKey);
             continue;
         }
         for (const StoreKey& k : s.keys)
