@@ -92,6 +92,7 @@ load_bare="$load_bare_before-$(load1)"
 if [ -x "$b/bench_engine" ]; then
   "$b/bench_engine" --benchmark_format=csv --benchmark_min_time=0.5 >"$work/engine.csv" 2>/dev/null
 fi
+if [ -x "$b/bench_store" ]; then "$b/bench_store" >"$work/store.txt" 2>/dev/null; fi
 
 # The same pairs under a window manager, ready once it names its check window.
 start_openbox "$display" "$work/openbox.log"
@@ -246,6 +247,29 @@ if [ -s "$work/engine.csv" ]; then
       board = (part[2] == 60) ? "Large" : "Small"
       printf "| Engine: %s, %s board, match %s | %.0f per second | | |\n", what, board, part[3], $7
     }' "$work/engine.csv"
+fi
+if [ -s "$work/store.txt" ]; then
+  # Each operation on a store at the bound against the same on a 10 KiB one.
+  awk '$1 == "store" {
+      key = $2 " " $6; wall[key] = $8; cpu[key] = $10; peak[key] = $12; bytes[key] = $4
+    }
+    END {
+      split("load end dialog reset", ops, " ")
+      name["load"] = "options loaded"; name["end"] = "a game'"'"'s end (both results)"
+      name["dialog"] = "high-score dialog opened"; name["reset"] = "reset of one board size"
+      limit["load"] = 1; limit["end"] = 1; limit["dialog"] = 0.5
+      split("keys sections", stores, " ")
+      for (s = 1; s <= 2; ++s) for (o = 1; o <= 4; ++o) {
+        k = stores[s] " " ops[o]; small = "small " ops[o]
+        if (!(k in wall)) continue
+        target = (ops[o] in limit) ? sprintf("under %s s", limit[ops[o]]) : ""
+        verdict = (ops[o] in limit) ? ((wall[k] < limit[ops[o]]) ? "met" : "missed") : ""
+        printf "| Store of 16 MiB, millions of %s: %s (CPU; 10 KiB store) | %s s (%s s; %s s) | %s | %s |\n", \
+          stores[s], name[ops[o]], wall[k], cpu[k], wall[small], target, verdict
+        printf "| Store of 16 MiB, millions of %s: peak memory growth, %s | %.1f MB | under 3 x the file | %.2f x, %s |\n", \
+          stores[s], name[ops[o]], peak[k] / 1024, peak[k] * 1024 / bytes[k], (peak[k] * 1024 < 3 * bytes[k]) ? "met" : "missed"
+      }
+    }' "$work/store.txt"
 fi
 echo
 echo "Start-up of Pexora under openbox, median ms from exec: $(awk '{ printf "%s %s; ", $2, $4 }' "$work/breakdown.txt")"

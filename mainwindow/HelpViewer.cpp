@@ -104,15 +104,19 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& name) {
         const auto page = Page(name.path());
         return page ? QVariant(*page) : QVariant();
     }
+    const QPair<int, QString> key(type, name.path());
+    if (const auto kept = m_resources.constFind(key); kept != m_resources.cend()) return *kept;
+    QVariant& resource = m_resources[key];
     const auto data = m_file->Read(name.path());
-    if (!data) return {};
+    if (!data) return resource;
     switch (type) {
     case QTextDocument::StyleSheetResource:
-        if (const auto text = ChmFile::DecodeText(*data)) return *text;
-        return {};
+        if (const auto text = ChmFile::DecodeText(*data)) resource = *text;
+        break;
     default:
-        return *data;
+        resource = *data;
     }
+    return resource;
 }
 
 // ---------------------------------------------------------------- HelpViewer

@@ -46,6 +46,7 @@ public:
     void SetFile(const ChmFile* file) {
         m_file = file;
         m_pages.clear();
+        m_resources.clear();
     }
     QVariant loadResource(int type, const QUrl& name) override;
     // The page at a path of the file, decoded; nothing if it is not one. A
@@ -57,6 +58,9 @@ public:
 private:
     const ChmFile* m_file = nullptr;
     QHash<QString, std::optional<QString>> m_pages;
+    // Pictures and style sheets, read once like the pages: every page shown
+    // would otherwise take them out of the file again.
+    QHash<QPair<int, QString>, QVariant> m_resources;
 };
 
 class HelpViewer : public QWidget {

@@ -70,10 +70,13 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
 }
 
 ScoreRow ReadScoreRow(const QString& strSection, const QString& strKey, int rank) {
+    return ReadScoreRow(ReadSettings(AppName()), strSection, strKey, rank);
+}
+
+ScoreRow ReadScoreRow(const StoreContents& stored, const QString& strSection, const QString& strKey, int rank) {
     ScoreRow row;
-    const QString app = AppName();
-    row.Name = GetSetting(app, strSection, NameKey(rank), QString());
-    if (!row.Name.isEmpty()) row.Score = GetSetting(app, strSection, ScoreKey(strKey, rank), QString());
+    row.Name = stored.value(strSection, NameKey(rank));
+    if (!row.Name.isEmpty()) row.Score = stored.value(strSection, ScoreKey(strKey, rank));
     return row;
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+struct StoreContents;
+
 namespace ScoreTables {
 inline const QString SmallBoardSets = QStringLiteral("Small Board Sets");
 inline const QString SmallBoardTimes = QStringLiteral("Small Board Times");
@@ -33,6 +35,8 @@ struct ScoreRow {
     QString Score;
 };
 ScoreRow ReadScoreRow(const QString& strSection, const QString& strKey, int rank);
+// The same from the store as read once (ReadSettings), for many rows.
+ScoreRow ReadScoreRow(const StoreContents& stored, const QString& strSection, const QString& strKey, int rank);
 
 // Removes a whole table; a table that does not exist is no error.
 void DeleteScoreTable(const QString& appName, const QString& strSection) noexcept;

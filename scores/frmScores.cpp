@@ -6,6 +6,9 @@
 #include "Resources.h"
 #include "Twips.h"
 #include "basWave.h"
+#include "OptionCatalogue.h"
+#include "SettingsStore.h"
+#include "StoreText.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -205,11 +209,16 @@ void ScoresWindow::Form_Load() {
         } else if (m_form.m_choices.options.TileCount == 60) {
             tabScores->setCurrentIndex(1);
         }
-        FillScoreList(lvwSmallBoardSets, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
-        FillScoreList(lvwSmallBoardTimes, ScoreTables::SmallBoardTimes, ScoreTables::TimeKey);
-        FillScoreList(lvwLargeBoardSets, ScoreTables::LargeBoardSets, ScoreTables::SetsKey);
-        FillScoreList(lvwLargeBoardTimes, ScoreTables::LargeBoardTimes, ScoreTables::TimeKey);
     });
+    // One read of the store for the four lists; a store that cannot be read
+    // is reported once and leaves them showing the bare ranks.
+    std::optional<StoreContents> stored;
+    Trap([&] { stored = ReadSettings(Options::Text(Options::ApplicationName)); });
+    const StoreContents* read = stored ? &*stored : nullptr;
+    FillScoreList(lvwSmallBoardSets, read, ScoreTables::SmallBoardSets, ScoreTables::SetsKey);
+    FillScoreList(lvwSmallBoardTimes, read, ScoreTables::SmallBoardTimes, ScoreTables::TimeKey);
+    FillScoreList(lvwLargeBoardSets, read, ScoreTables::LargeBoardSets, ScoreTables::SetsKey);
+    FillScoreList(lvwLargeBoardTimes, read, ScoreTables::LargeBoardTimes, ScoreTables::TimeKey);
 }
 
 QTreeWidgetItem* ScoresWindow::AddRankRow(QTreeWidget* list, int rank) {
@@ -219,16 +228,18 @@ QTreeWidgetItem* ScoresWindow::AddRankRow(QTreeWidget* list, int rank) {
     return row;
 }
 
-void ScoresWindow::FillScoreList(QTreeWidget* list, const QString& strSection, const QString& strKey) noexcept {
+void ScoresWindow::FillScoreList(QTreeWidget* list, const StoreContents* stored, const QString& strSection,
+                                 const QString& strKey) noexcept {
     Trap([&] {
         for (int rank = 1; rank <= ScoreTables::Places; ++rank) {
             QTreeWidgetItem* row = AddRankRow(list, rank);
             // Names and scores are shown as stored, as plain text; a name
             // is kept on one line and cannot turn the row's direction.
-            const ScoreRow stored = ReadScoreRow(strSection, strKey, rank);
-            if (!stored.Name.isEmpty()) {
-                row->setText(1, ShownName(stored.Name));
-                row->setText(ScoreColumn, stored.Score);
+            if (stored == nullptr) continue;
+            const ScoreRow shown = ReadScoreRow(*stored, strSection, strKey, rank);
+            if (!shown.Name.isEmpty()) {
+                row->setText(1, ShownName(shown.Name));
+                row->setText(ScoreColumn, shown.Score);
             }
         }
     });

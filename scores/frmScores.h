@@ -59,7 +59,8 @@ private:
     void PlaceControlsOnTabs();
     void FitFontToLists();
     void Form_Load();
-    void FillScoreList(QTreeWidget* list, const QString& strSection, const QString& strKey) noexcept;
+    // stored: the store as read once for all four lists; none when it could not be read.
+    void FillScoreList(QTreeWidget* list, const StoreContents* stored, const QString& strSection, const QString& strKey) noexcept;
     static QTreeWidgetItem* AddRankRow(QTreeWidget* list, int rank);
     void cmdReset_Click();
     void cmdOK_Click();

@@ -3,6 +3,7 @@
 #include "ErrorTrap.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
+#include "StoreText.h"
 
 #include <algorithm>
 
@@ -38,8 +39,9 @@ PlayerChoices Defaults() {
 
 // Reads one key; keeps the text only when accepted, else the default.
 template <class Accept>
-QString ChoicesStore::ReadAccepted(const QString& key, const QString& defaultText, Accept accept) {
-    const QString text = GetSetting(Text(Options::ApplicationName), Text(Options::SettingsSection), key, QString());
+QString ChoicesStore::ReadAccepted(const StoreContents& stored, const QString& key, const QString& defaultText,
+                                   Accept accept) {
+    const QString text = stored.value(Text(Options::SettingsSection), key);
     if (text.isNull() || !accept(text)) return defaultText;
     m_asRead.insert(key, text);
     return text;
@@ -55,8 +57,10 @@ PlayerChoices ChoicesStore::Load() noexcept {
     // What an earlier game could not write while another held the lock.
     Trap([] { WriteUnsavedChanges(Text(Options::ApplicationName)); });
     Trap([&] {
+        // One read and one parse for all of them.
+        const StoreContents stored = ReadSettings(Text(Options::ApplicationName));
         auto read = [&](std::string_view key, std::string_view defaultText, auto accept) {
-            return ReadAccepted(Text(key), Text(defaultText), accept);
+            return ReadAccepted(stored, Text(key), Text(defaultText), accept);
         };
         auto oneOf = [](const auto& catalogue) {
             return [&catalogue](const QString& t) { return IsOneOf(t, catalogue); };
@@ -67,7 +71,7 @@ PlayerChoices ChoicesStore::Load() noexcept {
         choices.options.PlayerCount = static_cast<qint16>(
             read(Options::KeyPlayerCount, Options::DefaultPlayerCount, oneOf(Options::Players)).toShort());
         for (int n = 1; n <= MaxPlayers; ++n)
-            choices.Name(n) = ReadAccepted(PlayerKey(n), DefaultPlayerName(n), IsAcceptedName);
+            choices.Name(n) = ReadAccepted(stored, PlayerKey(n), DefaultPlayerName(n), IsAcceptedName);
         choices.playSound =
             read(Options::KeySounds, Options::DefaultSounds, oneOf(Options::Sounds)) == QLatin1String("True");
         choices.options.TileColor = read(Options::KeyTileColor, Options::DefaultTileColor, oneOf(Options::TileColors));

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+struct StoreContents;
+
 class ChoicesStore {
 public:
     // Reads "Game Settings" from the store; every value that is missing or
@@ -29,5 +31,5 @@ private:
     QString m_readFrom;  // the store they were read from
 
     template <class Accept>
-    QString ReadAccepted(const QString& key, const QString& defaultText, Accept accept);
+    QString ReadAccepted(const StoreContents& stored, const QString& key, const QString& defaultText, Accept accept);
 };

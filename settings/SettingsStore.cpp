@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -26,17 +27,57 @@ QSet<QString> g_backedUp;  // files already kept this run
 // any write, and it does not replace an earlier backup: that is the last
 // copy known to be whole. Whether the backup is to be made now.
 bool KeepCopiesBeforeWrite(const StoreBytes& read, bool handEdited) {
-    if (handEdited) KeepDamagedCopy(read);
+    // Contents kept from this game's last write hold no bytes: the copy takes the file's own.
+    if (handEdited) KeepDamagedCopy(read.reused ? ReadStoreBytes(read.target) : read);
     QMutexLocker lock(&g_mutex);
-    if (g_backedUp.contains(read.target)) return false;
+    if (read.reused || g_backedUp.contains(read.target)) return false;
     g_backedUp.insert(read.target);
     return !(handEdited && PathExists(read.target + QStringLiteral(".bak")));
+}
+
+// The store as this game last wrote it under the lock: while the file is
+// still that one, a read takes the contents from here instead of reading
+// and parsing the file again (the second result of a game's end, the
+// high-score dialog after it). The bytes are not kept: the copies made
+// before the first write are made by then.
+struct Written {
+    StoreBytes file;
+    StoreContents contents;
+};
+Written g_written;
+
+// The file and its contents, read and parsed once.
+std::pair<StoreBytes, StoreContents> ReadStore(const QString& path) {
+    Written known;
+    {
+        QMutexLocker lock(&g_mutex);
+        known = g_written;
+    }
+    StoreBytes read = ReadStoreBytes(path, &known.file);
+    if (read.reused) return {read, known.contents};
+    StoreContents contents = ParseStore(read.bytes);
+    return {read, contents};
+}
+
+void RememberWritten(const StoreBytes& read, StoreContents contents) {
+    Written written;
+    written.file.target = read.target;
+    NoteStoreIdentity(written.file);
+    contents.markWritten();
+    written.contents = std::move(contents);
+    QMutexLocker lock(&g_mutex);
+    g_written = std::move(written);
+}
+
+void ForgetWritten() {
+    QMutexLocker lock(&g_mutex);
+    g_written = Written{};
 }
 
 // The store as a read shows it: with the changes kept for later made.
 StoreContents ReadContents(const QString& path) {
     if (path.isEmpty()) return StoreContents();
-    StoreContents contents = ParseStore(ReadStoreBytes(path).bytes);
+    StoreContents contents = ReadStore(path).second;
     ApplyUnsaved(path, contents);
     return contents;
 }
@@ -60,14 +101,17 @@ void ChangeStore(const QString& appName, const std::function<bool(StoreContents&
         KeepForLater(appName, *keep, e);
         return;
     }
-    const StoreBytes read = ReadStoreBytes(path);
-    StoreContents contents = ParseStore(read.bytes);
+    auto [read, contents] = ReadStore(path);
     const bool earlier = ApplyUnsaved(path, contents);
     if (!change(contents) && !earlier) return;
     const QByteArray bytes = contents.toBytes();
     CheckStoreSize(bytes.size(), path);
-    ReplaceStore(read, bytes, KeepCopiesBeforeWrite(read, contents.handEdited));
+    const bool keepOld = KeepCopiesBeforeWrite(read, contents.handEdited);
+    ForgetWritten();
+    ReplaceStore(read, bytes, keepOld);
     if (earlier) ForgetUnsaved(path);
+    // Where nothing is locked, another game may have written since.
+    if (lock->held()) RememberWritten(read, std::move(contents));
 }
 
 }  // namespace

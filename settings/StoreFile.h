@@ -42,8 +42,17 @@ struct StoreBytes {
     dev_t device = 0;
     ino_t inode = 0;
     mode_t mode = 0;
+    qint64 size = 0, changedNs = 0, statusNs = 0;  // with device and inode, which file this is
+    bool reused = false;  // given back as `known` below, not read
 };
-StoreBytes ReadStoreBytes(const QString& path);
+// Reads the store. When the file at the name is still the one `known`
+// describes (same file, size and times), nothing is read and `known` is
+// given back.
+StoreBytes ReadStoreBytes(const QString& path, const StoreBytes* known = nullptr);
+// Fills in which file stands at read.target now (after ReplaceStore).
+void NoteStoreIdentity(StoreBytes& read);
+// How many times a store's bytes were read from an existing file in this process.
+quint64 StoreReadCount();
 
 // Throws OutOfStringSpace for contents past the bound.
 void CheckStoreSize(qint64 size, const QString& path);

@@ -4,20 +4,25 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <cstring>
 #include <optional>
+#include <utility>
 
 namespace {
 
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
 // A key or section name as Qt writes it: letters, digits, "_-." as they
-// are, "/" as a backslash, anything else as %XX or %UXXXX.
+// are, "/" as a backslash (but as %2F at the end, where a backslash would
+// take the "=" after it), anything else as %XX or %UXXXX.
 QByteArray EscapedKey(const QString& key) {
     QByteArray out;
-    for (QChar qc : key) {
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar qc = key.at(i);
         const char16_t c = qc.unicode();
-        if (c == '/') {
+        if (c == '/' && i + 1 < key.size()) {
             out += '\\';
         } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
                    c == '.') {
@@ -143,9 +148,10 @@ LineScan ScanLine(QByteArrayView line) {
     return scan;
 }
 
-QByteArray AsUtf8(QByteArrayView bytes) {
+// Plain UTF-8 is given back shared, not copied.
+QByteArray AsUtf8(const QByteArray& bytes) {
     const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding || *encoding == QStringConverter::Utf8) return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3).toByteArray() : bytes.toByteArray();
+    if (!encoding || *encoding == QStringConverter::Utf8) return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
     QStringDecoder decode(*encoding);
     return QString(decode(bytes)).toUtf8();
 }
@@ -161,7 +167,8 @@ QStringList UnescapedValues(QByteArrayView str) {
     QString current;
     bool quoted = false, currentQuoted = false;
     qsizetype i = 0, chopLimit = 0;
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    // A byte-order mark inside a value is a character of it, wherever it stands.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const auto skipBlanks = [&] {
         while (i < str.size() && (str.at(i) == ' ' || str.at(i) == '\t')) ++i;
         chopLimit = current.size();
@@ -229,6 +236,106 @@ QString UnwrappedText(const QString& s) {
     return s.startsWith(QLatin1String("@@")) ? s.sliced(1) : s;
 }
 
+std::atomic<quint64> g_parses{0};
+
+// One line of the store as read: a section's header, a key, or nothing
+// that is kept (a comment, or a line the next save drops).
+struct StoreLine {
+    enum Kind { Header, Key, Other } kind = Other;
+    QByteArrayView header;     // Header: the name's bytes
+    QByteArrayView name, raw;  // Key: the key's bytes, the value's bytes
+    bool damaged = false;      // read differently by a joining reader, or dropped
+    bool plain = false;        // Key: the line is written again as it stands
+    qsizetype start = 0, next = 0;  // where it starts, where the next one may
+};
+
+// Every line of text that holds anything, but those `skip` passes over
+// (given the line, trimmed); a line ends at a line feed or a carriage
+// return, and is read on its own.
+template <class Visit, class Skip>
+void ForEachLine(QByteArrayView text, Visit&& visit, Skip&& skip) {
+    const char* const data = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype start = 0, end = 0; start < size; start = end + 1) {
+        const void* feed = std::memchr(data + start, '\n', size_t(size - start));
+        end = feed != nullptr ? static_cast<const char*>(feed) - data : size;
+        if (const void* ret = std::memchr(data + start, '\r', size_t(end - start))) end = static_cast<const char*>(ret) - data;
+        const QByteArrayView whole = text.sliced(start, end - start).trimmed();
+        if (whole.isEmpty() || skip(whole)) continue;
+        StoreLine line;
+        line.start = start;
+        line.next = std::min(end + 1, size);
+        const LineScan scan = ScanLine(whole);
+        // A comment or a trailing "; note" is not written back either.
+        line.damaged = scan.runsOn || scan.end < whole.size();
+        const QByteArrayView cut = whole.first(scan.end);
+        if (cut.isEmpty()) {
+            if (line.damaged) visit(line);
+            continue;
+        }
+        if (cut.startsWith('[')) {
+            qsizetype close = cut.indexOf(']');
+            if (close < 0) {
+                line.damaged = true;
+                close = cut.size();
+            }
+            line.kind = StoreLine::Header;
+            line.header = cut.sliced(1, close - 1).trimmed();
+        } else if (scan.equals < 0) {
+            line.damaged = true;  // dropped by the next save
+        } else {
+            line.kind = StoreLine::Key;
+            line.name = cut.first(scan.equals).trimmed();
+            line.raw = cut.sliced(scan.equals + 1);
+            line.plain = !line.damaged && cut.size() == whole.size() && line.name.size() == scan.equals;
+        }
+        visit(line);
+    }
+}
+
+template <class Visit>
+void ForEachLine(QByteArrayView text, Visit&& visit) {
+    ForEachLine(text, std::forward<Visit>(visit), [](QByteArrayView) { return false; });
+}
+
+QString SectionName(QByteArrayView header) {
+    if (header.compare("general", Qt::CaseInsensitive) == 0) return QString();
+    return header.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(header.sliced(1)) : UnescapedKey(header);
+}
+
+// Bytes that EscapedKey(UnescapedKey()) gives back as they are.
+bool IsPlainKey(QByteArrayView name) {
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' ||
+               c == '\\';
+    });
+}
+
+// Whether a stored key's bytes name key, without a string made for every key.
+bool KeyIs(QByteArrayView name, const QString& key) {
+    // The bytes up to the first escape or non-ASCII byte stand for themselves.
+    qsizetype plain = 0;
+    while (plain < name.size() && uchar(name[plain]) < 0x80 && name[plain] != '%' && name[plain] != '\\') ++plain;
+    if (plain == name.size()) return QLatin1StringView(name) == key;
+    if (plain > key.size() || QLatin1StringView(name.first(plain)) != QStringView(key).first(plain)) return false;
+    return UnescapedKey(name) == key;
+}
+
+// A value a hand edit left open is written closed, as it was read. Blanks
+// at its end (before a comment) are not written: a read of the line would
+// not see them.
+void AppendKey(QByteArray& out, QByteArrayView name, QByteArrayView raw) {
+    while (!raw.isEmpty() && std::isspace(uchar(raw.back()))) raw.chop(1);
+    out += name;
+    out += '=';
+    if (ScanLine(raw).runsOn) {
+        out += EscapedValue(StoreValueText(raw));
+    } else {
+        out += raw;
+    }
+    out += '\n';
+}
+
 }  // namespace
 
 QString StoreValueText(QByteArrayView raw) {
@@ -238,57 +345,81 @@ QString StoreValueText(QByteArrayView raw) {
     return WithoutLoneSurrogates(values.join(QStringLiteral(", ")));
 }
 
-StoreContents ParseStore(QByteArrayView bytes) {
+StoreContents ParseStore(const QByteArray& bytes) {
+    g_parses.fetch_add(1, std::memory_order_relaxed);
     StoreContents contents;
-    const QByteArray text = AsUtf8(bytes);
+    contents.text = AsUtf8(bytes);
     StoreSection* current = nullptr;
-    // A line ends at a line feed or a carriage return.
-    for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1) {
-        end = start;
-        while (end < text.size() && text.at(end) != '\n' && text.at(end) != '\r') ++end;
-        const QByteArrayView whole = QByteArrayView(text).sliced(start, end - start).trimmed();
-        if (whole.isEmpty()) continue;
-        const LineScan scan = ScanLine(whole);
-        // A comment or a trailing "; note" is not written back.
-        contents.handEdited = contents.handEdited || scan.runsOn || scan.end < whole.size();
-        const QByteArrayView line = whole.first(scan.end);
-        if (line.isEmpty()) continue;
-        if (line.startsWith('[')) {
-            qsizetype close = line.indexOf(']');
-            if (close < 0) {
-                contents.handEdited = true;
-                close = line.size();
+    QByteArrayView lastHeader;
+    ForEachLine(contents.text, [&](const StoreLine& line) {
+        contents.handEdited = contents.handEdited || line.damaged;
+        if (line.kind == StoreLine::Header) {
+            // Headers of one name in a row (a file of millions of them) make one section.
+            if (current != nullptr && !lastHeader.isNull() && line.header == lastHeader) {
+                current->to = line.next;
+                return;
             }
-            const QByteArrayView name = line.sliced(1, close - 1).trimmed();
-            QString section;
-            if (name.compare("general", Qt::CaseInsensitive) != 0)
-                section = name.compare("%general", Qt::CaseInsensitive) == 0 ? QString::fromLatin1(name.sliced(1)) : UnescapedKey(name);
-            contents.sections.append({section, {}});
+            lastHeader = line.header;
+            const QString name = SectionName(line.header);
+            if (current != nullptr && current->name == name) {
+                current->to = line.next;
+                return;
+            }
+            contents.sections.append({name, {}, line.next, line.next});
             current = &contents.sections.last();
-            continue;
+        } else if (line.kind == StoreLine::Key) {
+            if (current == nullptr) {
+                contents.sections.append({QString(), {}, line.start, line.start});
+                current = &contents.sections.last();
+            }
+            current->to = line.next;
         }
-        if (scan.equals < 0) {
-            contents.handEdited = true;  // dropped by the next save
-            continue;
-        }
-        if (current == nullptr) {
-            contents.sections.append({QString(), {}});
-            current = &contents.sections.last();
-        }
-        current->keys.append({UnescapedKey(line.first(scan.equals).trimmed()), line.sliced(scan.equals + 1).toByteArray()});
-    }
+    });
     return contents;
 }
 
+quint64 StoreParseCount() { return g_parses.load(std::memory_order_relaxed); }
+
+void StoreContents::readSection(const QString& section) {
+    for (StoreSection& s : sections) {
+        if (s.name != section || !s.unread()) continue;
+        ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            if (line.kind == StoreLine::Key) s.keys.append({UnescapedKey(line.name), line.raw.toByteArray()});
+        });
+        s.from = s.to = -1;
+    }
+}
+
 QString StoreContents::value(const QString& section, const QString& key) const {
-    const QByteArray* found = nullptr;
+    QByteArrayView found;
+    bool have = false;
     for (const StoreSection& s : sections) {
         if (s.name != section) continue;
+        if (s.unread()) {
+            // A line that starts with a byte standing for itself names no other key.
+            const auto otherKey = [&](QByteArrayView line) {
+                const char c = line.front();
+                return !key.isEmpty() && uchar(c) < 0x80 && c != '%' && c != '\\' && QLatin1Char(c) != key.front();
+            };
+            ForEachLine(
+                QByteArrayView(text).sliced(s.from, s.to - s.from),
+                [&](const StoreLine& line) {
+                    if (line.kind == StoreLine::Key && KeyIs(line.name, key)) {
+                        found = line.raw;
+                        have = true;
+                    }
+                },
+                otherKey);
+            continue;
+        }
         for (const StoreKey& k : s.keys)
-            if (k.name == key) found = &k.raw;
+            if (k.name == key) {
+                found = k.raw;
+                have = true;
+            }
     }
-    if (found == nullptr) return QString();
-    const QString text = StoreValueText(*found);
+    if (!have) return QString();
+    const QString text = StoreValueText(found);
     return text.isNull() ? QStringLiteral("") : text;
 }
 
@@ -297,6 +428,7 @@ bool StoreContents::hasSection(const QString& section) const {
 }
 
 void StoreContents::setValue(const QString& section, const QString& key, const QString& text) {
+    readSection(section);
     StoreSection* target = nullptr;
     StoreKey* found = nullptr;
     for (StoreSection& s : sections) {
@@ -322,13 +454,68 @@ void StoreContents::removeSection(const QString& section) {
 
 QByteArray StoreContents::toBytes() const {
     QByteArray out;
+    out.reserve(text.size() + std::min<qsizetype>(text.size() / 4, 4096));  // room for the changes, no second buffer
     for (const StoreSection& s : sections) {
         if (!out.isEmpty()) out += '\n';
-        out += '[' + (s.name.isEmpty() ? QByteArray("General") : EscapedKey(s.name)) + "]\n";
-        for (const StoreKey& k : s.keys) {
-            // A value a hand edit left open is written closed, as it was read.
-            out += EscapedKey(k.name) + '=' + (ScanLine(k.raw).runsOn ? EscapedValue(StoreValueText(k.raw)) : k.raw) + '\n';
+        const QByteArray header = '[' + (s.name.isEmpty() ? QByteArray("General") : EscapedKey(s.name)) + "]\n";
+        out += header;
+        if (!s.unread()) {
+            for (const StoreKey& k : s.keys) AppendKey(out, EscapedKey(k.name), k.raw);
+            continue;
         }
+        // Lines written as they stand, one after the other in the text, are
+        // copied in one piece.
+        const char* runFrom = nullptr;
+        const char* runTo = nullptr;
+        const auto flush = [&] {
+            if (runFrom != runTo) out += QByteArrayView(runFrom, runTo);
+            runFrom = runTo = nullptr;
+        };
+        const char* const span = text.constData() + s.from;
+        ForEachLine(QByteArrayView(text).sliced(s.from, s.to - s.from), [&](const StoreLine& line) {
+            // A header written as it stands, after a blank line: the two as they are.
+            const char* begin = span + line.start;
+            if (line.kind == StoreLine::Header && QByteArrayView(begin, line.next - line.start) == header && begin[-1] == '\n') {
+                if (runTo == begin - 1) {
+                    runTo = begin + header.size();
+                    return;
+                }
+                if (begin[-2] == '\n') {
+                    flush();
+                    runFrom = begin - 1;
+                    runTo = begin + header.size();
+                    return;
+                }
+            }
+            if (line.kind == StoreLine::Key && line.plain && IsPlainKey(line.name)) {
+                const char* end = line.raw.data() + line.raw.size();
+                if (*end == '\n' && runTo == line.name.data()) {
+                    runTo = end + 1;
+                    return;
+                }
+                flush();
+                if (*end == '\n') {
+                    runFrom = line.name.data();
+                    runTo = end + 1;
+                    return;
+                }
+            }
+            flush();
+            if (line.kind == StoreLine::Header) {
+                out += '\n';
+                out += header;
+            } else if (line.kind == StoreLine::Key) {
+                AppendKey(out, IsPlainKey(line.name) ? line.name.toByteArray() : EscapedKey(UnescapedKey(line.name)), line.raw);
+            }
+        });
+        flush();
     }
     return out;
+}
+
+void StoreContents::markWritten() {
+    handEdited = false;
+    // Read back, "[general]" in any case is the section above the first.
+    for (StoreSection& s : sections)
+        if (s.name.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) s.name.clear();
 }

@@ -2,8 +2,11 @@
 // reset touches.
 
 #include "GameSettings.h"
+#include "ScoreBook.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
+#include "StoreText.h"
 #include "TestSupport.h"
 #include "frmScores.h"
 #include "ModalWatcher.h"
@@ -144,6 +147,50 @@ private slots:
         QCOMPARE(errors.count(), 0);
     }
 
+    // A store of many keys froze the game while every value read read and
+    // parsed the whole file again: loading the options, a game's end (both
+    // results), the dialog and a reset each read and parse it once, and
+    // the dialog right after a game's end not at all.
+    void eachStoreOperationReadsAndParsesTheFileOnce() {
+        QByteArray many = "[Game%20Settings]\nTile%20Count=60\nPlayer%201=Ann\n\n[Small%20Board%20Sets]\nName%201=Bob\nSets%201=20\n\n[Notes]\n";
+        for (int i = 0; i < 2000; ++i) many += "a=\n";
+        store->writeRaw(many);
+        const auto counted = [](const std::function<void()>& operation) {
+            const quint64 reads = StoreReadCount(), parses = StoreParseCount();
+            operation();
+            return QStringLiteral("%1 read, %2 parsed").arg(StoreReadCount() - reads).arg(StoreParseCount() - parses);
+        };
+        const QString once = QStringLiteral("1 read, 1 parsed");
+        ChoicesStore settings;
+        PlayerChoices loaded;
+        QCOMPARE(counted([&] { loaded = settings.Load(); }), once);
+        QCOMPARE(loaded.Name(1) + ' ' + QString::number(loaded.options.TileCount), QStringLiteral("Ann 60"));
+        chosen = loaded;
+        StoreScoreBook book;
+        QCOMPARE(counted([&] {
+                     QVERIFY(book.OfferScore(ScoreKind::Sets, 30, QStringLiteral("Cy"), 12));
+                     QVERIFY(book.OfferScore(ScoreKind::Times, 30, QStringLiteral("Cy"), 80));
+                 }),
+                 once);
+        frmScores form(sound, chosen);
+        ScoresWindow* shown = nullptr;
+        QCOMPARE(counted([&] { shown = form.Load(nullptr); }), QStringLiteral("0 read, 0 parsed"));
+        QCOMPARE(Tables(shown).mid(0, 2), QStringList({Ranks({"1.|Cy|12", "2.|Bob|20"}), Ranks({"1.|Cy|80"})}));
+
+        // Another game's save: the next dialog reads the file it left.
+        store->writeRaw(store->readRaw().replace("Name%201=Cy", "Name%201=Di"));
+        chosen.options.TileCount = 30;  // the small board's tab, reset below
+        frmScores again(sound, chosen);
+        ScoresWindow* w = nullptr;
+        QCOMPARE(counted([&] { w = again.Load(nullptr); }), once);
+        QCOMPARE(Rows(Named<QTreeWidget>(*w, "lvwSmallBoardSets")), Ranks({"1.|Di|12", "2.|Bob|20"}));
+        ModalWatcher answerYes([](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) box->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(counted([&] { Named<QPushButton>(*w, "cmdReset")->click(); }), once);
+        QVERIFY(GetSetting(App, ScoreTables::SmallBoardSets, QStringLiteral("Name 1")).isNull());
+        QCOMPARE(ReadFile(store->iniPath()).count("a=\n"), 2000);
+    }
 };
 
 QTEST_MAIN(TestFrmScores)
