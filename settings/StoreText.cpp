@@ -167,8 +167,11 @@ QStringList UnescapedValues(QByteArrayView str) {
     QString current;
     bool quoted = false, currentQuoted = false;
     qsizetype i = 0, chopLimit = 0;
-    // A byte-order mark inside a value is a character of it, wherever it stands.
-    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    // A byte-order mark inside a value is a character of it, wherever it
+    // stands. Each run of text is decoded whole: a sequence cut short at its
+    // end is one U+FFFD, whatever follows it (the runs end at ASCII, which
+    // no sequence holds), so a value reads the same before and after a save.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
     const auto skipBlanks = [&] {
         while (i < str.size() && (str.at(i) == ' ' || str.at(i) == '\t')) ++i;
         chopLimit = current.size();
