@@ -24,6 +24,7 @@
 // The window uses a private settings store in a temporary folder.
 #include "GameSettings.h"
 #include "Doubles.h"
+#include "ProcStatus.h"
 #include "basWave.h"
 #include "ScoreBook.h"
 #include "basMain.h"
@@ -50,18 +51,7 @@
 
 namespace {
 
-// A field of /proc/self/status in kB ("VmRSS", "RssAnon", "RssFile").
-long StatusKb(const char* field) {
-    long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        const std::size_t n = std::strlen(field);
-        while (std::fgets(line, sizeof line, f))
-            if (std::strncmp(line, field, n) == 0 && line[n] == ':') kb = std::atol(line + n + 1);
-        std::fclose(f);
-    }
-    return kb;
-}
+using bench::StatusKb;
 
 // The resident memory, split into what is the program's own (heap, stacks)
 // and what maps files; the heap as the allocator holds it from the system.

@@ -16,6 +16,7 @@
 // store read from its file and parsed.
 #include "GameSettings.h"
 #include "Doubles.h"
+#include "ProcStatus.h"
 #include "ScoreBook.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
@@ -40,17 +41,7 @@
 
 namespace {
 
-long StatusKb(const char* field) {
-    long kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        const std::size_t n = std::strlen(field);
-        while (std::fgets(line, sizeof line, f))
-            if (std::strncmp(line, field, n) == 0 && line[n] == ':') kb = std::atol(line + n + 1);
-        std::fclose(f);
-    }
-    return kb;
-}
+using bench::StatusKb;
 
 double CpuSeconds() {
     rusage use{};
