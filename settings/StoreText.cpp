@@ -308,7 +308,8 @@ QString SectionName(QByteArrayView header) {
 
 // Bytes that EscapedKey(UnescapedKey()) gives back as they are.
 bool IsPlainKey(QByteArrayView name) {
-    return std::all_of(name.begin(), name.end(), [](char c) {
+    // A backslash stands for "/", but never last: a key written "a\=" would escape its "=".
+    return !name.endsWith('\\') && std::all_of(name.begin(), name.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' ||
                c == '\\';
     });
