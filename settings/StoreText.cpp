@@ -269,9 +269,12 @@ void ForEachLine(QByteArrayView text, Visit&& visit, Skip&& skip) {
         line.start = start;
         line.next = std::min(end + 1, size);
         const LineScan scan = ScanLine(whole);
-        // A comment or a trailing "; note" is not written back either.
+        // A comment or a trailing "; note" is not written back either, nor
+        // the blanks before it: they are read as a line's last blanks are,
+        // not at all, even after a closing quote.
         line.damaged = scan.runsOn || scan.end < whole.size();
-        const QByteArrayView cut = whole.first(scan.end);
+        QByteArrayView cut = whole.first(scan.end);
+        while (!cut.isEmpty() && std::isspace(uchar(cut.back()))) cut.chop(1);
         if (cut.isEmpty()) {
             if (line.damaged) visit(line);
             continue;

@@ -4,6 +4,12 @@
 # (default 60), one after the other, at low priority:
 #
 #   tools/fuzz.sh [SECONDS] [TARGET...]    TARGET: store, help, pictures
+#   tools/fuzz.sh fixed [TARGET...]
+#
+# "fixed" runs each target for a set number of inputs from a set seed on a
+# fresh corpus, so a verdict can be repeated (the store's run tries the same
+# inputs every time; Qt's caches vary the others' coverage a little): the
+# test command's run. A timed run goes on from where the last one stopped.
 #
 # Each starts from the real files (the store in fuzz/seeds, the pages and
 # lists taken out of the help file with chmlib, the game's pictures) and
@@ -18,6 +24,10 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 seconds="${1:-60}"
 shift || true
+fixed=false
+if [ "$seconds" = fixed ]; then fixed=true; fi
+# Inputs for a fixed run: about half a minute each on an idle machine.
+declare -A fixed_runs=([store]=40000 [help]=4000 [pictures]=400000)
 targets=(store help pictures)
 if [ $# -gt 0 ]; then targets=("$@"); fi
 out=build-fuzz
@@ -45,16 +55,24 @@ if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 # free little, and fresh pages for each would cost more than the run itself.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:quarantine_size_mb=16" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 for t in "${targets[@]}"; do
-  mkdir -p "$out/corpus/$t" "fuzz/regressions/$t"
+  corpus="$out/corpus/$t"
+  limits=(-max_total_time="$seconds")
+  if $fixed; then
+    corpus="$out/corpus-fixed/$t"
+    rm -rf "$corpus"
+    # No re-reading of the corpus folder: that goes by the clock.
+    limits=(-seed=1 -runs="${fixed_runs[$t]}" -reload=0)
+  fi
+  mkdir -p "$corpus" "fuzz/regressions/$t"
   dict=()
   if [ -f "fuzz/$t.dict" ]; then dict=(-dict="fuzz/$t.dict"); fi
   # A page of 4 KiB holds every construct a longer one has, and is laid out
   # several times faster.
   if [ "$t" = help ]; then dict+=(-max_len=4096); fi
-  echo "== $t: ${seconds} s (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
+  echo "== $t: ${limits[*]} (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
   # shellcheck disable=SC2086  # the seed folders are words
-  nice -n 15 "$out/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
-    -artifact_prefix="$out/faults/$t-" "$out/corpus/$t" "fuzz/regressions/$t" ${seeds[$t]} 2>"$out/fuzz-$t.log" || {
+  nice -n 15 "$out/fuzz_$t" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
+    -artifact_prefix="$out/faults/$t-" "$corpus" "fuzz/regressions/$t" ${seeds[$t]} 2>"$out/fuzz-$t.log" || {
     tail -n 40 "$out/fuzz-$t.log"
     echo "fuzz_$t found a fault; the input is in $out/faults/" >&2
     exit 1
