@@ -3,6 +3,7 @@
 #include "BoardAccessible.h"
 #include "ErrorTrap.h"
 #include "GameBoard.h"
+#include "OptionCatalogue.h"
 #include "StoreFile.h"
 #include "Resources.h"
 #include "ShownName.h"
@@ -38,7 +39,8 @@ frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& soun
       m_choices(choices),
       m_store(store),
       m_sound(sound),
-      m_scores(sound, choices) {
+      m_scores(sound, choices),
+      m_unsaved(Options::Text(Options::ApplicationName), PlayLockWaitMs) {
     // A fixed border, minimise but no maximise, light grey.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -69,6 +71,7 @@ frmMain::frmMain(PlayerChoices& choices, ChoicesStore& store, ISoundPlayer& soun
     // The coarse timer may fire several per cent early; the clock counts seconds.
     tmrGame->setTimerType(Qt::PreciseTimer);
     connect(tmrGame, &QTimer::timeout, this, [this] { m_engine->GameClockTick(); });
+    connect(&m_unsaved, &UnsavedWriter::Settled, this, [this] { EndStoreWait(true); });
     // A close from the window manager while a game call's dialog blocks the
     // window: Qt would drop it.
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
@@ -156,6 +159,12 @@ void frmMain::Form_Activate() noexcept {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A close (an end signal's too) does not wait for another game's lock:
+    // what it kept out is the closing save's to write, or to keep.
+    if (!m_closing && m_unsaved.IsActive()) {
+        m_unsaved.Stop();
+        EndStoreWait(false);
+    }
     // During a game call the close waits for it; it cannot be cancelled, and its steps run once.
     if (!m_closing && CloseAfterGameCall()) {
         event->ignore();
@@ -268,6 +277,10 @@ template <class Call>
 void frmMain::GameCall(Call&& call) {
     ++m_gameCalls;
     call();
+    EndGameCall();
+}
+
+void frmMain::EndGameCall() {
     if (--m_gameCalls > 0) return;
     // The commands that came meanwhile, each in turn; a close ends the list.
     while (!m_waiting.empty() && m_gameCalls == 0 && !m_closing) {
@@ -285,6 +298,27 @@ void frmMain::Command(std::function<void()> command) {
         return;
     }
     command();
+}
+
+void frmMain::AfterStoreWrites(std::function<void()> next) {
+    if (!m_unsaved.Start()) {
+        next();
+        return;
+    }
+    ++m_gameCalls;
+    m_afterStoreWrites = std::move(next);
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+void frmMain::EndStoreWait(bool carryOn) {
+    QGuiApplication::restoreOverrideCursor();
+    const std::function<void()> next = std::exchange(m_afterStoreWrites, {});
+    if (!carryOn) {
+        --m_gameCalls;  // the close that ended it comes next
+        return;
+    }
+    if (next) next();
+    EndGameCall();
 }
 
 bool frmMain::CloseAfterGameCall() {
@@ -399,8 +433,12 @@ void frmMain::NewHighScore() {
     // the last removal is not run inside this click, but after it, by the
     // dialog's own loop.
     repaint();
-    m_scores.blnNewHighScore = true;
-    m_scores.Show(this);
+    // Where another game holds the store, the dialog shows the tables once
+    // the result is written, or kept for later.
+    AfterStoreWrites([this] {
+        m_scores.blnNewHighScore = true;
+        m_scores.Show(this);
+    });
 }
 
 void frmMain::SetEnabled(bool enabled) {

@@ -9,6 +9,7 @@
 #include "GameSettings.h"
 #include "GameEngine.h"
 #include "OptionsHost.h"
+#include "UnsavedWriter.h"
 #include "Announcer.h"
 #include "frmAbout.h"
 #include "frmScores.h"
@@ -89,6 +90,12 @@ private:
     void Command(std::function<void()> command);
     template <class Call>
     void GameCall(Call&& call);
+    void EndGameCall();
+    // Runs next once the changes another game's lock kept out of the store
+    // are written or left for later, as part of the game call: the window
+    // answers meanwhile, under a busy pointer, and holds the player's commands.
+    void AfterStoreWrites(std::function<void()> next);
+    void EndStoreWait(bool carryOn);
     // Holds back a close that comes during a game call; false when none runs.
     bool CloseAfterGameCall();
     void Form_Load() noexcept;
@@ -156,6 +163,8 @@ private:
     // change of board size.
     int m_blankBand = 0;
     int m_gameCalls = 0;
+    UnsavedWriter m_unsaved;
+    std::function<void()> m_afterStoreWrites;
     std::deque<std::function<void()>> m_waiting;
     bool m_closeWaiting = false;
     std::unique_ptr<BlockedCloseRequests> m_blockedCloses;  // X11 only

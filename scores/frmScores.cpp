@@ -8,6 +8,7 @@
 #include "basWave.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
+#include "StoreFile.h"
 #include "StoreText.h"
 
 #include <QApplication>
@@ -280,6 +281,7 @@ void ScoresWindow::cmdReset_Click() {
         // The tables of the board size whose tab is showing.
         const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
         ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_choices.playSound);
+        m_form.m_unsaved.Start();
     });
 }
 
@@ -289,7 +291,8 @@ void ScoresWindow::cmdOK_Click() {
 
 // ---- The dialog object ------------------------------------------------------
 
-frmScores::frmScores(ISoundPlayer& sound, const PlayerChoices& choices) : m_sound(sound), m_choices(choices) {}
+frmScores::frmScores(ISoundPlayer& sound, const PlayerChoices& choices)
+    : m_sound(sound), m_choices(choices), m_unsaved(Options::Text(Options::ApplicationName), PlayLockWaitMs) {}
 
 frmScores::~frmScores() { delete m_window.data(); }
 

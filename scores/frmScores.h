@@ -4,6 +4,7 @@
 
 #include "ScoreTables.h"
 #include "SettingsTypes.h"
+#include "UnsavedWriter.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -104,6 +105,8 @@ private:
     friend class ScoresWindow;
     ISoundPlayer& m_sound;
     const PlayerChoices& m_choices;
+    // A reset another game's lock kept out is written once it lets go.
+    UnsavedWriter m_unsaved;
     QPointer<ScoresWindow> m_window;
     bool m_blnActivating = false;
 };

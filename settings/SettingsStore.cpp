@@ -135,14 +135,19 @@ void ChangeSettingsOrKeep(const QString& appName, const UnsavedChange& change) {
 }
 
 void WriteUnsavedChanges(const QString& appName) {
+    RemoveLeftovers(StorePath(appName));  // the new files of saves killed earlier
+    TryWriteUnsavedChanges(appName);      // still held: the next save writes them
+}
+
+bool TryWriteUnsavedChanges(const QString& appName) {
     const QString path = StorePath(appName);
-    RemoveLeftovers(path);  // the new files of saves killed earlier
-    if (path.isEmpty() || !PathExists(UnsavedPath(path))) return;
+    if (path.isEmpty() || !PathExists(UnsavedPath(path))) return true;
     try {
         ChangeStore(appName, [](StoreContents&) { return false; }, nullptr, 0);
     } catch (const LockHeldElsewhere&) {
-        // Still held: the next save writes them.
+        return false;
     }
+    return !PathExists(UnsavedPath(path));
 }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,

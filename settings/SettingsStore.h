@@ -66,5 +66,9 @@ StoreContents ReadSettings(const QString& appName);
 // (RemoveLeftovers, StoreFile.h).
 void WriteUnsavedChanges(const QString& appName);
 
+// Writes the changes kept for later when the lock is free now, without
+// waiting for it; true when none are kept any more. Throws like SaveSetting.
+bool TryWriteUnsavedChanges(const QString& appName);
+
 // Path of the INI file that holds appName's settings; finding it opens nothing.
 QString SettingsFilePath(const QString& appName);

@@ -435,8 +435,10 @@ void SetStoreEnding() { g_ending = true; }
 StoreLock::StoreLock(const QString& path, int waitMs) {
     if (path.isEmpty()) return;
     if (waitMs < 0) {
-        waitMs = g_ending ? EndingLockWaitMs : PlayLockWaitMs;
-        // The same game moment (both results of one game end) waits once.
+        // While the game is played the lock is only tried: what it kept out
+        // is kept for later, and the window tries again (UnsavedWriter.h).
+        waitMs = g_ending ? EndingLockWaitMs : 0;
+        // The same game moment (both saves of one ending) waits once.
         if (SteadyMs() - g_lastRanOut < waitMs) waitMs = 0;
     }
     const QByteArray name = Native(path);
@@ -480,7 +482,7 @@ StoreLock::StoreLock(const QString& path, int waitMs) {
                                    Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 cannot be locked: %2"))
                                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))));
             }
-            g_lastRanOut = SteadyMs();
+            if (waitMs > 0) g_lastRanOut = SteadyMs();
             throw LockHeldElsewhere(ErrorNumbers::PathFileAccess,
                                     Tr(QT_TRANSLATE_NOOP("SettingsStore", "Path/File access error: %1 is locked by another game"))
                                         .arg(QDir::toNativeSeparators(path)));

@@ -92,9 +92,12 @@ void RemoveLeftovers(const QString& storePath);
 // Makes the folder and any missing parents, each 0700.
 void MakePrivateFolder(const QString& folder);
 
-// How long a lock another game holds is waited for: while the game is
-// played, and once it is ending (Game > Exit, the close box, a logout, an
-// end signal), after which what could not be written is kept for later.
+// How long a lock another game holds is waited for. While the game is
+// played it is tried once, and what it kept out is tried again for at most
+// PlayLockWaitMs, the window answering meanwhile (UnsavedWriter.h); once
+// the game is ending (Game > Exit, the close box, a logout, an end signal)
+// it is waited for at most EndingLockWaitMs. What could not be written
+// then is kept for later.
 inline constexpr int PlayLockWaitMs = 5000;
 inline constexpr int EndingLockWaitMs = 2000;
 // From now on a lock is waited for at most EndingLockWaitMs.

@@ -10,6 +10,7 @@
 #include "BoardImage.h"
 #include "MainWindowTestKit.h"
 #include "ScoreTables.h"
+#include "StoreFile.h"
 #include "frmOptions.h"
 
 #include <QDialog>
@@ -24,6 +25,10 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -275,6 +280,70 @@ private slots:
                 QCOMPARE(ReadScoreRow(board == "30" ? ScoreTables::SmallBoardSets : ScoreTables::LargeBoardSets, ScoreTables::SetsKey, 1).Score,
                          QString::number(sets));
         }
+        QCOMPARE(h.errors.count(), 0);
+    }
+
+    // Another game holds the store at the end of a record game: the click
+    // returns at once, and the window paints and answers under a busy pointer
+    // while the result waits for the lock; a command meanwhile is held. The
+    // tables show once the result is written, or kept for later at the
+    // bound; then the command runs. A close (an end signal's) ends the wait.
+    void aResultWaitingForAnotherGamesLockLeavesTheWindowAnswering_data() {
+        QTest::addColumn<bool>("letGo");
+        QTest::addColumn<bool>("close");
+        QTest::newRow("let go") << true << false;
+        QTest::newRow("held past the bound") << false << false;
+        QTest::newRow("closed meanwhile") << false << true;
+    }
+    void aResultWaitingForAnotherGamesLockLeavesTheWindowAnswering() {
+        QFETCH(bool, letGo);
+        QFETCH(bool, close);
+        MainWindowHarness h;
+        frmMain& w = h.open({{"Tile Count", "30"}, {"Level", "2"}, {"Player Count", "1"}, {"Player 1", "Ann"}});
+        int lock = ::open(QFile::encodeName(h.store.iniPath() + QStringLiteral(".lock")).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_EX) == 0);
+        const QByteArray before = h.store.readRaw();
+        QString shown;
+        QElapsedTimer waited;
+        ModalWatcher closeScores([&](QWidget* modal) {
+            shown = QStringLiteral("%1 %2 the bound, written: %3, shows %4")
+                        .arg(modal == w.Scores().Window() ? "scores" : "other", waited.elapsed() >= PlayLockWaitMs ? "after" : "before",
+                             h.store.readRaw().contains("Name%201=Ann\nSets%201=15") ? "yes" : "no")
+                        .arg(ReadScoreRow(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, 1).Name);
+            modal->close();
+        });
+        for (int k = 1; k <= 15; ++k) {
+            ClickCell(w, k);
+            if (k == 15) waited.start();
+            ClickCell(w, k + 15);
+        }
+        QVERIFY2(waited.elapsed() < PlayLockWaitMs / 2, qPrintable(QString::number(waited.elapsed())));
+        QVERIFY(QGuiApplication::overrideCursor() != nullptr && QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor);
+        QTest::keyClick(&w, Qt::Key_F2);  // held until the tables close
+        QTest::qWait(300);
+        QCOMPARE(closeScores.seen, 0);
+        QCOMPARE(w.Engine().Turn().matches, qint16(15));
+        QCOMPARE(h.store.readRaw(), before);
+        if (close) {
+            w.close();
+            QVERIFY(!w.isVisible());
+            QCOMPARE(closeScores.seen, 0);
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            QVERIFY(QFile::exists(h.store.iniPath() + QStringLiteral(".unsaved")));
+            ::close(lock);
+            return;
+        }
+        if (letGo) {
+            ::close(lock);
+            lock = -1;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(closeScores.seen, 1, PlayLockWaitMs * 3);
+        QCOMPARE(shown, letGo ? QStringLiteral("scores before the bound, written: yes, shows Ann")
+                              : QStringLiteral("scores after the bound, written: no, shows Ann"));
+        QTRY_COMPARE(w.Engine().Turn().matches, qint16(0));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(QFile::exists(h.store.iniPath() + QStringLiteral(".unsaved")), !letGo);
+        if (lock >= 0) ::close(lock);
         QCOMPARE(h.errors.count(), 0);
     }
 
