@@ -408,8 +408,9 @@ void frmMain::SetTurnedBack(const QList<int>& cells) {
 
 void frmMain::GameOver(const GameResult& result) {
     if (result.playerCount == 1) {
-        Announce(tr("The board is clear. %1, %2.")
-                     .arg(tr("Sets turned: %n", nullptr, result.setsFlipped), tr("seconds: %n", nullptr, result.seconds)));
+        m_resultNews = tr("The board is clear. %1, %2.")
+                           .arg(tr("Sets turned: %n", nullptr, result.setsFlipped), tr("seconds: %n", nullptr, result.seconds));
+        Announce(m_resultNews);
         return;
     }
     // Said as sentences: "Game over." and then each line of the result.
@@ -437,7 +438,7 @@ void frmMain::NewHighScore() {
     // the result is written, or kept for later.
     AfterStoreWrites([this] {
         m_scores.blnNewHighScore = true;
-        m_scores.Show(this);
+        m_scores.Show(this, m_resultNews);
     });
 }
 

@@ -135,6 +135,8 @@ private:
     Announcer* m_news = nullptr;
     // A match waits for the status that follows it, to be said with its score.
     QString m_matchNews;
+    // The one-player result, said again as the high-score dialog opens.
+    QString m_resultNews;
     // Made once the board it draws on exists.
     std::optional<GameEngine> m_engine;
 

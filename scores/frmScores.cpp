@@ -301,9 +301,11 @@ ScoresWindow* frmScores::Load(QWidget* owner) {
     return m_window;
 }
 
-void frmScores::Show(QWidget* owner) {
+void frmScores::Show(QWidget* owner, const QString& spokenResult) {
     Trap([&] {
         const QPointer<ScoresWindow> window = Load(owner);
+        // The news said just before is cut short when the window takes the focus.
+        window->setAccessibleDescription(spokenResult);
         // Should the window manager never make the dialog active, the
         // greeting still comes once it is up.
         QTimer::singleShot(0, window, [this] { Form_Activate(); });

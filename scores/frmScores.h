@@ -88,8 +88,9 @@ public:
     bool blnNewHighScore = false;
 
     // Creates the window, loads it, and shows it modally over owner;
-    // returns when it is closed.
-    void Show(QWidget* owner);
+    // returns when it is closed. A screen reader says spokenResult (the
+    // result that entered the tables) as the window opens, after its title.
+    void Show(QWidget* owner, const QString& spokenResult = QString());
     // Creates and loads the window without showing it, unless it is loaded.
     ScoresWindow* Load(QWidget* owner);
     // Closes the window if it is loaded.

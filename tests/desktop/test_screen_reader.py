@@ -4,10 +4,13 @@
 # driver), on the private session bus every desktop test has: what Orca
 # says after each key press, read from its debug log. In English a whole
 # two-player game, every tile turned, every set's end, every turn and the
-# end, the About window and the options dialog; in German a turned tile,
-# said in German by a German voice.
+# end, the About window and the options dialog; alone, a whole game closed
+# with Alt+F4 during its last removal (openbox's close, the real pauses):
+# the result is heard with the high-score dialog, and OK on it ends the
+# game with the result stored; in German a turned tile, said in German by
+# a German voice.
 #
-# usage: test_screen_reader.py PATH-TO-PEXORA en|de
+# usage: test_screen_reader.py PATH-TO-PEXORA en|de [alone]
 
 import os
 import re
@@ -88,8 +91,8 @@ class Board:
     # focused one. Down and Up step through the cells in play in number order,
     # round the board; after a match the focus moves on to the next one.
 
-    def __init__(self, display, orca):
-        self.display, self.orca = display, orca
+    def __init__(self, display, orca, players):
+        self.display, self.orca, self.players = display, orca, players
         self.seen, self.in_play, self.up = {}, list(range(1, 31)), []  # pictures heard; cells in play; face up
         self.focus, self.player, self.matches = 1, 1, {1: 0, 2: 0}
 
@@ -105,7 +108,9 @@ class Board:
             self.focus = self.ahead(self.focus)[1 if forward else -1]
             xdotool(self.display, "key", "Down" if forward else "Up")
             self.orca.hear("^Row %d, column %d, " % ((self.focus - 1) % 5 + 1, (self.focus - 1) // 5 + 1))
-        xdotool(self.display, "key", "space")
+        # Alone, the window is closed (Alt+F4) during the last removal.
+        last = self.players == 1 and len(self.in_play) == 2 and len(self.up) == 1
+        xdotool(self.display, "key", *(["space", "alt+F4"] if last else ["space"]))
         # A missed set showing is turned back first (play() never presses one of its tiles first).
         back, self.up = ("The set is turned face down. ", []) if len(self.up) == 2 else ("", self.up)
         found = self.orca.hear(r"^notification %sFace up, ([^.]+)\.(.*)$" % back)
@@ -122,14 +127,21 @@ class Board:
         said = self.turn(second)
         if self.seen[second] == picture:
             self.matches[self.player] += 1
-            expected = r" A match: %s\. Matches for Player %d: %d\." % (picture, self.player, self.matches[self.player])
+            expected = r" A match: %s\." % picture
+            if self.players == 2:
+                expected += r" Matches for Player %d: %d\." % (self.player, self.matches[self.player])
             self.in_play, self.up = [c for c in self.in_play if c not in (first, second)], []
             self.focus = next((c for c in self.in_play if c > second), self.in_play[0] if self.in_play else 0)
-            if not self.in_play:
+            if not self.in_play and self.players == 2:
                 expected += r" Game over\. %d matches for Player 1\. %d matches for Player 2\." % (self.matches[1], self.matches[2])
-        else:
+            elif not self.in_play:
+                # The result, before the high-score dialog opens.
+                expected += r" The board is clear\. Sets turned: \d+, seconds: \d+\."
+        elif self.players == 2:
             self.player = 3 - self.player
             expected = r" No match\. Player %d to play\." % self.player
+        else:
+            expected = r" No match\."
         if not re.fullmatch(expected, said):
             raise Failure("after the second tile of a set Orca said %r, not %r" % (said, expected))
 
@@ -141,12 +153,12 @@ class Board:
 
 
 def main(session):
-    game, language = os.path.abspath(sys.argv[1]), sys.argv[2]
+    game, language, players = os.path.abspath(sys.argv[1]), sys.argv[2], 1 if sys.argv[3:] == ["alone"] else 2
     display, env, orca = start_desktop(session, language)
     os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "Pexora"))
     with open(os.path.join(env["XDG_CONFIG_HOME"], "Pexora", "Pexora.ini"), "w") as f:
-        f.write("[Game Settings]\nPlayer Count=2\nTile Count=30\nLevel=2\nSounds=False\n")
-    session.start([game], env=env, stderr_name="pexora.err")
+        f.write("[Game Settings]\nPlayer Count=%d\nTile Count=30\nLevel=2\nSounds=False\n" % players)
+    process = session.start([game], env=env, stderr_name="pexora.err")
     window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
     xdotool(display, "windowfocus", "--sync", window.split()[0])
     if language == "de":  # the news in German, by a German voice
@@ -158,8 +170,21 @@ def main(session):
             raise Failure("Orca's voice speaks %r, not German" % voices)
         return 0
     orca.hear("^Row 1, column 1, face down")
-    board = Board(display, orca)
+    board = Board(display, orca, players)
     board.play()
+    if players == 1:
+        # The news is cut short as the tables take the focus: the result is
+        # said again after their title. The close waits for them: OK ends
+        # the game, the result stored.
+        orca.hear(r"^High Scores dialog")
+        sets = orca.hear(r"^The board is clear\. Sets turned: (\d+), seconds: \d+\.$", at_once=True).group(1)
+        xdotool(display, "key", "Return")
+        code = wait_for("the game to end", lambda: process.poll() is not None) and process.returncode
+        with open(os.path.join(env["XDG_CONFIG_HOME"], "Pexora", "Pexora.ini"), encoding="utf-8") as f:
+            stored = f.read()
+        if code != 0 or "Sets%%201=%s\n" % sets not in stored:
+            raise Failure("the game ended with %r, its store holding %r" % (process.returncode, stored))
+        return 0
     # The "Game Over" message is read, its text and its button; then the About
     # window (from the Help menu, Alt held a moment), its title first.
     orca.hear(r"^alert Game Over\.")
