@@ -174,8 +174,10 @@ void basMain::SaveAtSessionEnd(QObject& owner, std::function<void()> save) {
             // Whether or not the session allows interaction, this road shows nothing.
             ErrorSink previous = SetErrorSink({});
             ReportOnStderrOnce();
-            SetStoreEnding();
-            save();
+            {
+                const StoreEnding ending;
+                save();
+            }
             SetErrorSink(std::move(previous));
         });
 }

@@ -178,9 +178,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() noexcept {
     Trap([&] {
-        // The game is ending: another game's lock is waited for briefly.
-        SetStoreEnding();
-        m_store.Save(m_choices);
+        {
+            // The game is ending: another game's lock is waited for briefly.
+            const StoreEnding ending;
+            m_store.Save(m_choices);
+        }
         if (m_choices.playSound) m_sound.PlayWaveResource(QStringLiteral("SHUTDOWN"));
         // The other windows were all opened over this one: unload them, the
         // most recently loaded first.
@@ -301,6 +303,7 @@ void frmMain::Command(std::function<void()> command) {
 }
 
 void frmMain::AfterStoreWrites(std::function<void()> next) {
+    Q_ASSERT(!m_afterStoreWrites);  // one game end at a time
     if (!m_unsaved.Start()) {
         next();
         return;

@@ -24,8 +24,8 @@ QString NameKey(int rank) { return QStringLiteral("Name ") + QString::number(ran
 QString ScoreKey(const QString& word, int rank) { return word + QLatin1Char(' ') + QString::number(rank); }
 
 // Two games ending at the same moment must not interleave their
-// read-rank-write of one table: a result waits for the other game's, and
-// is reported rather than written unlocked.
+// read-rank-write of one table: a result another game's lock keeps out is
+// kept for later, never written unlocked.
 QString ScoreLockPath() {
     const QString ini = SettingsFilePath(AppName());
     if (ini.isEmpty()) return ini;
@@ -58,8 +58,8 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
             ChangeSettings(AppName(), [&](StoreContents& contents) { return ranked = result.applyTo(contents); });
             entered = ranked;
         } catch (const LockHeldElsewhere& held) {
-            // Another game holds a lock past the wait: the result is kept and
-            // every read (the high-score dialog's) shows it where it will enter.
+            // Another game holds a lock: the result is kept, and every read
+            // (the high-score dialog's) shows it where it will enter.
             StoreContents shown = ReadSettings(AppName());
             if (!result.applyTo(shown)) return;
             KeepForLater(AppName(), result, held);

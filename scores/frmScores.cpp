@@ -282,6 +282,7 @@ void ScoresWindow::cmdReset_Click() {
         const int tileCount = tabScores->currentIndex() == 1 ? 60 : 30;
         ResetBoardScores(tileCount, *this, m_form.m_sound, m_form.m_choices.playSound);
         m_form.m_unsaved.Start();
+        setAccessibleDescription(QString());  // the result said at the opening is no longer in the tables
     });
 }
 

@@ -102,14 +102,15 @@ void ChangeStore(const QString& appName, const std::function<bool(StoreContents&
         return;
     }
     auto [read, contents] = ReadStore(path);
-    const bool earlier = ApplyUnsaved(path, contents);
+    StoreBytes applied;
+    const bool earlier = ApplyUnsaved(path, contents, &applied);
     if (!change(contents) && !earlier) return;
     const QByteArray bytes = contents.toBytes();
     CheckStoreSize(bytes.size(), path);
     const bool keepOld = KeepCopiesBeforeWrite(read, contents.handEdited);
     ForgetWritten();
     ReplaceStore(read, bytes, keepOld);
-    if (earlier) ForgetUnsaved(path);
+    if (earlier) ForgetUnsaved(path, applied);
     // Where nothing is locked, another game may have written since.
     if (lock->held()) RememberWritten(read, std::move(contents));
 }
@@ -141,13 +142,13 @@ void WriteUnsavedChanges(const QString& appName) {
 
 bool TryWriteUnsavedChanges(const QString& appName) {
     const QString path = StorePath(appName);
-    if (path.isEmpty() || !PathExists(UnsavedPath(path))) return true;
+    if (path.isEmpty() || !HasUnsaved(path)) return true;
     try {
         ChangeStore(appName, [](StoreContents&) { return false; }, nullptr, 0);
     } catch (const LockHeldElsewhere&) {
         return false;
     }
-    return !PathExists(UnsavedPath(path));
+    return !HasUnsaved(path);  // another game may have kept more meanwhile
 }
 
 QString GetSetting(const QString& appName, const QString& section, const QString& key,

@@ -422,7 +422,7 @@ void MakePrivateFolder(const QString& folder) {
 }
 
 namespace {
-std::atomic<bool> g_ending{false};
+std::atomic<int> g_endings{0};
 // When the last wait for another game's lock ran out (steady clock, ms).
 std::atomic<qint64> g_lastRanOut{std::numeric_limits<qint64>::min() / 2};
 qint64 SteadyMs() {
@@ -430,14 +430,15 @@ qint64 SteadyMs() {
 }
 }  // namespace
 
-void SetStoreEnding() { g_ending = true; }
+StoreEnding::StoreEnding() { ++g_endings; }
+StoreEnding::~StoreEnding() { --g_endings; }
 
 StoreLock::StoreLock(const QString& path, int waitMs) {
     if (path.isEmpty()) return;
     if (waitMs < 0) {
         // While the game is played the lock is only tried: what it kept out
         // is kept for later, and the window tries again (UnsavedWriter.h).
-        waitMs = g_ending ? EndingLockWaitMs : 0;
+        waitMs = g_endings > 0 ? EndingLockWaitMs : 0;
         // The same game moment (both saves of one ending) waits once.
         if (SteadyMs() - g_lastRanOut < waitMs) waitMs = 0;
     }

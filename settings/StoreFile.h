@@ -100,8 +100,15 @@ void MakePrivateFolder(const QString& folder);
 // then is kept for later.
 inline constexpr int PlayLockWaitMs = 5000;
 inline constexpr int EndingLockWaitMs = 2000;
-// From now on a lock is waited for at most EndingLockWaitMs.
-void SetStoreEnding();
+// While one lives (the saves of a game that is ending), a lock is waited
+// for at most EndingLockWaitMs.
+class StoreEnding {
+public:
+    StoreEnding();
+    ~StoreEnding();
+    StoreEnding(const StoreEnding&) = delete;
+    StoreEnding& operator=(const StoreEnding&) = delete;
+};
 
 // The lock is held by another process: what was to be written can be kept
 // for a later save.

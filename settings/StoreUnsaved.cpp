@@ -128,7 +128,10 @@ QString UnsavedPath(const QString& storePath) { return storePath + QStringLitera
 void KeepUnsaved(const QString& storePath, const UnsavedChange& change) {
     const StoreBytes read = ReadStoreBytes(UnsavedPath(storePath));
     StoreContents kept = ParseStore(read.bytes);
-    const QString section = QStringLiteral("Change ") + QString::number(kept.sections.size() + 1);
+    // A name no change in the file has, though a save took some out meanwhile.
+    int last = 0;
+    for (const StoreSection& s : kept.sections) last = std::max(last, QStringView(s.name).sliced(std::min<qsizetype>(7, s.name.size())).toInt());
+    const QString section = QStringLiteral("Change ") + QString::number(last + 1);
     kept.setValue(section, QStringLiteral("Kind"), KindNames[static_cast<int>(change.kind)]);
     kept.setValue(section, QStringLiteral("Section"), change.section);
     for (int i = 0; i < change.keys.size(); ++i) {
@@ -143,7 +146,7 @@ void KeepUnsaved(const QString& storePath, const UnsavedChange& change) {
     ReplaceStore(read, kept.toBytes());
 }
 
-bool ApplyUnsaved(const QString& storePath, StoreContents& contents) {
+bool ApplyUnsaved(const QString& storePath, StoreContents& contents, StoreBytes* applied) {
     StoreBytes read;
     try {
         read = ReadStoreBytes(UnsavedPath(storePath));
@@ -170,7 +173,41 @@ bool ApplyUnsaved(const QString& storePath, StoreContents& contents) {
         if (change.kind == UnsavedChange::Kind::Result && !ok) continue;
         change.applyTo(contents);
     }
+    if (applied != nullptr) *applied = std::move(read);
     return true;
 }
 
-void ForgetUnsaved(const QString& storePath) { ::unlink(NativePath(UnsavedPath(storePath)).constData()); }
+bool HasUnsaved(const QString& storePath) {
+    try {
+        return ReadStoreBytes(UnsavedPath(storePath)).exists;
+    } catch (const RuntimeError&) {
+        return false;  // nothing of ours: never made, never waited for
+    }
+}
+
+void ForgetUnsaved(const QString& storePath, const StoreBytes& applied) {
+    const QString path = UnsavedPath(storePath);
+    StoreBytes now;
+    try {
+        now = ReadStoreBytes(path);
+    } catch (const RuntimeError&) {
+        return;
+    }
+    if (!now.exists) return;
+    StoreContents kept;
+    if (now.device != applied.device || now.inode != applied.inode) {
+        // Another game kept a change meanwhile: its file holds the changes
+        // just made, then its own. Only its own stay, made by the next save.
+        kept = ParseStore(now.bytes);
+        for (const StoreSection& s : ParseStore(applied.bytes).sections) kept.removeSection(s.name);
+    }
+    try {
+        if (kept.sections.isEmpty()) {
+            ::unlink(NativePath(path).constData());
+        } else {
+            ReplaceStore(now, kept.toBytes());
+        }
+    } catch (const RuntimeError&) {
+        // Changed once more: left whole for the next save.
+    }
+}

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QtGlobal>
 
+struct StoreBytes;
 struct StoreContents;
 
 struct UnsavedChange {
@@ -31,12 +32,18 @@ QString UnsavedPath(const QString& storePath);
 // Adds a change to the kept ones. Throws RuntimeError when it cannot be kept.
 void KeepUnsaved(const QString& storePath, const UnsavedChange& change);
 
-// Makes every kept change in contents; true when there were any. What is
-// no regular file of at most 16 MiB at that name is passed over.
-bool ApplyUnsaved(const QString& storePath, StoreContents& contents);
+// Makes every kept change in contents; true when there were any, and then
+// `applied` says which file held them. What is no regular file of at most
+// 16 MiB at that name is passed over.
+bool ApplyUnsaved(const QString& storePath, StoreContents& contents, StoreBytes* applied = nullptr);
 
-// Removes the kept changes once the store holds them.
-void ForgetUnsaved(const QString& storePath);
+// Whether changes are kept: a file of them is there to be made.
+bool HasUnsaved(const QString& storePath);
+
+// Removes the kept changes once the store holds them: only the file they
+// were made from. Another game keeps its changes without the lock, so a
+// file kept meanwhile stays for the next save.
+void ForgetUnsaved(const QString& storePath, const StoreBytes& applied);
 
 // Ranks a result into a five-place table: the entries in stored order with
 // the new one carried up past every worse score (ties keep the earlier

@@ -9,7 +9,9 @@ UnsavedWriter::UnsavedWriter(QString appName, int boundMs, QObject* parent)
     : QObject(parent), m_appName(std::move(appName)), m_boundMs(boundMs) {
     m_tries.setInterval(100);
     connect(&m_tries, &QTimer::timeout, this, [this] {
-        if (!TryNow() && !m_bound.hasExpired()) return;
+        const bool settled = TryNow();
+        // An error box shown by the try runs events: a close may have stopped the tries.
+        if (!m_tries.isActive() || (!settled && !m_bound.hasExpired())) return;
         m_tries.stop();
         emit Settled();
     });

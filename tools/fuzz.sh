@@ -83,11 +83,12 @@ for t in "${targets[@]}"; do
   ASAN_OPTIONS="$search_asan" nice -n 15 "$out/fuzz_$t" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -detect_leaks=0 \
     -close_fd_mask=2 -print_final_stats=1 "${dict[@]}" -artifact_prefix="$out/faults/$t-" \
     "$corpus" "fuzz/regressions/$t" ${seeds[$t]} 2>"$out/fuzz-$t.log" || {
+    set +e  # the replay fails too: the report goes on to its end
     tail -n 20 "$out/fuzz-$t.log"
-    fault=$(ls -t "$out/faults/$t-"* 2>/dev/null | head -n 1)
-    if [ -n "$fault" ]; then
+    fault=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$out/fuzz-$t.log" | tail -n 1)
+    if [ -n "$fault" ] && [ -f "$fault" ]; then
       echo "== the input again, with the full report:"
-      ASAN_OPTIONS="$report_asan" "$out/fuzz_$t" "$fault" 2>&1 | tail -n 60
+      ASAN_OPTIONS="$report_asan" "$out/fuzz_$t" -timeout=10 -rss_limit_mb=2048 "$fault" 2>&1 | tail -n 60
     fi
     echo "fuzz_$t found a fault; the input is in ${fault:-$out/faults/}" >&2
     exit 1

@@ -88,11 +88,19 @@ private slots:
             ::close(held);
         });
         QVERIFY(SaveScore(ScoreTables::SmallBoardSets, ScoreTables::SetsKey, QStringLiteral("Cy"), 16));
+        const bool keptAtOnce = QFile::exists(store.iniPath() + QStringLiteral(".unsaved"));
         other.join();
+        QVERIFY(keptAtOnce);
         QVERIFY(!whileHeld.isEmpty() && !whileHeld.contains("Cy"));
         QCOMPARE(GetSetting(App, QStringLiteral("Small Board Sets"), QStringLiteral("Name 1")), QStringLiteral("Cy"));
         QVERIFY(TryWriteUnsavedChanges(App));
         QVERIFY(store.readRaw().contains("Name%201=Cy\nSets%201=16"));
+        // The same planted where kept changes go holds none: a game end never waits for it.
+        const QByteArray kept = QFile::encodeName(store.iniPath() + QStringLiteral(".unsaved"));
+        if (planted == QLatin1String("pipe")) QVERIFY(::mkfifo(kept.constData(), 0600) == 0);
+        if (planted.startsWith(QLatin1String("link"))) QVERIFY(::symlink("/dev/zero", kept.constData()) == 0);
+        if (planted.startsWith(QLatin1String("garbage"))) QVERIFY(!WriteFile(QFile::decodeName(kept), "99999\nhost\n").isEmpty());
+        QVERIFY(TryWriteUnsavedChanges(App));
     }
 
     // A reset beside a result another game is recording under the results'
@@ -126,6 +134,32 @@ private slots:
         const QByteArray after = store.readRaw();
         QVERIFY2(!after.contains("Ann") && after.contains("Name%201=Bo\nSets%201=19"), after.constData());
     }
+    // Another game keeps its result (it does so without the lock) while a
+    // save is making the kept ones: the save forgets only what it made, so
+    // no result is lost and none enters twice.
+    void aResultKeptDuringASaveIsNeitherLostNorEnteredTwice() {
+        ScopedStore store;
+        store.writeRaw("[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\n");
+        const auto result = [](const char* name, int sets) {
+            UnsavedChange change;
+            change.kind = UnsavedChange::Kind::Result;
+            change.section = ScoreTables::SmallBoardSets;
+            change.scoreKey = ScoreTables::SetsKey;
+            change.name = QString::fromLatin1(name);
+            change.score = sets;
+            return change;
+        };
+        KeepUnsaved(store.iniPath(), result("Bo", 19));
+        StoreContents saving = ParseStore(store.readRaw());
+        StoreBytes made;
+        QVERIFY(ApplyUnsaved(store.iniPath(), saving, &made));
+        KeepUnsaved(store.iniPath(), result("Cy", 18));  // meanwhile
+        store.writeRaw(saving.toBytes());
+        ForgetUnsaved(store.iniPath(), made);
+        QVERIFY(TryWriteUnsavedChanges(App));
+        QCOMPARE(store.readRaw(), QByteArray("[Small%20Board%20Sets]\nName%201=Ann\nSets%201=17\nName%202=Cy\nSets%202=18\nName%203=Bo\nSets%203=19\n"));
+    }
+
     // Another game holds the store's lock and never lets go (stopped, or
     // `flock Pexora.ini.lock sleep 60`): the game end does not wait for it,
     // shows no error, and the dialog's reads show the result;
