@@ -28,12 +28,13 @@ Announcer::Announcer(QWidget* window) : QObject(window), m_notice(new QWidget(wi
 
 void Announcer::Announce(const QString& text) {
     if (text.isEmpty()) return;
-    if (m_pending.isEmpty()) QTimer::singleShot(0, this, &Announcer::Say);
+    if (m_pending.isEmpty()) QTimer::singleShot(0, this, &Announcer::SayNow);
     m_pending.append(text);
     emit Announced(text);
 }
 
-void Announcer::Say() {
+void Announcer::SayNow() {
+    if (m_pending.isEmpty()) return;  // said already
     const QString text = m_pending.join(QLatin1Char(' '));
     m_pending.clear();
     m_notice->hide();

@@ -21,14 +21,14 @@ public:
     explicit Announcer(QWidget* window);
 
     void Announce(const QString& text);
+    // Says the news given so far now, not when the event loop next runs: before a window takes the focus.
+    void SayNow();
 
 signals:
     // Each piece of news as it is given to assistive technology.
     void Announced(const QString& text);
 
 private:
-    void Say();
-
     QWidget* m_notice;
     QStringList m_pending;
 };

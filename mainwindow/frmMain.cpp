@@ -426,6 +426,7 @@ void frmMain::GameOver(const GameResult& result) {
                   tr("%n matches for %1", nullptr, result.matches[p]).arg(SpokenName(result.storedNames[p], int(p) + 1)) +
                   QStringLiteral(".");
     Announce(spoken);
+    m_news->SayNow();
     QMessageBox box(QMessageBox::Information, tr("Game Over"), lines.join(QChar(10)), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -437,6 +438,7 @@ void frmMain::NewHighScore() {
     // the last removal is not run inside this click, but after it, by the
     // dialog's own loop.
     repaint();
+    m_news->SayNow();
     // Where another game holds the store, the dialog shows the tables once
     // the result is written, or kept for later.
     AfterStoreWrites([this] {

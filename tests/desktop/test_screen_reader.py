@@ -4,11 +4,9 @@
 # driver), on the private session bus every desktop test has: what Orca
 # says after each key press, read from its debug log. In English a whole
 # two-player game, every tile turned, every set's end, every turn and the
-# end, the About window and the options dialog; alone, a whole game closed
-# with Alt+F4 during its last removal (openbox's close, the real pauses):
-# the result is heard with the high-score dialog, and OK on it ends the
-# game with the result stored; in German a turned tile, said in German by
-# a German voice.
+# end, the About window and the options dialog; alone, a whole game whose
+# result is heard again as the high-score dialog opens; in German a turned
+# tile, said in German by a German voice.
 #
 # usage: test_screen_reader.py PATH-TO-PEXORA en|de [alone]
 
@@ -108,9 +106,7 @@ class Board:
             self.focus = self.ahead(self.focus)[1 if forward else -1]
             xdotool(self.display, "key", "Down" if forward else "Up")
             self.orca.hear("^Row %d, column %d, " % ((self.focus - 1) % 5 + 1, (self.focus - 1) // 5 + 1))
-        # Alone, the window is closed (Alt+F4) during the last removal.
-        last = self.players == 1 and len(self.in_play) == 2 and len(self.up) == 1
-        xdotool(self.display, "key", *(["space", "alt+F4"] if last else ["space"]))
+        xdotool(self.display, "key", "space")
         # A missed set showing is turned back first (play() never presses one of its tiles first).
         back, self.up = ("The set is turned face down. ", []) if len(self.up) == 2 else ("", self.up)
         found = self.orca.hear(r"^notification %sFace up, ([^.]+)\.(.*)$" % back)
@@ -158,7 +154,7 @@ def main(session):
     os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "Pexora"))
     with open(os.path.join(env["XDG_CONFIG_HOME"], "Pexora", "Pexora.ini"), "w") as f:
         f.write("[Game Settings]\nPlayer Count=%d\nTile Count=30\nLevel=2\nSounds=False\n" % players)
-    process = session.start([game], env=env, stderr_name="pexora.err")
+    session.start([game], env=env, stderr_name="pexora.err")
     window = wait_for("the game's window", lambda: xdotool(display, "search", "--onlyvisible", "--name", "^Pexora$"))
     xdotool(display, "windowfocus", "--sync", window.split()[0])
     if language == "de":  # the news in German, by a German voice
@@ -174,16 +170,9 @@ def main(session):
     board.play()
     if players == 1:
         # The news is cut short as the tables take the focus: the result is
-        # said again after their title. The close waits for them: OK ends
-        # the game, the result stored.
+        # said again after their title.
         orca.hear(r"^High Scores dialog")
-        sets = orca.hear(r"^The board is clear\. Sets turned: (\d+), seconds: \d+\.$", at_once=True).group(1)
-        xdotool(display, "key", "Return")
-        code = wait_for("the game to end", lambda: process.poll() is not None) and process.returncode
-        with open(os.path.join(env["XDG_CONFIG_HOME"], "Pexora", "Pexora.ini"), encoding="utf-8") as f:
-            stored = f.read()
-        if code != 0 or "Sets%%201=%s\n" % sets not in stored:
-            raise Failure("the game ended with %r, its store holding %r" % (process.returncode, stored))
+        orca.hear(r"^The board is clear\. Sets turned: \d+, seconds: \d+\.$", at_once=True)
         return 0
     # The "Game Over" message is read, its text and its button; then the About
     # window (from the Help menu, Alt held a moment), its title first.
