@@ -101,6 +101,14 @@ def x_env(display):
     return env
 
 
+def start_window_manager(session, display, argv=("openbox",), env=None):
+    """Starts a window manager on display and waits until it has taken the
+    screen: a window mapped while openbox is still starting is never shown."""
+    session.start(list(argv), env=env or x_env(display))
+    wait_for("the window manager", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
+        ["xprop", "-root"], env=x_env(display), capture_output=True, text=True).stdout)
+
+
 def xdotool(display, *args):
     result = subprocess.run(["xdotool", *map(str, args)], env=x_env(display), capture_output=True, text=True)
     return result.stdout.strip() if result.returncode == 0 else ""

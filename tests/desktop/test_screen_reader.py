@@ -14,7 +14,7 @@ import os
 import re
 import sys
 
-from desktop_kit import Failure, run, wait_for, x_env, xdotool
+from desktop_kit import Failure, run, start_window_manager, wait_for, x_env, xdotool
 
 # Orca as /usr/bin/orca starts it, minus its refusal to run beside another
 # user's Orca on a shared machine, and with a line-buffered debug log.
@@ -66,7 +66,7 @@ def start_desktop(session, language):
     env.update({"WAYLAND_DISPLAY": "", "GDK_BACKEND": "x11", "HOME": home, "XDG_CONFIG_HOME": config, "XDG_RUNTIME_DIR": runtime, "LANG": "C.UTF-8",
                 "LANGUAGE": language, "LC_ALL": "", "QT_QPA_PLATFORM": "xcb",
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "SDL_AUDIODRIVER": "dummy"})
-    session.start(["openbox"], env=env)
+    start_window_manager(session, display, env=env)
     session.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env)
     session.start(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", speechd], env=env,
                   stderr_name="speechd-%s.err" % language)

@@ -13,7 +13,7 @@ import re
 import subprocess
 import sys
 
-from desktop_kit import Failure, need, run, wait_for, x_env, xdotool
+from desktop_kit import Failure, need, run, start_window_manager, wait_for, x_env, xdotool
 
 SCREEN = (1280, 1024)
 
@@ -22,12 +22,10 @@ def first_place(session, game, window_manager, framed):
     """Starts the game on an X server of its own under `window_manager`;
     returns the frame's (or, unframed, the window's) left, top, width, height."""
     display = session.start_x()
-    session.start(window_manager, env=x_env(display))
+    start_window_manager(session, display, window_manager)
 
     def prop(args):
         return subprocess.run(["xprop", *args], env=x_env(display), capture_output=True, text=True).stdout
-
-    wait_for("the window manager", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in prop(["-root"]))
 
     runtime = session.path("runtime")
     os.makedirs(runtime, 0o700, exist_ok=True)
