@@ -86,13 +86,21 @@ void GameBoard::LoadImageArrays() noexcept {
     Trap([&] {
         m_tiles[1]->hide();
         m_pictures[1]->hide();
-        for (int k = 2; k <= BoardCells; ++k) {
-            m_tiles[k] = NewTile(k);
-            m_tiles[k]->hide();
-            m_pictures[k] = NewPicture(k);
-            m_pictures[k]->hide();
-        }
+        m_loaded = true;
     });
+}
+
+bool GameBoard::Unmade(int cell) const {
+    return m_loaded && cell >= 2 && cell <= BoardCells && m_tiles[cell] == nullptr;
+}
+
+// Made hidden; PositionImages places it, the deal gives it its states.
+void GameBoard::MakeCell(int k) {
+    m_tiles[k] = NewTile(k);
+    m_tiles[k]->hide();
+    m_pictures[k] = NewPicture(k);
+    m_pictures[k]->hide();
+    UpdateCellName(k);
 }
 
 void GameBoard::SetHandCursor(const QCursor& hand) {
@@ -126,7 +134,7 @@ void GameBoard::PositionImages(bool belowToolbar) noexcept {
         for (int c = 0; c < grid.columns; ++c) {
             for (int r = 0; r < grid.rows; ++r) {
                 if (k > BoardCells) return;
-                m_tiles[k]->move(TwipsToPixels(TileLeft + Pitch * c), TwipsToPixels(tileTop + Pitch * r));
+                CheckedTile(k)->move(TwipsToPixels(TileLeft + Pitch * c), TwipsToPixels(tileTop + Pitch * r));
                 m_pictures[k]->move(TwipsToPixels(PictureLeft + Pitch * c), TwipsToPixels(pictureTop + Pitch * r));
                 m_pictures[k]->raise();
                 ++k;
@@ -179,13 +187,15 @@ const QPixmap& GameBoard::Frame::Picture() {
     return picture;
 }
 
-BoardImage* GameBoard::CheckedTile(int cell) const {
+BoardImage* GameBoard::CheckedTile(int cell) {
+    if (Unmade(cell)) MakeCell(cell);
     if (cell < 1 || cell > BoardCells || m_tiles[cell] == nullptr)
         throw SubscriptOutOfRange();
     return m_tiles[cell];
 }
 
-BoardImage* GameBoard::CheckedPicture(int cell) const {
+BoardImage* GameBoard::CheckedPicture(int cell) {
+    if (Unmade(cell)) MakeCell(cell);
     if (cell < 1 || cell > BoardCells || m_pictures[cell] == nullptr)
         throw SubscriptOutOfRange();
     return m_pictures[cell];
@@ -206,12 +216,14 @@ void GameBoard::SetTilePicture(int cell, TilePicture picture) {
 }
 
 void GameBoard::SetTileEnabled(int cell, bool enabled) {
+    if (Unmade(cell)) return;  // out of play until a board needs it
     CheckedTile(cell)->setEnabled(enabled);
     UpdateCellName(cell);
     if (!enabled) CellLeftPlay(cell);
 }
 
 void GameBoard::SetTileVisible(int cell, bool visible) {
+    if (!visible && Unmade(cell)) return;
     CheckedTile(cell)->setVisible(visible);
     UpdateCellName(cell);
 }
@@ -235,13 +247,17 @@ void GameBoard::LoadFacePicture(int cell, const QString& images, const QString& 
 }
 
 void GameBoard::SetFaceVisible(int cell, bool visible) {
+    if (!visible && Unmade(cell)) return;
     BoardImage* picture = CheckedPicture(cell);
     picture->setVisible(visible);
     if (visible) picture->raise();
     UpdateCellName(cell);
 }
 
-void GameBoard::SetFaceEnabled(int cell, bool enabled) { CheckedPicture(cell)->setEnabled(enabled); }
+void GameBoard::SetFaceEnabled(int cell, bool enabled) {
+    if (Unmade(cell)) return;
+    CheckedPicture(cell)->setEnabled(enabled);
+}
 void GameBoard::RedrawFace(int cell) { CheckedPicture(cell)->repaint(); }
 
 // ---------------------------------------------------------------- keyboard and assistive technology

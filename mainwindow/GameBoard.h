@@ -28,7 +28,9 @@ public:
     GameBoard(QWidget* area, const GameSettingsRecord& options);
     ~GameBoard() override;
 
-    // Adds cells 2..60, hidden, like the first.
+    // Adds cells 2..60, hidden, like the first. Each is made when a board
+    // first needs it (a small board never makes cells 31..60); until then it
+    // is hidden, and the deal that first shows it gives it its states.
     void LoadImageArrays() noexcept;
     // Takes the grid of TileCount when it is a board size (the window is
     // sized for the last valid one).
@@ -68,8 +70,10 @@ signals:
 private:
     BoardImage* NewTile(int k);
     BoardImage* NewPicture(int k);
-    BoardImage* CheckedTile(int cell) const;
-    BoardImage* CheckedPicture(int cell) const;
+    bool Unmade(int cell) const;
+    void MakeCell(int k);
+    BoardImage* CheckedTile(int cell);
+    BoardImage* CheckedPicture(int cell);
     bool CellInPlay(int k) const;
     void CellClicked(int index);
     void StepFocus(int from, int key);
@@ -83,6 +87,7 @@ private:
     // Index 0 unused, so the cells and frames keep their numbers.
     std::array<BoardImage*, BoardCells + 1> m_tiles{};
     std::array<BoardImage*, BoardCells + 1> m_pictures{};
+    bool m_loaded = false;  // cells 2..60 may be made
     // A frame of the tile bodies: its resource until a tile first shows it.
     struct Frame {
         QString name;    // not read yet

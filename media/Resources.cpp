@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QResource>
 #include <QTextStream>
 
 namespace {
@@ -28,7 +29,9 @@ QString ResourcePath(const QString& name, const char* folder, const char* extens
     const QString upper = name.toUpper();
     if (!IsResourceName(upper)) ThrowNotFound(name);
     const QString path = QStringLiteral(":/pexora/%1/%2.%3").arg(QLatin1String(folder), upper, QLatin1String(extension));
-    if (!QFile::exists(path)) ThrowNotFound(name);
+    // Looked up in the resource tree alone (a file check would also build
+    // a file engine and its metadata for each of the deal's sixty names).
+    if (!QResource(path).isValid()) ThrowNotFound(name);
     return path;
 }
 

@@ -461,6 +461,12 @@ private slots:
         boardSize(60);
         const QSize large = w.size();
         QCOMPARE(large - small, QSize(267, 67));  // four columns and a row more
+        // The cells only the large board has are made in their places, with the hand pointer.
+        // Cell 60 is the sixth row's last, a column's pitch (within a pixel of rounding) right of 54.
+        QCOMPARE(Tile(w, 60)->y(), Tile(w, 6)->y());
+        QVERIFY(qAbs(Tile(w, 60)->x() - Tile(w, 54)->x() - (Tile(w, 7)->x() - Tile(w, 1)->x())) <= 1);
+        QCOMPARE(Pic(w, 60)->pos() - Tile(w, 60)->pos(), Pic(w, 1)->pos() - Tile(w, 1)->pos());
+        QCOMPARE(Tile(w, 60)->cursor().pixmap().toImage(), Tile(w, 1)->cursor().pixmap().toImage());
         toolbar->trigger();
         QTRY_COMPARE(w.size(), large - QSize(0, band));
         QCOMPARE(Tile(w, 1)->y(), 7);  // the board moves up into the toolbar's band
@@ -609,7 +615,8 @@ private slots:
         };
         // Small board, 6 columns of 5: cell 7 is the second row of the second column.
         expectNames({{1, "Row 1, column 1, face down"}, {7, "Row 2, column 2, face down"},
-                     {30, "Row 5, column 6, face down"}, {31, "Out of play"}});
+                     {30, "Row 5, column 6, face down"}});
+        QVERIFY(!w.findChild<QWidget*>(QStringLiteral("imgTile31")));  // made when a board first needs it
         QCOMPARE(iface(Tile(w, 1))->role(), QAccessible::Button);
         QVERIFY(Pic(w, 1)->accessibleName().isEmpty());  // nothing tells what lies under a face-down tile
 
@@ -636,6 +643,10 @@ private slots:
         w.StartNewGame();
         w.SetBoardSize();
         expectNames({{16, "Row 4, column 3, face down"}, {60, "Row 6, column 10, face down"}});
+        h.choices.options.TileCount = 30;
+        w.StartNewGame();
+        w.SetBoardSize();
+        expectNames({{7, "Row 2, column 2, face down"}, {31, "Out of play"}});
         QCOMPARE(h.errors.count(), 0);
     }
 };
