@@ -50,6 +50,7 @@ test_packages=(
   heaptrack                                     # where a long session's memory goes
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng  # a game heard through a screen reader
   at-spi2-core dbus-daemon                      # ... on its accessibility bus, in a session of its own
+  python3-pyatspi                               # the cells read from that bus (Alt+F4 in the last removal)
 )
 
 install_missing() {  # install_missing PACKAGE...
