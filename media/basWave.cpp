@@ -28,7 +28,6 @@ using Seconds = std::chrono::duration<double>;
 struct SdlApi {
     decltype(&::SDL_SetHint) SetHint = nullptr;
     decltype(&::SDL_InitSubSystem) InitSubSystem = nullptr;
-    decltype(&::SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&::SDL_LogSetOutputFunction) LogSetOutputFunction = nullptr;
     decltype(&::SDL_RWFromConstMem) RWFromConstMem = nullptr;
     decltype(&::SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
@@ -58,7 +57,6 @@ const SdlApi& Sdl() {
         void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
         if (!sdl) return a;
         a.loaded = Resolve(sdl, a.SetHint, "SDL_SetHint") && Resolve(sdl, a.InitSubSystem, "SDL_InitSubSystem") &&
-                   Resolve(sdl, a.QuitSubSystem, "SDL_QuitSubSystem") &&
                    Resolve(sdl, a.LogSetOutputFunction, "SDL_LogSetOutputFunction") &&
                    Resolve(sdl, a.RWFromConstMem, "SDL_RWFromConstMem") &&
                    Resolve(sdl, a.LoadWAV_RW, "SDL_LoadWAV_RW") && Resolve(sdl, a.FreeWAV, "SDL_FreeWAV") &&
@@ -84,31 +82,20 @@ const SdlApi& Sdl() {
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 void QuietSdl(void*, int, SDL_LogPriority, const char*) {}
 
-// SDL's audio runs from a sound until the sounds pause (CloseSoundDevices):
-// a sound server's client library keeps memory for the sounds played through
-// it (its connection, thread and shared memory pool) until it is stopped.
-enum class Audio { Stopped, Running, Missing };
-Audio& AudioState() {
-    static Audio state = Audio::Stopped;
-    return state;
-}
-
-// Starts SDL's audio when it is not running. Returns false when there is no
-// usable audio driver at all; then every sound of the run is skipped at once.
+// Starts SDL's audio once per run. Returns false when there is no usable
+// audio driver at all; then every sound is skipped at once.
 bool AudioReady() {
-    Audio& state = AudioState();
-    if (state == Audio::Stopped) {
+    static const bool ready = [] {
         const SdlApi& sdl = Sdl();
-        state = Audio::Missing;
         if (!sdl.loaded) return false;
         if (sdl.AlsaSetErrorHandler) sdl.AlsaSetErrorHandler(&QuietAlsa);
         sdl.LogSetOutputFunction(&QuietSdl, nullptr);
         // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C would
         // no longer end the game.
         sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (sdl.InitSubSystem(SDL_INIT_AUDIO) == 0) state = Audio::Running;
-    }
-    return state == Audio::Running;
+        return sdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }();
+    return ready;
 }
 
 struct WaveBuffer {
@@ -242,10 +229,6 @@ void PlaySoundImage(const QByteArray& image, quint32 /*flags: always synchronous
 void CloseSoundDevices() noexcept {
     if (Device() != 0) Sdl().CloseAudioDevice(Device());
     Device() = 0;
-    if (AudioState() == Audio::Running) {
-        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
-        AudioState() = Audio::Stopped;
-    }
 }
 
 void PlayWaveImage(const QByteArray& image) noexcept {

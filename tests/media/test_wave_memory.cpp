@@ -10,7 +10,6 @@
 #include <QtTest>
 
 #include <cstddef>
-#include <dlfcn.h>
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's allocator keeps the heap; this is how it counts what is in use.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
@@ -83,24 +82,6 @@ private slots:
         // The tone is 220 bytes and 440 once converted: a copy kept for each
         // sound would be 66 kB at least.
         QVERIFY2(grown < 16 * 1024, qPrintable(QStringLiteral("%1 bytes more after 300 sounds").arg(grown)));
-    }
-
-    // A sound server's client keeps memory for every sound played through it
-    // until SDL's audio stops: it stops when the sounds pause, and the next
-    // sound starts it again.
-    void theAudioDriverStopsWhenTheSoundsPauseAndStartsAgainForTheNext() {
-        constexpr quint32 initAudio = 0x10;  // SDL_INIT_AUDIO
-        PlayWaveImage(ShortTone());
-        void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
-        QVERIFY(sdl != nullptr);
-        auto wasInit = reinterpret_cast<quint32 (*)(quint32)>(dlsym(sdl, "SDL_WasInit"));
-        QVERIFY(wasInit != nullptr && wasInit(initAudio) != 0);
-        CloseSoundDevices();
-        QCOMPARE(wasInit(initAudio), 0u);
-        PlayWaveImage(ShortTone());
-        QVERIFY(wasInit(initAudio) != 0);
-        CloseSoundDevices();
-        dlclose(sdl);
     }
 };
 
