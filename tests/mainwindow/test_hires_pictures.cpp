@@ -131,6 +131,12 @@ private slots:
         board.LoadFlipFrames(QStringLiteral("GREY"));
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.reports[0].first, ErrorNumbers::ResourceNotFound);
+
+        // A cell made after the dense screen's hand pointer came (once the
+        // window was painted) takes that pointer, not the first one.
+        board.SetHandCursor(QCursor(QPixmap(16, 16), 3, 5));
+        board.SetFaceVisible(45, true);
+        QCOMPARE(Named<BoardImage>(area, QStringLiteral("imgTile45"))->cursor().hotSpot(), QPoint(3, 5));
     }
 };
 
