@@ -14,11 +14,43 @@
 
 #include <cctype>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// chmlib is opened when a help file is first read, not with the program: a
+// library the program is linked with is searched for every symbol that every
+// library looks up at start. Without it no help file opens.
+struct ChmApi {
+    decltype(&::chm_open) open = nullptr;
+    decltype(&::chm_close) close = nullptr;
+    decltype(&::chm_resolve_object) resolve = nullptr;
+    decltype(&::chm_retrieve_object) retrieve = nullptr;
+    decltype(&::chm_enumerate) enumerate = nullptr;
+    bool loaded = false;
+};
+
+template <class Fn>
+bool Resolve(void* library, Fn& fn, const char* name) {
+    fn = reinterpret_cast<Fn>(dlsym(library, name));
+    return fn != nullptr;
+}
+
+const ChmApi& Chm() {
+    static const ChmApi api = [] {
+        ChmApi a;
+        if (void* chm = dlopen("libchm.so.1", RTLD_NOW | RTLD_LOCAL)) {
+            a.loaded = Resolve(chm, a.open, "chm_open") && Resolve(chm, a.close, "chm_close") &&
+                       Resolve(chm, a.resolve, "chm_resolve_object") &&
+                       Resolve(chm, a.retrieve, "chm_retrieve_object") && Resolve(chm, a.enumerate, "chm_enumerate");
+        }
+        return a;
+    }();
+    return api;
+}
 
 // Nothing in a help file of ours comes near this; a corrupt directory entry
 // that claims more is refused rather than allocated.
@@ -157,13 +189,13 @@ QString FileName(const QString& stored) {
 // a damaged block shows itself here rather than later in the viewer.
 void ReadEveryBlock(struct chmFile* handle) {
     chmUnitInfo table{};
-    if (chm_resolve_object(handle, "::DataSpace/Storage/MSCompressed/Transform/"
+    if (Chm().resolve(handle, "::DataSpace/Storage/MSCompressed/Transform/"
                                    "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable",
                            &table) != CHM_RESOLVE_SUCCESS ||
         table.length < 24)
         return;
     unsigned char header[24];
-    if (chm_retrieve_object(handle, &table, header, 0, sizeof header) != LONGINT64(sizeof header)) return;
+    if (Chm().retrieve(handle, &table, header, 0, sizeof header) != LONGINT64(sizeof header)) return;
     const quint64 uncompressed = qFromLittleEndian<quint64>(header + 16);
     chmUnitInfo section{};
     section.start = 0;
@@ -171,7 +203,7 @@ void ReadEveryBlock(struct chmFile* handle) {
     section.space = CHM_COMPRESSED;
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (quint64 at = 0; at < section.length; at += quint64(chunk.size())) {
-        if (chm_retrieve_object(handle, &section, reinterpret_cast<unsigned char*>(chunk.data()), at,
+        if (Chm().retrieve(handle, &section, reinterpret_cast<unsigned char*>(chunk.data()), at,
                                 LONGINT64(qMin<quint64>(quint64(chunk.size()), section.length - at))) <= 0)
             return;
     }
@@ -200,14 +232,14 @@ bool ChmFile::ReadThrough(const QString& path) {
     // itself is such an object) fails the file: chmlib would otherwise hand
     // out for its pages whatever it decompressed last.
     bool whole = true;
-    chm_enumerate(
+    Chm().enumerate(
         file.m_handle, CHM_ENUMERATE_ALL,
         [](struct chmFile* handle, struct chmUnitInfo* info, void* context) {
             QByteArray chunk(1 << 16, Qt::Uninitialized);
             const quint64 length = qMin<quint64>(info->length, MaxObjectSize);
             for (quint64 at = 0; at < length; at += quint64(chunk.size())) {
                 const auto wanted = LONGINT64(qMin<quint64>(quint64(chunk.size()), length - at));
-                if (chm_retrieve_object(handle, info, reinterpret_cast<unsigned char*>(chunk.data()), at, wanted) != wanted) {
+                if (Chm().retrieve(handle, info, reinterpret_cast<unsigned char*>(chunk.data()), at, wanted) != wanted) {
                     *static_cast<bool*>(context) = false;
                     break;
                 }
@@ -232,7 +264,7 @@ bool ChmFile::ReadThrough(const QString& path) {
 ChmFile::ChmFile() = default;
 
 ChmFile::~ChmFile() {
-    if (m_handle) chm_close(m_handle);
+    if (m_handle) Chm().close(m_handle);
 }
 
 bool ChmFile::Open(const QString& path, const QString& checker) {
@@ -243,7 +275,7 @@ bool ChmFile::Open(const QString& path, const QString& checker) {
 
 bool ChmFile::OpenChecked(const ChmCheck& check) {
     if (m_handle) {
-        chm_close(m_handle);
+        Chm().close(m_handle);
         m_handle = nullptr;
     }
     m_path = check.Path();
@@ -260,7 +292,7 @@ bool ChmFile::OpenChecked(const ChmCheck& check) {
         OpenUnchecked(QStringLiteral("/proc/self/fd/%1").arg(check.m_fd)))
         return true;
     if (m_handle) {
-        chm_close(m_handle);
+        Chm().close(m_handle);
         m_handle = nullptr;
     }
     m_error = OpenError::Unreadable;
@@ -268,7 +300,8 @@ bool ChmFile::OpenChecked(const ChmCheck& check) {
 }
 
 bool ChmFile::OpenUnchecked(const QString& path) {
-    m_handle = chm_open(QFile::encodeName(path).constData());
+    if (!Chm().loaded) return false;
+    m_handle = Chm().open(QFile::encodeName(path).constData());
     if (!m_handle) return false;
     ReadSystem();
     ReadWindows();
@@ -284,13 +317,13 @@ std::optional<QByteArray> ChmFile::Read(const QString& name) const {
     const QByteArray encoded = NormalizedName(name).toUtf8();
     if (encoded.size() > CHM_MAX_PATHLEN) return std::nullopt;
     chmUnitInfo info{};
-    if (chm_resolve_object(m_handle, encoded.constData(), &info) != CHM_RESOLVE_SUCCESS) return std::nullopt;
+    if (Chm().resolve(m_handle, encoded.constData(), &info) != CHM_RESOLVE_SUCCESS) return std::nullopt;
     if (info.length > MaxObjectSize) return std::nullopt;
     // Zeroed: where a cut-short file has no bytes for a compressed block,
     // chmlib counts them as read without writing them, and NUL is never text.
     QByteArray data(static_cast<qsizetype>(info.length), '\0');
     if (info.length == 0) return data;
-    const LONGINT64 got = chm_retrieve_object(m_handle, &info, reinterpret_cast<unsigned char*>(data.data()), 0,
+    const LONGINT64 got = Chm().retrieve(m_handle, &info, reinterpret_cast<unsigned char*>(data.data()), 0,
                                               static_cast<LONGINT64>(info.length));
     // Fewer bytes than the directory promises: the file is cut short or damaged there.
     if (got != static_cast<LONGINT64>(info.length)) return std::nullopt;
@@ -302,7 +335,7 @@ bool ChmFile::Contains(const QString& name) const {
     const QByteArray encoded = NormalizedName(name).toUtf8();
     if (encoded.size() > CHM_MAX_PATHLEN) return false;
     chmUnitInfo info{};
-    return chm_resolve_object(m_handle, encoded.constData(), &info) == CHM_RESOLVE_SUCCESS;
+    return Chm().resolve(m_handle, encoded.constData(), &info) == CHM_RESOLVE_SUCCESS;
 }
 
 void ChmFile::ReadSystem() {
