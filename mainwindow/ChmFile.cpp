@@ -1,5 +1,7 @@
 #include "ChmFile.h"
 
+#include "LibrarySymbol.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,7 +16,6 @@
 
 #include <cctype>
 
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,19 +34,13 @@ struct ChmApi {
     bool loaded = false;
 };
 
-template <class Fn>
-bool Resolve(void* library, Fn& fn, const char* name) {
-    fn = reinterpret_cast<Fn>(dlsym(library, name));
-    return fn != nullptr;
-}
-
 const ChmApi& Chm() {
     static const ChmApi api = [] {
         ChmApi a;
         if (void* chm = dlopen("libchm.so.1", RTLD_NOW | RTLD_LOCAL)) {
-            a.loaded = Resolve(chm, a.open, "chm_open") && Resolve(chm, a.close, "chm_close") &&
-                       Resolve(chm, a.resolve, "chm_resolve_object") &&
-                       Resolve(chm, a.retrieve, "chm_retrieve_object") && Resolve(chm, a.enumerate, "chm_enumerate");
+            a.loaded = ResolveSymbol(chm, a.open, "chm_open") && ResolveSymbol(chm, a.close, "chm_close") &&
+                       ResolveSymbol(chm, a.resolve, "chm_resolve_object") &&
+                       ResolveSymbol(chm, a.retrieve, "chm_retrieve_object") && ResolveSymbol(chm, a.enumerate, "chm_enumerate");
         }
         return a;
     }();

@@ -1,6 +1,7 @@
 #include "basWave.h"
 
 #include "ErrorTrap.h"
+#include "LibrarySymbol.h"
 #include "Resources.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QtEndian>
 
 #include <SDL.h>
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <chrono>
@@ -45,32 +45,26 @@ struct SdlApi {
     bool loaded = false;
 };
 
-template <class Fn>
-bool Resolve(void* library, Fn& fn, const char* name) {
-    fn = reinterpret_cast<Fn>(dlsym(library, name));
-    return fn != nullptr;
-}
-
 const SdlApi& Sdl() {
     static const SdlApi api = [] {
         SdlApi a;
         void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
         if (!sdl) return a;
-        a.loaded = Resolve(sdl, a.SetHint, "SDL_SetHint") && Resolve(sdl, a.InitSubSystem, "SDL_InitSubSystem") &&
-                   Resolve(sdl, a.LogSetOutputFunction, "SDL_LogSetOutputFunction") &&
-                   Resolve(sdl, a.RWFromConstMem, "SDL_RWFromConstMem") &&
-                   Resolve(sdl, a.LoadWAV_RW, "SDL_LoadWAV_RW") && Resolve(sdl, a.FreeWAV, "SDL_FreeWAV") &&
-                   Resolve(sdl, a.BuildAudioCVT, "SDL_BuildAudioCVT") &&
-                   Resolve(sdl, a.ConvertAudio, "SDL_ConvertAudio") &&
-                   Resolve(sdl, a.OpenAudioDevice, "SDL_OpenAudioDevice") &&
-                   Resolve(sdl, a.PauseAudioDevice, "SDL_PauseAudioDevice") &&
-                   Resolve(sdl, a.QueueAudio, "SDL_QueueAudio") &&
-                   Resolve(sdl, a.GetQueuedAudioSize, "SDL_GetQueuedAudioSize") &&
-                   Resolve(sdl, a.GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
-                   Resolve(sdl, a.CloseAudioDevice, "SDL_CloseAudioDevice");
+        a.loaded = ResolveSymbol(sdl, a.SetHint, "SDL_SetHint") && ResolveSymbol(sdl, a.InitSubSystem, "SDL_InitSubSystem") &&
+                   ResolveSymbol(sdl, a.LogSetOutputFunction, "SDL_LogSetOutputFunction") &&
+                   ResolveSymbol(sdl, a.RWFromConstMem, "SDL_RWFromConstMem") &&
+                   ResolveSymbol(sdl, a.LoadWAV_RW, "SDL_LoadWAV_RW") && ResolveSymbol(sdl, a.FreeWAV, "SDL_FreeWAV") &&
+                   ResolveSymbol(sdl, a.BuildAudioCVT, "SDL_BuildAudioCVT") &&
+                   ResolveSymbol(sdl, a.ConvertAudio, "SDL_ConvertAudio") &&
+                   ResolveSymbol(sdl, a.OpenAudioDevice, "SDL_OpenAudioDevice") &&
+                   ResolveSymbol(sdl, a.PauseAudioDevice, "SDL_PauseAudioDevice") &&
+                   ResolveSymbol(sdl, a.QueueAudio, "SDL_QueueAudio") &&
+                   ResolveSymbol(sdl, a.GetQueuedAudioSize, "SDL_GetQueuedAudioSize") &&
+                   ResolveSymbol(sdl, a.GetAudioDeviceStatus, "SDL_GetAudioDeviceStatus") &&
+                   ResolveSymbol(sdl, a.CloseAudioDevice, "SDL_CloseAudioDevice");
         // SDL brings ALSA in with it; this reaches the same library.
         if (void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL)) {
-            Resolve(alsa, a.AlsaSetErrorHandler, "snd_lib_error_set_handler");
+            ResolveSymbol(alsa, a.AlsaSetErrorHandler, "snd_lib_error_set_handler");
         }
         return a;
     }();
