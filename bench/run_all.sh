@@ -39,10 +39,10 @@ work="$(mktemp -d)"
 xvfb_pid=""
 openbox_pid=""
 pulse_pid=""
-pipewire_pid=""
+bus_pid=""
 extra_pids=()
 cleanup() {
-  for pid in $pulse_pid $pipewire_pid "${extra_pids[@]}" $openbox_pid $xvfb_pid; do
+  for pid in $pulse_pid $bus_pid "${extra_pids[@]}" $openbox_pid $xvfb_pid; do
     { kill "$pid" && wait "$pid"; } 2>/dev/null || true
   done
   rm -rf "$work"
@@ -135,7 +135,7 @@ if [ "$session_games" -gt 0 ] && [ -x "$b/bench_session" ]; then
     chmod 700 "$pipewire_dir"
     bus=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1 \
       --address="unix:path=$pipewire_dir/bus")
-    pipewire_pid=$(sed -n 2p <<<"$bus")
+    bus_pid=$(sed -n 2p <<<"$bus")
     for daemon in pipewire wireplumber pipewire-pulse; do
       XDG_RUNTIME_DIR="$pipewire_dir" DBUS_SESSION_BUS_ADDRESS=$(head -1 <<<"$bus") "$daemon" \
         >>"$work/pipewire.log" 2>&1 &
