@@ -5,36 +5,37 @@
 #include "GameSettings.h"
 #include "ScoreBook.h"
 #include "Translations.h"
-#include "basMain.h"
-#include "basWave.h"
-#include "frmMain.h"
+#include "Desktop.h"
+#include "Startup.h"
+#include "Sound.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     // Before anything is read that a save would write back.
-    basMain::TakeEndSignals();
+    Desktop::TakeEndSignals();
     QApplication app(argc, argv);
     // The player's language, before any window is made.
     Translations::InstallForSystemLocale();
-    basMain::PrepareApplication();
-    basMain::WatchCompositorSizes();
+    Startup::PrepareApplication();
+    Desktop::WatchCompositorSizes();
 
     PlayerChoices choices;
     ChoicesStore store;
-    basMain::SaveAtSessionEnd(app, [&] { store.Save(choices); });
+    Desktop::SaveAtSessionEnd(app, [&] { store.Save(choices); });
 
     int result = 0;
-    WaveSoundPlayer wave;
+    SoundPlayer wave;
     SteadyPauseClock steady;
-    basMain::SoundUntilEnding sound(wave);
-    basMain::PauseUntilEnding pause(steady);
+    Desktop::SoundUntilEnding sound(wave);
+    Desktop::PauseUntilEnding pause(steady);
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     Trap([&] {
-        basMain::SetHelpFileBesideProgram();
-        frmMain form(choices, store, sound, pause, random, scoreBook);
-        basMain::CloseOnEndSignals(form);
+        Startup::SetHelpFileBesideProgram();
+        MainWindow form(choices, store, sound, pause, random, scoreBook);
+        Desktop::CloseOnEndSignals(form);
         form.show();
         result = QApplication::exec();
     });

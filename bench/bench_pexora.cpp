@@ -17,9 +17,9 @@
 #include "ScoreBook.h"
 #include "GameSettings.h"
 #include "Resources.h"
-#include "basWave.h"
-#include "basMain.h"
-#include "frmMain.h"
+#include "Sound.h"
+#include "Startup.h"
+#include "MainWindow.h"
 
 #include "Translations.h"
 
@@ -76,7 +76,7 @@ double Seconds(F&& f) {
 
 // Flips and removals timed on the shown board, through the rule book's own
 // animation operations with the real steady pause.
-void Animation(frmMain& form) {
+void Animation(MainWindow& form) {
     GameEngine& e = form.Engine();
     std::vector<double> flips;
     std::vector<double> removals;
@@ -139,7 +139,7 @@ int SdlAudioUp() {
 
 int Threads() { return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
 
-void Idle(frmMain& form, ISoundPlayer& sound) {
+void Idle(MainWindow& form, ISoundPlayer& sound) {
     RunEvents(1000);
     const double stopped = CpuOverEventLoop(10000);
     std::printf("idle-stopped cpu-s %.6f over-s 10 pct-core %.4f clock %s\n", stopped, stopped / 10.0 * 100.0,
@@ -191,22 +191,22 @@ int main(int argc, char* argv[]) {
     const bool breakdown = argc > 2 && std::strcmp(argv[2], "--breakdown") == 0;
     if (breakdown) bench::Mark("main");
 
-    // As basMain::Main does it, step by step.
+    // As the entry routine does it, step by step.
     QApplication app(argc, argv);
     Translations::InstallForSystemLocale();
-    basMain::PrepareApplication();
+    Startup::PrepareApplication();
     if (breakdown) bench::Mark("application");
 
     int result = 0;
-    WaveSoundPlayer sound;
+    SoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     Trap([&] {
-        basMain::SetHelpFileBesideProgram();
+        Startup::SetHelpFileBesideProgram();
         PlayerChoices choices;
         ChoicesStore choiceStore;
-        frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
+        MainWindow form(choices, choiceStore, sound, pause, random, scoreBook);
         if (breakdown) bench::Mark("window-built");
         if (mode == "startup") {
             bench::FirstPaintReporter reporter(&form);

@@ -25,11 +25,11 @@
 #include "GameSettings.h"
 #include "Doubles.h"
 #include "ProcStatus.h"
-#include "basWave.h"
+#include "Sound.h"
 #include "ScoreBook.h"
-#include "basMain.h"
-#include "frmMain.h"
-#include "frmOptions.h"
+#include "Startup.h"
+#include "MainWindow.h"
+#include "OptionsDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -67,7 +67,7 @@ void Report(const char* when, int games, const QElapsedTimer& clock) {
 // the cells; answers every modal window that opens.
 class Player {
 public:
-    explicit Player(frmMain& window) : w(window) {
+    explicit Player(MainWindow& window) : w(window) {
         for (int k = 1; k <= BoardCells; ++k)
             m_tiles[k] = w.findChild<QWidget*>(QStringLiteral("imgTile%1").arg(k));
         m_options = w.findChildren<QAction*>(QStringLiteral("mnuOption"));
@@ -132,11 +132,11 @@ private:
     // and the players every 64.
     void ChangeOptions(int g) {
         if (g == 0 || g % 4 != 0) return;
-        if (g % 64 == 0) Choose(frmOptions::TabPlayers, QStringLiteral("optPlayers%1").arg(g / 64 % 2 + 1));
-        if (g % 32 == 0) Choose(frmOptions::TabLevels, QStringLiteral("optLevels%1").arg(g / 32 % 2 + 1));
-        if (g % 16 == 0) Choose(frmOptions::TabBoards, QStringLiteral("optBoards%1").arg(g / 16 % 2 + 1));
-        if (g % 8 == 0) Choose(frmOptions::TabImages, QStringLiteral("optImages%1").arg(g / 8 % 17 + 1));
-        Choose(frmOptions::TabColors, QStringLiteral("optColors%1").arg(g / 4 % 5 + 1));
+        if (g % 64 == 0) Choose(OptionsDialog::TabPlayers, QStringLiteral("optPlayers%1").arg(g / 64 % 2 + 1));
+        if (g % 32 == 0) Choose(OptionsDialog::TabLevels, QStringLiteral("optLevels%1").arg(g / 32 % 2 + 1));
+        if (g % 16 == 0) Choose(OptionsDialog::TabBoards, QStringLiteral("optBoards%1").arg(g / 16 % 2 + 1));
+        if (g % 8 == 0) Choose(OptionsDialog::TabImages, QStringLiteral("optImages%1").arg(g / 8 % 17 + 1));
+        Choose(OptionsDialog::TabColors, QStringLiteral("optColors%1").arg(g / 4 % 5 + 1));
     }
 
     void Choose(int tab, const QString& button) {
@@ -159,7 +159,7 @@ private:
         }
     }
 
-    frmMain& w;
+    MainWindow& w;
     QWidget* m_tiles[BoardCells + 1] = {};
     QList<QAction*> m_options;
     QString m_choice;
@@ -169,13 +169,13 @@ private:
 // The session with sounds: each game F2 and two clicks on the first row,
 // every sound played through SDL in real time.
 int SoundSession(int games, int quietMs) {
-    WaveSoundPlayer sound;
+    SoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
     StoreScoreBook scoreBook;
     PlayerChoices choices;
     ChoicesStore choiceStore;
-    frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
+    MainWindow form(choices, choiceStore, sound, pause, random, scoreBook);
     PlayerChoices withSounds = form.Choices();
     withSounds.playSound = true;
     form.SetChoices(withSounds);
@@ -217,7 +217,7 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    basMain::PrepareApplication();  // as the entry routine prepares it
+    Startup::PrepareApplication();  // as the entry routine prepares it
     if (sounds) return SoundSession(games, argc > 3 ? std::atoi(argv[3]) : 1200);
 
     SilentSound sound;
@@ -227,7 +227,7 @@ int main(int argc, char* argv[]) {
     {
         PlayerChoices choices;
         ChoicesStore choiceStore;
-        frmMain form(choices, choiceStore, sound, pause, random, scoreBook);
+        MainWindow form(choices, choiceStore, sound, pause, random, scoreBook);
         form.show();
         if (!QTest::qWaitForWindowActive(&form)) return 1;
         Player player(form);

@@ -22,7 +22,7 @@
 #include "SettingsStore.h"
 #include "StoreFile.h"
 #include "StoreText.h"
-#include "frmScores.h"
+#include "HighScoresDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -108,14 +108,14 @@ int RunOne(int argc, char** argv) {
     const double cpu = CpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    std::unique_ptr<frmScores> dialog;
+    std::unique_ptr<HighScoresDialog> dialog;
     if (op == "load") {
         choices = ChoicesStore().Load();
     } else if (op == "end") {
         book.OfferScore(ScoreKind::Sets, 30, QStringLiteral("Cy"), 50);
         book.OfferScore(ScoreKind::Times, 30, QStringLiteral("Cy"), 60);
     } else if (op == "dialog") {
-        dialog = std::make_unique<frmScores>(sound, choices);
+        dialog = std::make_unique<HighScoresDialog>(sound, choices);
         dialog->Load(nullptr);
     } else if (op == "reset") {
         YesToReset ui;

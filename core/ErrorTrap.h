@@ -47,7 +47,7 @@ RuntimeError InvalidProcedureCall();
 // The text of the report: "Error #: ", the number, a carriage return, the description.
 QString ErrorReportText(int number, const QString& description);
 
-// Module basMain: the common error report. Goes to the installed sink
+// The common error report. Goes to the installed sink
 // (a message box in the program, a recorder in tests).
 void ShowErrorMessage(int number, const QString& description) noexcept;
 

@@ -29,7 +29,7 @@ public:
     virtual void Pause(double seconds) = 0;
 };
 
-// The one-second game clock tmrGame.
+// The one-second game clock m_gameTimer.
 class IGameClock {
 public:
     virtual ~IGameClock() = default;
@@ -47,5 +47,5 @@ public:
     virtual ~IScoreBook() = default;
     // Offers a result to the table of kind for the board of tileCount cells;
     // true when it entered the table.
-    virtual bool OfferScore(ScoreKind kind, int tileCount, const QString& strName, qint32 lngScore) = 0;
+    virtual bool OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) = 0;
 };

@@ -57,10 +57,10 @@ void GameEngine::StartNewGame(const PlayerChoices& choices) noexcept {
         // This game's own copy: what the player chooses later waits for the next deal.
         m_options = choices.options;
         m_playSound = choices.playSound;
-        for (int p = 1; p <= MaxPlayers; ++p) m_players(p).strName = choices.Name(p);
+        for (int p = 1; p <= MaxPlayers; ++p) m_players(p).Name = choices.Name(p);
         for (int p = 1; p <= MaxPlayers; ++p) {
-            m_players(p).intMatches = 0;
-            m_players(p).lngSetsFlipped = 0;
+            m_players(p).Matches = 0;
+            m_players(p).SetsFlipped = 0;
         }
         m_turn.tile1 = m_turn.tile2 = m_turn.tile3 = 0;
         m_turn.tilesUp = 0;
@@ -70,7 +70,7 @@ void GameEngine::StartNewGame(const PlayerChoices& choices) noexcept {
         m_turn.player = 1;
         m_clock.SetEnabled(false);
         UpdateStatusBar();
-        if (turnChanged && m_options.PlayerCount != 1) m_view.TurnPassed(m_turn.player, m_players(m_turn.player).strName);
+        if (turnChanged && m_options.PlayerCount != 1) m_view.TurnPassed(m_turn.player, m_players(m_turn.player).Name);
         m_cells.LoadFlipFrames(m_options.TileColor);
         m_cells.LoadShrinkFrames(m_options.TileColor);
         ResetTiles();
@@ -169,7 +169,7 @@ void GameEngine::TileClicked(qint16 Index) noexcept {
             FlipTiles(Index, 0, 0, 0);
             m_turn.tile2 = Index;
             m_turn.tilesUp = 2;
-            if (level == 2) ++m_players(m_turn.player).lngSetsFlipped;
+            if (level == 2) ++m_players(m_turn.player).SetsFlipped;
             UpdateStatusBar();
             if (level == 2) EvaluateSet();
             break;
@@ -192,7 +192,7 @@ void GameEngine::TileClicked(qint16 Index) noexcept {
                 FlipTiles(Index, 0, 0, 0);
                 m_turn.tile3 = Index;
                 m_turn.tilesUp = 3;
-                ++m_players(m_turn.player).lngSetsFlipped;
+                ++m_players(m_turn.player).SetsFlipped;
                 UpdateStatusBar();
                 EvaluateSet();
             }
@@ -228,7 +228,7 @@ void GameEngine::EvaluateSet() noexcept {
             NextPlayer();
             return;
         }
-        ++m_players(m_turn.player).intMatches;
+        ++m_players(m_turn.player).Matches;
         ++m_turn.matches;
         UpdateStatusBar();
         if (m_playSound) m_sound.PlayWaveResource(QStringLiteral("ZAP"));
@@ -244,7 +244,7 @@ void GameEngine::NextPlayer() noexcept {
         if (m_options.PlayerCount == 1) return;
         m_turn.player = m_turn.player == 1 ? 2 : 1;
         UpdateStatusBar();
-        m_view.TurnPassed(m_turn.player, m_players(m_turn.player).strName);
+        m_view.TurnPassed(m_turn.player, m_players(m_turn.player).Name);
     });
 }
 
@@ -257,18 +257,18 @@ void GameEngine::CheckGameOver() noexcept {
         GameResult result;
         result.playerCount = m_options.PlayerCount;
         for (int p = 1; p <= MaxPlayers; ++p) {
-            result.storedNames[static_cast<std::size_t>(p - 1)] = m_players(p).strName;
-            result.matches[static_cast<std::size_t>(p - 1)] = m_players(p).intMatches;
+            result.storedNames[static_cast<std::size_t>(p - 1)] = m_players(p).Name;
+            result.matches[static_cast<std::size_t>(p - 1)] = m_players(p).Matches;
         }
-        result.setsFlipped = m_players(1).lngSetsFlipped;
+        result.setsFlipped = m_players(1).SetsFlipped;
         result.seconds = m_turn.seconds;
         m_view.GameOver(result);
         if (m_options.PlayerCount != 1) return;
         m_clock.SetEnabled(false);
         const PlayerInfo& player = m_players(1);
         // Both results are offered, even when the first entered its table.
-        const bool sets = m_scores.OfferScore(ScoreKind::Sets, m_options.TileCount, player.strName, player.lngSetsFlipped);
-        const bool times = m_scores.OfferScore(ScoreKind::Times, m_options.TileCount, player.strName, m_turn.seconds);
+        const bool sets = m_scores.OfferScore(ScoreKind::Sets, m_options.TileCount, player.Name, player.SetsFlipped);
+        const bool times = m_scores.OfferScore(ScoreKind::Times, m_options.TileCount, player.Name, m_turn.seconds);
         if (sets || times) m_view.NewHighScore();
     });
 }
@@ -352,8 +352,8 @@ void GameEngine::ChangeTileColor(const QString& color) noexcept {
 void GameEngine::UpdateStatusBar() noexcept {
     Trap([&] {
         const PlayerInfo& player = m_players(m_turn.player);
-        m_view.StatusChanged({m_options.PlayerCount, m_turn.player, player.strName, player.lngSetsFlipped,
-                              player.intMatches, m_turn.seconds});
+        m_view.StatusChanged({m_options.PlayerCount, m_turn.player, player.Name, player.SetsFlipped,
+                              player.Matches, m_turn.seconds});
     });
 }
 

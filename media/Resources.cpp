@@ -185,33 +185,33 @@ qreal ApplicationPixelRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixel
 
 }  // namespace
 
-QPixmap LoadResPicture(const QString& strName, PictureKind kind) {
-    if (kind == PictureKind::Bitmap) return LoadImageResource(ResourcePath(strName, "bitmaps", "bmp"), "bmp", 60, strName);
-    return LoadImageResource(ResourcePath(strName, "icons", "ico"), "ico", 32, strName);
+QPixmap LoadResPicture(const QString& name, PictureKind kind) {
+    if (kind == PictureKind::Bitmap) return LoadImageResource(ResourcePath(name, "bitmaps", "bmp"), "bmp", 60, name);
+    return LoadImageResource(ResourcePath(name, "icons", "ico"), "ico", 32, name);
 }
 
-void RequireResPicture(const QString& strName, PictureKind kind) {
-    (void)(kind == PictureKind::Bitmap ? ResourcePath(strName, "bitmaps", "bmp") : ResourcePath(strName, "icons", "ico"));
+void RequireResPicture(const QString& name, PictureKind kind) {
+    (void)(kind == PictureKind::Bitmap ? ResourcePath(name, "bitmaps", "bmp") : ResourcePath(name, "icons", "ico"));
 }
 
-QImage LoadHiResPicture(const QString& strName) {
-    QImageReader reader(ResourcePath(strName, "hires", "png"), "png");
+QImage LoadHiResPicture(const QString& name) {
+    QImageReader reader(ResourcePath(name, "hires", "png"), "png");
     const QImage art = reader.read();
     if (art.isNull())
-        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QCoreApplication::translate("Resources", "Invalid resource format: '%1'").arg(strName));
+        throw RuntimeError(ErrorNumbers::InvalidResourceFormat, QCoreApplication::translate("Resources", "Invalid resource format: '%1'").arg(name));
     return art;
 }
 
-QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio) {
-    if (devicePixelRatio <= 1) return LoadResPicture(strName, PictureKind::Icon);
-    return ArtForScreen(strName, devicePixelRatio);
+QPixmap ScreenPicture(const QString& name, qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1) return LoadResPicture(name, PictureKind::Icon);
+    return ArtForScreen(name, devicePixelRatio);
 }
 
 
-QByteArray LoadResData(const QString& strName, const QString& strType) {
-    if (strType.compare(QLatin1String("WAVE"), Qt::CaseInsensitive) != 0) ThrowNotFound(strName);
-    QFile file(ResourcePath(strName, "sounds", "wav"));
-    if (!file.open(QIODevice::ReadOnly)) ThrowNotFound(strName);
+QByteArray LoadResData(const QString& name, const QString& type) {
+    if (type.compare(QLatin1String("WAVE"), Qt::CaseInsensitive) != 0) ThrowNotFound(name);
+    QFile file(ResourcePath(name, "sounds", "wav"));
+    if (!file.open(QIODevice::ReadOnly)) ThrowNotFound(name);
     return file.readAll();
 }
 

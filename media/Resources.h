@@ -13,27 +13,27 @@
 enum class PictureKind { Bitmap, Icon };
 
 // Loads the bitmap (tile frames) or icon (tile pictures, "ABOUT1".."ABOUT5")
-// named strName; from an icon the 32 x 32 image. Throws RuntimeError
+// named name; from an icon the 32 x 32 image. Throws RuntimeError
 // (ResourceNotFound) when there is no such resource.
-QPixmap LoadResPicture(const QString& strName, PictureKind kind);
+QPixmap LoadResPicture(const QString& name, PictureKind kind);
 // Throws as LoadResPicture does when there is no such resource, without
 // reading it: for pictures read when first shown.
-void RequireResPicture(const QString& strName, PictureKind kind);
+void RequireResPicture(const QString& name, PictureKind kind);
 
 // The 128 x 128 true-colour art with alpha of a tile picture, "ABOUT1".."ABOUT5",
 // "HAND", "TROPHY" or "PROGRAM". Throws RuntimeError (ResourceNotFound) when
 // there is none.
-QImage LoadHiResPicture(const QString& strName);
+QImage LoadHiResPicture(const QString& name);
 
 // A picture to be shown 32 x 32 (logical pixels) on a screen of the given
 // device pixel ratio: at 1 (or less) the icon itself; above 1 the art
 // smoothly scaled to the device pixels, its ratio set. Throws as above.
-QPixmap ScreenPicture(const QString& strName, qreal devicePixelRatio);
+QPixmap ScreenPicture(const QString& name, qreal devicePixelRatio);
 
 
 // The bytes of a resource of a custom type, e.g. LoadResData("FLIP", "WAVE").
 // Throws RuntimeError (ResourceNotFound) when there is no such resource.
-QByteArray LoadResData(const QString& strName, const QString& strType);
+QByteArray LoadResData(const QString& name, const QString& type);
 
 // Pictures kept with the windows. Where a device pixel ratio is asked for, a
 // ratio above 1 gives the picture drawn from the true-colour art.

@@ -2,9 +2,9 @@
 
 #include "ScoreTables.h"
 
-bool StoreScoreBook::OfferScore(ScoreKind kind, int tileCount, const QString& strName, qint32 lngScore) {
+bool StoreScoreBook::OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) {
     if (kind == ScoreKind::Sets) {
-        return SaveScore(ScoreTables::SetsSection(tileCount), ScoreTables::SetsKey, strName, lngScore);
+        return SaveScore(ScoreTables::SetsSection(tileCount), ScoreTables::SetsKey, name, score);
     }
-    return SaveScore(ScoreTables::TimesSection(tileCount), ScoreTables::TimeKey, strName, lngScore);
+    return SaveScore(ScoreTables::TimesSection(tileCount), ScoreTables::TimeKey, name, score);
 }

@@ -6,5 +6,5 @@
 class StoreScoreBook final : public IScoreBook {
 public:
     // SaveScore into "Small/Large Board Sets" (key "Sets") or "... Times" (key "Time").
-    bool OfferScore(ScoreKind kind, int tileCount, const QString& strName, qint32 lngScore) override;
+    bool OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) override;
 };

@@ -40,16 +40,16 @@ QString SetsSection(int tileCount) { return tileCount == 60 ? LargeBoardSets : S
 QString TimesSection(int tileCount) { return tileCount == 60 ? LargeBoardTimes : SmallBoardTimes; }
 }  // namespace ScoreTables
 
-bool SaveScore(const QString& strSection, const QString& strKey, const QString& strName,
-               qint32 lngScore) noexcept {
+bool SaveScore(const QString& section, const QString& key, const QString& name,
+               qint32 score) noexcept {
     bool entered = false;
     Trap([&] {
         UnsavedChange result;
         result.kind = UnsavedChange::Kind::Result;
-        result.section = strSection;
-        result.scoreKey = strKey;
-        result.name = strName;
-        result.score = lngScore;
+        result.section = section;
+        result.scoreKey = key;
+        result.name = name;
+        result.score = score;
         try {
             // Read, ranked and written in one change of the store under its
             // lock, so no reset or other result can come between.
@@ -69,21 +69,21 @@ bool SaveScore(const QString& strSection, const QString& strKey, const QString& 
     return entered;
 }
 
-ScoreRow ReadScoreRow(const QString& strSection, const QString& strKey, int rank) {
-    return ReadScoreRow(ReadSettings(AppName()), strSection, strKey, rank);
+ScoreRow ReadScoreRow(const QString& section, const QString& key, int rank) {
+    return ReadScoreRow(ReadSettings(AppName()), section, key, rank);
 }
 
-ScoreRow ReadScoreRow(const StoreContents& stored, const QString& strSection, const QString& strKey, int rank) {
+ScoreRow ReadScoreRow(const StoreContents& stored, const QString& section, const QString& key, int rank) {
     ScoreRow row;
-    row.Name = stored.value(strSection, NameKey(rank));
-    if (!row.Name.isEmpty()) row.Score = stored.value(strSection, ScoreKey(strKey, rank));
+    row.Name = stored.value(section, NameKey(rank));
+    if (!row.Name.isEmpty()) row.Score = stored.value(section, ScoreKey(key, rank));
     return row;
 }
 
-void DeleteScoreTable(const QString& appName, const QString& strSection) noexcept {
+void DeleteScoreTable(const QString& appName, const QString& section) noexcept {
     Trap([&] {
         try {
-            DeleteSetting(appName, strSection);
+            DeleteSetting(appName, section);
         } catch (const RuntimeError& e) {
             // The store's answer for a section that is not there: nothing to reset.
             if (e.Number != ErrorNumbers::InvalidProcedureCall) throw;

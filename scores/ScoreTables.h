@@ -25,8 +25,8 @@ QString TimesSection(int tileCount);
 // Ranks a result into a table and writes the table when it changed.
 // True when the result entered the table. A result whose name is empty is
 // recorded under "Player 1", so the table stays distinct and ordered.
-bool SaveScore(const QString& strSection, const QString& strKey, const QString& strName,
-               qint32 lngScore) noexcept;
+bool SaveScore(const QString& section, const QString& key, const QString& name,
+               qint32 score) noexcept;
 
 // One stored rank as the dialog shows it: name and score text as stored,
 // both empty for an empty rank.
@@ -34,12 +34,12 @@ struct ScoreRow {
     QString Name;
     QString Score;
 };
-ScoreRow ReadScoreRow(const QString& strSection, const QString& strKey, int rank);
+ScoreRow ReadScoreRow(const QString& section, const QString& key, int rank);
 // The same from the store as read once (ReadSettings), for many rows.
-ScoreRow ReadScoreRow(const StoreContents& stored, const QString& strSection, const QString& strKey, int rank);
+ScoreRow ReadScoreRow(const StoreContents& stored, const QString& section, const QString& key, int rank);
 
 // Removes a whole table; a table that does not exist is no error.
-void DeleteScoreTable(const QString& appName, const QString& strSection) noexcept;
+void DeleteScoreTable(const QString& appName, const QString& section) noexcept;
 
 // The dialog side of a reset: the question and the lists it empties.
 class IScoreResetUi {
@@ -47,8 +47,8 @@ public:
     virtual ~IScoreResetUi() = default;
     // Question icon, Yes and No, Yes the default. True for Yes.
     virtual bool ConfirmReset(const QString& title, const QString& text) = 0;
-    // Empties the list that shows strSection and adds the five bare ranks.
-    virtual void ClearScoreList(const QString& strSection) noexcept = 0;
+    // Empties the list that shows section and adds the five bare ranks.
+    virtual void ClearScoreList(const QString& section) noexcept = 0;
 };
 
 // Resets both tables of one board size (tileCount 30 or 60): the question,

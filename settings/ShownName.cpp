@@ -7,7 +7,7 @@
 
 QString TranslatedName(const QString& name) {
     for (int player = 1; player <= MaxPlayers; ++player) {
-        if (name == DefaultPlayerName(player)) return QCoreApplication::translate("frmMain", "Player %1").arg(player);
+        if (name == DefaultPlayerName(player)) return QCoreApplication::translate("MainWindow", "Player %1").arg(player);
     }
     return name;
 }

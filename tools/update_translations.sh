@@ -51,7 +51,7 @@ open(sys.argv[2], "w", encoding="utf-8").write("\n".join(out) + "\n")
 PY
 
 sources=()
-for dir in core settings scores mainwindow engine media translations; do
+for dir in core choices engine store settings media layout scores helpviewer translations desktop window; do
   [ -d "$dir" ] && sources+=("$dir")
 done
 [ -f main.cpp ] && sources+=(main.cpp)

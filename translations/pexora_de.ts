@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>die Pexora-Entwickler</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Ein Gedächtnisspiel mit Bildern</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Freie Software unter der GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>ab Version 3; OHNE GEWÄHR.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Mehr unter Hilfe &gt; Inhalt (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, Version %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel vorbei.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Bestenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Spielfeldgröße ändern</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Farbe der Karten ändern</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Bildkategorie ändern</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Schwierigkeitsstufe ändern</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Spieler ändern</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Klänge ein-/ausschalten</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Programminformationen anzeigen</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Bestenliste...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>S&amp;tufe</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>S&amp;pieler</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Klänge</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>Ü&amp;ber Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Der Spieler, der am Zug ist</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Züge des Spielers oder, im Spiel zu zweit, seine Treffer</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Züge: %n</numerusform>
+            <numerusform>Züge: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Zeit: %n</numerusform>
+            <numerusform>Zeit: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Treffer: %n</numerusform>
+            <numerusform>Treffer: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n Treffer für %1</numerusform>
+            <numerusform>%n Treffer für %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+            <numerusform>%1 hat %n Treffer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Aufgedeckt: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Kein Treffer.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Treffer: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Die Karten werden wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Die übrigen Karten werden wieder verdeckt.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Das Spielfeld ist leer: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Off</source>
         <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>S&amp;tufe</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>S&amp;pieler</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Klänge</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Pexora läuft ohne Hilfe weiter; eine erneute Installation des Spiels stellt es 
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei: %1 hat sich beim Speichern geändert und konnte nicht zurückgesetzt werden; die dort gefundene Datei liegt jetzt unter %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>die Pexora-Entwickler</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Ein Gedächtnisspiel mit Bildern</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Freie Software unter der GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>ab Version 3; OHNE GEWÄHR.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Mehr unter Hilfe &gt; Inhalt (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Lizenz</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, Version %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Spieler %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Spieler: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1 ist am Zug</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Spiel vorbei.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spiel vorbei</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Neues Spiel starten</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Bestenliste anzeigen</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Spielfeldgröße ändern</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Farbe der Karten ändern</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Bildkategorie ändern</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Schwierigkeitsstufe ändern</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Spieler ändern</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Klänge ein-/ausschalten</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Programminformationen anzeigen</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Spiel beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Bestenliste...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>B&amp;eenden</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Größe</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Farben</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Bilder</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>S&amp;tufe</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>S&amp;pieler</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Klänge</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Statusleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>In&amp;dex</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>&amp;Lizenzvereinbarung</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>Ü&amp;ber Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>Der Spieler, der am Zug ist</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Züge des Spielers oder, im Spiel zu zweit, seine Treffer</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Sekunden seit dem Aufdecken der ersten Karte im Einzelspiel</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Züge: %n</numerusform>
-            <numerusform>Züge: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Zeit: %n</numerusform>
-            <numerusform>Zeit: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Treffer: %n</numerusform>
-            <numerusform>Treffer: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n Treffer für %1</numerusform>
-            <numerusform>%n Treffer für %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1 hat %n Treffer.</numerusform>
-            <numerusform>%1 hat %n Treffer.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Aufgedeckt: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Kein Treffer.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Treffer: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>Die Karten werden wieder verdeckt.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>Die übrigen Karten werden wieder verdeckt.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>Das Spielfeld ist leer: %1 in %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n Zug</numerusform>
-            <numerusform>%n Züge</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n Sekunde</numerusform>
-            <numerusform>%n Sekunden</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Anwenden</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Größe</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Farben</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Bilder</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>S&amp;tufe</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>S&amp;pieler</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Klänge</translation>
     </message>
 </context>
 </TS>

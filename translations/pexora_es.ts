@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>los desarrolladores de Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Un juego de memoria con imágenes</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Software libre bajo la GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>versión 3 o superior; SIN GARANTÍA.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Consulte Ayuda &gt; Contenido (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versión %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Jugador: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1, es su turno</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Fin de la partida.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Ver los récords</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Cambiar el tamaño del tablero</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Cambiar el color de las fichas</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Cambiar la categoría de imágenes</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Cambiar el nivel de dificultad</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Cambiar los jugadores</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Activar/desactivar sonidos</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Ver la información del programa</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Salir del juego</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Récords...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>Acuerdo de &amp;licencia</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>&amp;Acerca de Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>El jugador al que le toca</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Jugadas del jugador o, en una partida de dos, sus aciertos</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Jugadas: %n</numerusform>
+            <numerusform>Jugadas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tiempo: %n</numerusform>
+            <numerusform>Tiempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Aciertos: %n</numerusform>
+            <numerusform>Aciertos: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n acierto de %1</numerusform>
+            <numerusform>%n aciertos de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 tiene %n acierto.</numerusform>
+            <numerusform>%1 tiene %n aciertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Boca arriba: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Sin acierto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Acierto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Las fichas se vuelven boca abajo.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Las demás fichas se vuelven boca abajo.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>El tablero está vacío: %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n jugada</numerusform>
+            <numerusform>%n jugadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Off</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Color</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imágenes</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jugadores</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sonido</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Pexora continúa sin ayuda; al reinstalar el juego se restaura.</translation>
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Error de acceso a la ruta o al archivo: %1 cambió mientras se guardaba y no se pudo restaurar; el archivo encontrado allí se conserva como %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>los desarrolladores de Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Un juego de memoria con imágenes</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Software libre bajo la GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>versión 3 o superior; SIN GARANTÍA.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Consulte Ayuda &gt; Contenido (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Acerca de %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licencia</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, versión %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Jugador %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Jugador: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1, es su turno</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Fin de la partida.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fin de la partida</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Empezar una partida nueva</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Ver los récords</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Cambiar el tamaño del tablero</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Cambiar el color de las fichas</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Cambiar la categoría de imágenes</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Cambiar el nivel de dificultad</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Cambiar los jugadores</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Activar/desactivar sonidos</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Ver la información del programa</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Salir del juego</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Juego</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nuevo</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Récords...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Tablero</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Color</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Imágenes</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Nivel</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Jugadores</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sonido</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barra de &amp;estado</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Barra de &amp;herramientas</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Ayuda</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Contenido</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>Í&amp;ndice</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>Acuerdo de &amp;licencia</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>&amp;Acerca de Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>El jugador al que le toca</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Jugadas del jugador o, en una partida de dos, sus aciertos</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Segundos desde que se volteó la primera ficha en una partida individual</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Jugadas: %n</numerusform>
-            <numerusform>Jugadas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tiempo: %n</numerusform>
-            <numerusform>Tiempo: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Aciertos: %n</numerusform>
-            <numerusform>Aciertos: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n acierto de %1</numerusform>
-            <numerusform>%n aciertos de %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1 tiene %n acierto.</numerusform>
-            <numerusform>%1 tiene %n aciertos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Boca arriba: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Sin acierto.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Acierto: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>Las fichas se vuelven boca abajo.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>Las demás fichas se vuelven boca abajo.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>El tablero está vacío: %1 en %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n jugada</numerusform>
-            <numerusform>%n jugadas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n segundo</numerusform>
-            <numerusform>%n segundos</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Opciones</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Por defecto</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Tablero</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Color</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Imágenes</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Nivel</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Jugadores</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sonido</translation>
     </message>
 </context>
 </TS>

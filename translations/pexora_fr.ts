@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>les développeurs de Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Un jeu de mémoire en images</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Logiciel libre sous licence GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>version 3 ou plus&#xa0;; SANS GARANTIE.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Voir Aide &gt; Sommaire (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, version %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Joueur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1, à vous de jouer</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Afficher les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Changer la taille du plateau</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Changer la couleur des cartes</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Changer la catégorie d&apos;images</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Changer le niveau de difficulté</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Changer les joueurs</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Activer/couper les sons</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Afficher les informations sur le programme</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Quitter le jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Meilleurs scores...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barre d&apos;&amp;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Contrat de licence</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>À &amp;propos de Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Le joueur dont c&apos;est le tour</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Coups du joueur, ou ses points dans une partie à deux</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+            <numerusform>Coups&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+            <numerusform>Temps&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Points&#xa0;: %n</numerusform>
+            <numerusform>Points&#xa0;: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n point pour %1</numerusform>
+            <numerusform>%n points pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 a %n point.</numerusform>
+            <numerusform>%1 a %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Face visible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Aucun point.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Point&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Les cartes sont remises face cachée.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Les autres cartes sont remises face cachée.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Le plateau est vide&#xa0;: %1 en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Off</source>
         <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Pexora continue sans aide&#xa0;; réinstaller le jeu le rétablit.</translation>
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Erreur d&apos;accès au chemin ou au fichier : %1 a changé pendant l&apos;enregistrement et n&apos;a pas pu être remis en place ; le fichier trouvé à sa place est conservé sous %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>les développeurs de Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Un jeu de mémoire en images</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Logiciel libre sous licence GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>version 3 ou plus&#xa0;; SANS GARANTIE.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Voir Aide &gt; Sommaire (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licence</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, version %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Joueur %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Joueur&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1, à vous de jouer</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Partie terminée.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Partie terminée</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Commencer une nouvelle partie</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Afficher les meilleurs scores</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Changer la taille du plateau</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Changer la couleur des cartes</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Changer la catégorie d&apos;images</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Changer le niveau de difficulté</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Changer les joueurs</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Activer/couper les sons</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Afficher les informations sur le programme</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Quitter le jeu</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Jeu</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nouveau</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Meilleurs scores...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Plateau</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Images</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Niveau</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Joueurs</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sons</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>A&amp;ffichage</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barre d&apos;é&amp;tat</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Barre d&apos;&amp;outils</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Sommaire</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>&amp;Index</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>&amp;Contrat de licence</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>À &amp;propos de Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>Le joueur dont c&apos;est le tour</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Coups du joueur, ou ses points dans une partie à deux</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Secondes écoulées depuis la première carte retournée d&apos;une partie en solo</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Coups&#xa0;: %n</numerusform>
-            <numerusform>Coups&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Temps&#xa0;: %n</numerusform>
-            <numerusform>Temps&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Points&#xa0;: %n</numerusform>
-            <numerusform>Points&#xa0;: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n point pour %1</numerusform>
-            <numerusform>%n points pour %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1 a %n point.</numerusform>
-            <numerusform>%1 a %n points.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Face visible&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Aucun point.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Point&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>Les cartes sont remises face cachée.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>Les autres cartes sont remises face cachée.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>Le plateau est vide&#xa0;: %1 en %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n coup</numerusform>
-            <numerusform>%n coups</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n seconde</numerusform>
-            <numerusform>%n secondes</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Plateau</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Couleur</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Images</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Niveau</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Joueurs</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sons</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>gli sviluppatori di Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Un gioco di memoria con immagini</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Software libero, licenza GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>dalla versione 3; SENZA GARANZIA.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Vedere Aiuto &gt; Sommario (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licenza</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versione %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Giocatore %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Giocatore: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1, è il suo turno</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partita terminata.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partita terminata</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Mostra i migliori punteggi</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Cambia la dimensione della griglia</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Cambia il colore delle tessere</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Cambia la categoria di immagini</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Cambia il livello di difficoltà</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Cambia i giocatori</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Attiva o disattiva i suoni</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Mostra le informazioni sul programma</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Esce dal gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Migliori punteggi...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Griglia</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Colori</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Livello</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>Gioca&amp;tori</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Suoni</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Barra di stato</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra degli &amp;strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Contratto di licenza</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>I&amp;nformazioni su Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Il giocatore di turno</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Mosse del giocatore o, in una partita a due, i suoi punti</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Secondi trascorsi da quando è stata girata la prima tessera in una partita a un giocatore</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Mosse: %n</numerusform>
+            <numerusform>Mosse: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tempo: %n</numerusform>
+            <numerusform>Tempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Punti: %n</numerusform>
+            <numerusform>Punti: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n punto per %1</numerusform>
+            <numerusform>%n punti per %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 ha %n punto.</numerusform>
+            <numerusform>%1 ha %n punti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Scoperta: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Nessun punto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Punto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Le tessere vengono ricoperte.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Le altre tessere vengono ricoperte.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>La griglia è vuota: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n mossa</numerusform>
+            <numerusform>%n mosse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Off</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefiniti</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Griglia</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Colori</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Immagini</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Livello</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>Gioca&amp;tori</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Suoni</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Potrebbe essere danneggiato. Pexora continua senza guida; reinstallando il gioco
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Errore di accesso al percorso o al file: %1 è cambiato durante il salvataggio e non è stato possibile rimetterlo a posto; il file trovato lì è conservato come %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>gli sviluppatori di Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Un gioco di memoria con immagini</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Software libero, licenza GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>dalla versione 3; SENZA GARANZIA.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Vedere Aiuto &gt; Sommario (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Informazioni su %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licenza</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, versione %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Giocatore %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Giocatore: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1, è il suo turno</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Partita terminata.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Partita terminata</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Inizia una nuova partita</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Mostra i migliori punteggi</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Cambia la dimensione della griglia</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Cambia il colore delle tessere</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Cambia la categoria di immagini</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Cambia il livello di difficoltà</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Cambia i giocatori</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Attiva o disattiva i suoni</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Mostra le informazioni sul programma</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Esce dal gioco</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Gioco</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nuova partita</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Migliori punteggi...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opzioni</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Griglia</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Colori</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Immagini</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Livello</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>Gioca&amp;tori</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Suoni</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Barra di stato</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Barra degli &amp;strumenti</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Sommario</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>&amp;Indice</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>&amp;Contratto di licenza</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>I&amp;nformazioni su Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>Il giocatore di turno</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Mosse del giocatore o, in una partita a due, i suoi punti</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Secondi trascorsi da quando è stata girata la prima tessera in una partita a un giocatore</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Mosse: %n</numerusform>
-            <numerusform>Mosse: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tempo: %n</numerusform>
-            <numerusform>Tempo: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Punti: %n</numerusform>
-            <numerusform>Punti: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n punto per %1</numerusform>
-            <numerusform>%n punti per %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1 ha %n punto.</numerusform>
-            <numerusform>%1 ha %n punti.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Scoperta: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Nessun punto.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Punto: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>Le tessere vengono ricoperte.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>Le altre tessere vengono ricoperte.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>La griglia è vuota: %1 in %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n mossa</numerusform>
-            <numerusform>%n mosse</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n secondo</numerusform>
-            <numerusform>%n secondi</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Opzioni</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Predefiniti</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Applica</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Griglia</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Colori</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Immagini</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Livello</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>Gioca&amp;tori</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Suoni</translation>
     </message>
 </context>
 </TS>

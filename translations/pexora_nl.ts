@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>de ontwikkelaars van Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Geheugenspel met afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Vrije software onder de GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>versie 3 of later; GEEN GARANTIE.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Zie Help &gt; Inhoud (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Over %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licentie</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versie %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Speler %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Speler: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1 is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spel voorbij.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spel voorbij</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Nieuw spel starten</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Topscores weergeven</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Grootte van het speelveld wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Kleur van de kaarten wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Afbeeldingscategorie wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Moeilijkheidsniveau wijzigen</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Spelers wijzigen</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Geluid aan/uit</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Programma-informatie weergeven</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Spel afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Topscores...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>Speel&amp;veld</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Kleuren</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Spelers</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusbalk</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkbalk</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Licentieovereenkomst</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>&amp;Over Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>De speler die aan de beurt is</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Zetten van de speler of, in een spel met twee spelers, zijn treffers</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Seconden sinds de eerste kaart van een spel voor één speler werd omgedraaid</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Zetten: %n</numerusform>
+            <numerusform>Zetten: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tijd: %n</numerusform>
+            <numerusform>Tijd: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Treffers: %n</numerusform>
+            <numerusform>Treffers: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%n treffer voor %1</numerusform>
+            <numerusform>%n treffers voor %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1 heeft %n treffer.</numerusform>
+            <numerusform>%1 heeft %n treffers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Open: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Geen treffer.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Treffer: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>De kaarten gaan weer dicht.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>De overige kaarten gaan weer dicht.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Het speelveld is leeg: %1 in %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n zet</numerusform>
+            <numerusform>%n zetten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     <message>
         <source>Off</source>
         <translation>Uit</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>Speel&amp;veld</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Kleuren</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Spelers</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Geluid</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Het is mogelijk beschadigd. Pexora gaat verder zonder help; als u het spel opnie
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Fout bij toegang tot pad of bestand: %1 is gewijzigd tijdens het opslaan en kon niet worden teruggezet; het bestand dat daar stond, is bewaard als %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>de ontwikkelaars van Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Geheugenspel met afbeeldingen</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Vrije software onder de GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>versie 3 of later; GEEN GARANTIE.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Zie Help &gt; Inhoud (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Over %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licentie</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, versie %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Speler %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Speler: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1 is aan de beurt</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Spel voorbij.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Spel voorbij</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Nieuw spel starten</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Topscores weergeven</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Grootte van het speelveld wijzigen</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Kleur van de kaarten wijzigen</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Afbeeldingscategorie wijzigen</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Moeilijkheidsniveau wijzigen</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Spelers wijzigen</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Geluid aan/uit</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Programma-informatie weergeven</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Spel afsluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spel</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nieuw</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Topscores...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Afsluiten</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opties</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>Speel&amp;veld</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Kleuren</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Afbeeldingen</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Niveau</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Spelers</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Geluid</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>Beel&amp;d</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Statusbalk</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Werkbalk</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhoud</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>In&amp;dex</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>&amp;Licentieovereenkomst</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>&amp;Over Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>De speler die aan de beurt is</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Zetten van de speler of, in een spel met twee spelers, zijn treffers</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Seconden sinds de eerste kaart van een spel voor één speler werd omgedraaid</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Zetten: %n</numerusform>
-            <numerusform>Zetten: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tijd: %n</numerusform>
-            <numerusform>Tijd: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Treffers: %n</numerusform>
-            <numerusform>Treffers: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%n treffer voor %1</numerusform>
-            <numerusform>%n treffers voor %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1 heeft %n treffer.</numerusform>
-            <numerusform>%1 heeft %n treffers.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Open: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Geen treffer.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Treffer: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>De kaarten gaan weer dicht.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>De overige kaarten gaan weer dicht.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>Het speelveld is leeg: %1 in %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n zet</numerusform>
-            <numerusform>%n zetten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n seconde</numerusform>
-            <numerusform>%n seconden</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Opties</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Standaard</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Toepassen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>Speel&amp;veld</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Kleuren</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Afbeeldingen</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Niveau</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Spelers</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Geluid</translation>
     </message>
 </context>
 </TS>

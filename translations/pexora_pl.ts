@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>twórcy programu Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Gra pamięciowa z obrazkami</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Wolne oprogramowanie: GNU GPL,</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>od wersji 3; BEZ GWARANCJI.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Więcej: Pomoc &gt; Spis treści (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencja</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, wersja %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,237 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Gracz %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Gracz: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>Teraz gra: %1</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Koniec gry.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Koniec gry</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Rozpoczyna nową grę</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Wyświetla najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Zmienia rozmiar planszy</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Zmienia kolor kart</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Zmienia kategorię obrazków</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Zmienia poziom trudności</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Zmienia graczy</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Włącza lub wyłącza dźwięki</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Wyświetla informacje o programie</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Zamyka grę</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>Naj&amp;lepsze wyniki...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plansza</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Kolory</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Obrazki</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>Po&amp;ziom</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Gracze</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Dźwięki</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Pasek &amp;stanu</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Pasek &amp;narzędzi</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Indeks</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>&amp;Umowa licencyjna</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>&amp;O programie Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>Gracz, który ma ruch</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Ruchy gracza lub, w grze dwuosobowej, jego trafienia</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Sekundy od odkrycia pierwszej karty w grze jednoosobowej</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
+            <numerusform>Ruchy: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Czas: %n</numerusform>
+            <numerusform>Czas: %n</numerusform>
+            <numerusform>Czas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Trafienia: %n</numerusform>
+            <numerusform>Trafienia: %n</numerusform>
+            <numerusform>Trafienia: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>%1: %n trafienie</numerusform>
+            <numerusform>%1: %n trafienia</numerusform>
+            <numerusform>%1: %n trafień</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>%1: %n trafienie.</numerusform>
+            <numerusform>%1: %n trafienia.</numerusform>
+            <numerusform>%1: %n trafień.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Odkryta: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Brak trafienia.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Trafienie: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>Karty ruchu zostają zakryte.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>Pozostałe karty ruchu zostają zakryte.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>Plansza jest pusta: %1 w %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n ruch</numerusform>
+            <numerusform>%n ruchy</numerusform>
+            <numerusform>%n ruchów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n sekundę</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +554,53 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Off</source>
         <translation>Nie</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Plansza</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Kolory</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Obrazki</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>Po&amp;ziom</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Gracze</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Dźwięki</translation>
     </message>
 </context>
 <context>
@@ -2945,327 +3266,6 @@ Może być uszkodzony. Pexora działa dalej bez pomocy; ponowna instalacja gry p
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Błąd dostępu do ścieżki lub pliku: podczas zapisu zmieniono %1 i nie udało się przywrócić pliku; plik znaleziony w tym miejscu zachowano jako %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>twórcy programu Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Gra pamięciowa z obrazkami</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Wolne oprogramowanie: GNU GPL,</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>od wersji 3; BEZ GWARANCJI.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Więcej: Pomoc &gt; Spis treści (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>O programie %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licencja</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, wersja %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Gracz %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Gracz: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>Teraz gra: %1</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Koniec gry.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Koniec gry</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Rozpoczyna nową grę</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Wyświetla najlepsze wyniki</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Zmienia rozmiar planszy</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Zmienia kolor kart</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Zmienia kategorię obrazków</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Zmienia poziom trudności</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Zmienia graczy</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Włącza lub wyłącza dźwięki</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Wyświetla informacje o programie</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Zamyka grę</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Gra</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nowa gra</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>Naj&amp;lepsze wyniki...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Zakończ</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opcje</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Plansza</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Kolory</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Obrazki</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>Po&amp;ziom</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Gracze</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Dźwięki</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Widok</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Pasek &amp;stanu</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Pasek &amp;narzędzi</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Pomo&amp;c</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Spis treści</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>&amp;Indeks</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>&amp;Umowa licencyjna</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>&amp;O programie Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>Gracz, który ma ruch</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Ruchy gracza lub, w grze dwuosobowej, jego trafienia</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Sekundy od odkrycia pierwszej karty w grze jednoosobowej</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Ruchy: %n</numerusform>
-            <numerusform>Ruchy: %n</numerusform>
-            <numerusform>Ruchy: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Czas: %n</numerusform>
-            <numerusform>Czas: %n</numerusform>
-            <numerusform>Czas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Trafienia: %n</numerusform>
-            <numerusform>Trafienia: %n</numerusform>
-            <numerusform>Trafienia: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>%1: %n trafienie</numerusform>
-            <numerusform>%1: %n trafienia</numerusform>
-            <numerusform>%1: %n trafień</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>%1: %n trafienie.</numerusform>
-            <numerusform>%1: %n trafienia.</numerusform>
-            <numerusform>%1: %n trafień.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Odkryta: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Brak trafienia.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Trafienie: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>Karty ruchu zostają zakryte.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>Pozostałe karty ruchu zostają zakryte.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>Plansza jest pusta: %1 w %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n ruch</numerusform>
-            <numerusform>%n ruchy</numerusform>
-            <numerusform>%n ruchów</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n sekundę</numerusform>
-            <numerusform>%n sekundy</numerusform>
-            <numerusform>%n sekund</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Opcje</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Domyślne</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Zastosuj</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Plansza</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Kolory</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Obrazki</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>Po&amp;ziom</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Gracze</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Dźwięki</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>the Pexora developers</source>
+        <translation>os desenvolvedores do Pexora</translation>
+    </message>
+    <message>
+        <source>A picture-matching memory game</source>
+        <translation>Um jogo da memória com imagens</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL,</source>
+        <translation>Software livre, GNU GPL versão 3</translation>
+    </message>
+    <message>
+        <source>version 3 or later; NO WARRANTY.</source>
+        <translation>ou posterior; SEM GARANTIA.</translation>
+    </message>
+    <message>
+        <source>More in Help &gt; Contents (F1)</source>
+        <translation>Consulte Ajuda &gt; Conteúdo (F1)</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>%1, version %2</source>
+        <translation>%1, versão %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardAccessible</name>
     <message>
         <source>Space</source>
@@ -160,6 +203,230 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Player %1</source>
+        <translation>Jogador %1</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Jogador: %1</translation>
+    </message>
+    <message>
+        <source>%1 to play</source>
+        <translation>%1, é a sua vez</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Fim de jogo.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fim de jogo</translation>
+    </message>
+    <message>
+        <source>Start New Game</source>
+        <translation>Iniciar uma nova partida</translation>
+    </message>
+    <message>
+        <source>Display High Scores</source>
+        <translation>Exibir os recordes</translation>
+    </message>
+    <message>
+        <source>Change Board Size</source>
+        <translation>Alterar o tamanho do tabuleiro</translation>
+    </message>
+    <message>
+        <source>Change Tile Color</source>
+        <translation>Alterar a cor das peças</translation>
+    </message>
+    <message>
+        <source>Change Image Category</source>
+        <translation>Alterar a categoria de imagens</translation>
+    </message>
+    <message>
+        <source>Change Level of Difficulty</source>
+        <translation>Alterar o nível de dificuldade</translation>
+    </message>
+    <message>
+        <source>Change Players</source>
+        <translation>Alterar os jogadores</translation>
+    </message>
+    <message>
+        <source>Toggle Sounds</source>
+        <translation>Ativar/desativar sons</translation>
+    </message>
+    <message>
+        <source>Display Program Information</source>
+        <translation>Exibir informações sobre o programa</translation>
+    </message>
+    <message>
+        <source>Exit Game</source>
+        <translation>Sair do jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;High Scores...</source>
+        <translation>&amp;Recordes...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Cores</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imagens</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nível</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jogadores</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Conteúdo</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;License Agreement</source>
+        <translation>Contrato de &amp;licença</translation>
+    </message>
+    <message>
+        <source>&amp;About Pexora...</source>
+        <translation>&amp;Sobre o Pexora...</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is</source>
+        <translation>O jogador da vez</translation>
+    </message>
+    <message>
+        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
+        <translation>Jogadas do jogador ou, em uma partida de dois jogadores, seus acertos</translation>
+    </message>
+    <message>
+        <source>Seconds since the first tile of a one-player game was turned</source>
+        <translation>Segundos desde que a primeira peça de uma partida individual foi virada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets Flipped: %n</source>
+        <translation>
+            <numerusform>Jogadas: %n</numerusform>
+            <numerusform>Jogadas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time: %n</source>
+        <translation>
+            <numerusform>Tempo: %n</numerusform>
+            <numerusform>Tempo: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches: %n</source>
+        <translation>
+            <numerusform>Acertos: %n</numerusform>
+            <numerusform>Acertos: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches for %1</source>
+        <translation>
+            <numerusform>Acertos de %1: %n</numerusform>
+            <numerusform>Acertos de %1: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches for %1: %n.</source>
+        <translation>
+            <numerusform>Acertos de %1: %n.</numerusform>
+            <numerusform>Acertos de %1: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Face up, %1.</source>
+        <translation>Virada para cima: %1.</translation>
+    </message>
+    <message>
+        <source>No match.</source>
+        <translation>Nenhum acerto.</translation>
+    </message>
+    <message>
+        <source>A match: %1.</source>
+        <translation>Acerto: %1.</translation>
+    </message>
+    <message>
+        <source>The set is turned face down.</source>
+        <translation>As peças são viradas para baixo.</translation>
+    </message>
+    <message>
+        <source>The rest of the set is turned face down.</source>
+        <translation>As demais peças são viradas para baixo.</translation>
+    </message>
+    <message>
+        <source>The board is clear. %1, %2.</source>
+        <translation>O tabuleiro está vazio: %1 em %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sets turned: %n</source>
+        <translation>
+            <numerusform>%n jogada</numerusform>
+            <numerusform>%n jogadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>seconds: %n</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>Animals</source>
@@ -280,6 +547,53 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Off</source>
         <translation>Não</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Boards</source>
+        <translation>&amp;Tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Colors</source>
+        <translation>&amp;Cores</translation>
+    </message>
+    <message>
+        <source>&amp;Images</source>
+        <translation>&amp;Imagens</translation>
+    </message>
+    <message>
+        <source>&amp;Levels</source>
+        <translation>&amp;Nível</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <translation>&amp;Jogadores</translation>
+    </message>
+    <message>
+        <source>&amp;Sounds</source>
+        <translation>&amp;Sons</translation>
     </message>
 </context>
 <context>
@@ -2945,320 +3259,6 @@ Ele pode estar danificado. O Pexora continua sem ajuda; reinstalar o jogo restau
     <message>
         <source>Path/File access error: %1 changed while it was saved and could not be put back; the file found there is kept as %2</source>
         <translation>Erro de acesso ao caminho ou arquivo: %1 foi alterado durante o salvamento e não pôde ser reposto; o arquivo encontrado ali foi mantido como %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>Copyright (C) 2026</source>
-        <translation>Copyright (C) 2026</translation>
-    </message>
-    <message>
-        <source>the Pexora developers</source>
-        <translation>os desenvolvedores do Pexora</translation>
-    </message>
-    <message>
-        <source>A picture-matching memory game</source>
-        <translation>Um jogo da memória com imagens</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL,</source>
-        <translation>Software livre, GNU GPL versão 3</translation>
-    </message>
-    <message>
-        <source>version 3 or later; NO WARRANTY.</source>
-        <translation>ou posterior; SEM GARANTIA.</translation>
-    </message>
-    <message>
-        <source>More in Help &gt; Contents (F1)</source>
-        <translation>Consulte Ajuda &gt; Conteúdo (F1)</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>Sobre o %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>License</source>
-        <translation>Licença</translation>
-    </message>
-    <message>
-        <source>%1, version %2</source>
-        <translation>%1, versão %2</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
-    <message>
-        <source>Player %1</source>
-        <translation>Jogador %1</translation>
-    </message>
-    <message>
-        <source>Player: %1</source>
-        <translation>Jogador: %1</translation>
-    </message>
-    <message>
-        <source>%1 to play</source>
-        <translation>%1, é a sua vez</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Fim de jogo.</translation>
-    </message>
-    <message>
-        <source>Game Over</source>
-        <translation>Fim de jogo</translation>
-    </message>
-    <message>
-        <source>Start New Game</source>
-        <translation>Iniciar uma nova partida</translation>
-    </message>
-    <message>
-        <source>Display High Scores</source>
-        <translation>Exibir os recordes</translation>
-    </message>
-    <message>
-        <source>Change Board Size</source>
-        <translation>Alterar o tamanho do tabuleiro</translation>
-    </message>
-    <message>
-        <source>Change Tile Color</source>
-        <translation>Alterar a cor das peças</translation>
-    </message>
-    <message>
-        <source>Change Image Category</source>
-        <translation>Alterar a categoria de imagens</translation>
-    </message>
-    <message>
-        <source>Change Level of Difficulty</source>
-        <translation>Alterar o nível de dificuldade</translation>
-    </message>
-    <message>
-        <source>Change Players</source>
-        <translation>Alterar os jogadores</translation>
-    </message>
-    <message>
-        <source>Toggle Sounds</source>
-        <translation>Ativar/desativar sons</translation>
-    </message>
-    <message>
-        <source>Display Program Information</source>
-        <translation>Exibir informações sobre o programa</translation>
-    </message>
-    <message>
-        <source>Exit Game</source>
-        <translation>Sair do jogo</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Jogo</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Novo</translation>
-    </message>
-    <message>
-        <source>&amp;High Scores...</source>
-        <translation>&amp;Recordes...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opções</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Tabuleiro</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Cores</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Imagens</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Nível</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Jogadores</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sons</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barra de &amp;status</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Barra de &amp;ferramentas</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Ajuda</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Conteúdo</translation>
-    </message>
-    <message>
-        <source>&amp;Index</source>
-        <translation>Í&amp;ndice</translation>
-    </message>
-    <message>
-        <source>&amp;License Agreement</source>
-        <translation>Contrato de &amp;licença</translation>
-    </message>
-    <message>
-        <source>&amp;About Pexora...</source>
-        <translation>&amp;Sobre o Pexora...</translation>
-    </message>
-    <message>
-        <source>The player whose turn it is</source>
-        <translation>O jogador da vez</translation>
-    </message>
-    <message>
-        <source>Sets flipped by the player, or the player&apos;s matches in a two-player game</source>
-        <translation>Jogadas do jogador ou, em uma partida de dois jogadores, seus acertos</translation>
-    </message>
-    <message>
-        <source>Seconds since the first tile of a one-player game was turned</source>
-        <translation>Segundos desde que a primeira peça de uma partida individual foi virada</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets Flipped: %n</source>
-        <translation>
-            <numerusform>Jogadas: %n</numerusform>
-            <numerusform>Jogadas: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Time: %n</source>
-        <translation>
-            <numerusform>Tempo: %n</numerusform>
-            <numerusform>Tempo: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches: %n</source>
-        <translation>
-            <numerusform>Acertos: %n</numerusform>
-            <numerusform>Acertos: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n matches for %1</source>
-        <translation>
-            <numerusform>Acertos de %1: %n</numerusform>
-            <numerusform>Acertos de %1: %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Matches for %1: %n.</source>
-        <translation>
-            <numerusform>Acertos de %1: %n.</numerusform>
-            <numerusform>Acertos de %1: %n.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Face up, %1.</source>
-        <translation>Virada para cima: %1.</translation>
-    </message>
-    <message>
-        <source>No match.</source>
-        <translation>Nenhum acerto.</translation>
-    </message>
-    <message>
-        <source>A match: %1.</source>
-        <translation>Acerto: %1.</translation>
-    </message>
-    <message>
-        <source>The set is turned face down.</source>
-        <translation>As peças são viradas para baixo.</translation>
-    </message>
-    <message>
-        <source>The rest of the set is turned face down.</source>
-        <translation>As demais peças são viradas para baixo.</translation>
-    </message>
-    <message>
-        <source>The board is clear. %1, %2.</source>
-        <translation>O tabuleiro está vazio: %1 em %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Sets turned: %n</source>
-        <translation>
-            <numerusform>%n jogada</numerusform>
-            <numerusform>%n jogadas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>seconds: %n</source>
-        <translation>
-            <numerusform>%n segundo</numerusform>
-            <numerusform>%n segundos</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Options</source>
-        <translation>Opções</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>&amp;Boards</source>
-        <translation>&amp;Tabuleiro</translation>
-    </message>
-    <message>
-        <source>&amp;Colors</source>
-        <translation>&amp;Cores</translation>
-    </message>
-    <message>
-        <source>&amp;Images</source>
-        <translation>&amp;Imagens</translation>
-    </message>
-    <message>
-        <source>&amp;Levels</source>
-        <translation>&amp;Nível</translation>
-    </message>
-    <message>
-        <source>&amp;Players</source>
-        <translation>&amp;Jogadores</translation>
-    </message>
-    <message>
-        <source>&amp;Sounds</source>
-        <translation>&amp;Sons</translation>
     </message>
 </context>
 </TS>

@@ -81,7 +81,7 @@ private slots:
         PlayThrough(rig, 4, 3);
         const int sets = tileCount / level;
         QCOMPARE(rig.engine.Turn().matches, qint16(sets));
-        const qint32 flipped = rig.engine.Player(1).lngSetsFlipped;
+        const qint32 flipped = rig.engine.Player(1).SetsFlipped;
         QVERIFY(flipped > sets);  // the mismatches count too
         const qint32 seconds = 3 * (sets - 1);  // the clock stops at the last match
         QCOMPARE(rig.engine.Turn().seconds, seconds);
@@ -89,7 +89,7 @@ private slots:
         const bool shown = setsEnter || timesEnter;
         QCOMPARE(rig.view.highScoreShown, shown ? 1 : 0);
         QCOMPARE(offersAtShow, shown ? qsizetype(2) : qsizetype(-1));
-        const QString name = rig.engine.Player(1).strName;
+        const QString name = rig.engine.Player(1).Name;
         QCOMPARE(rig.scores.offers.size(), 2);
         const auto& sets1 = rig.scores.offers[0];
         const auto& times = rig.scores.offers[1];
@@ -110,8 +110,8 @@ private slots:
         EngineRig rig(random, {tileCount, level, 2});
         rig.view.logDetail = false;
         PlayThrough(rig, 3);
-        const qint16 m1 = rig.engine.Player(1).intMatches;
-        const qint16 m2 = rig.engine.Player(2).intMatches;
+        const qint16 m1 = rig.engine.Player(1).Matches;
+        const qint16 m2 = rig.engine.Player(2).Matches;
         QCOMPARE(m1 + m2, tileCount / level);
         QVERIFY(m1 > 0 && m2 > 0);
         QCOMPARE(rig.view.results.size(), 1);
@@ -196,8 +196,8 @@ private slots:
         QCOMPARE(rig.engine.Turn().tilesUp, qint16(0));
         QCOMPARE(rig.engine.Turn().tile1 + rig.engine.Turn().tile2 + rig.engine.Turn().tile3, 0);
         QCOMPARE(rig.engine.Turn().player, qint16(1));
-        QCOMPARE(rig.engine.Player(1).lngSetsFlipped + rig.engine.Player(2).lngSetsFlipped, 0);
-        QCOMPARE(rig.engine.Player(1).strName + rig.engine.Player(2).strName, QStringLiteral("AnnBob"));
+        QCOMPARE(rig.engine.Player(1).SetsFlipped + rig.engine.Player(2).SetsFlipped, 0);
+        QCOMPARE(rig.engine.Player(1).Name + rig.engine.Player(2).Name, QStringLiteral("AnnBob"));
         for (int k = 1; k <= 60; ++k) QVERIFY(!rig.engine.Cell(k).FaceVisible && rig.engine.Cell(k).TileEnabled);
         const auto at = [&](const char* line) { return rig.log.lines.indexOf(QLatin1String(line)); };
         QVERIFY(at("status 1 Ann sets 0 matches 0 time 0") == 0);

@@ -29,7 +29,7 @@ private slots:
         rig.engine.TileClicked(4);
         QVERIFY(rig.log.lines.isEmpty());
         QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));
-        QCOMPARE(rig.engine.Player(1).lngSetsFlipped, 0);
+        QCOMPARE(rig.engine.Player(1).SetsFlipped, 0);
     }
 
     void aMatchKeepsTheTurnAndCountsForThatPlayer() {
@@ -37,8 +37,8 @@ private slots:
         rig.engine.TileClicked(1);
         rig.engine.TileClicked(16);
         QCOMPARE(rig.engine.Turn().player, qint16(1));
-        QCOMPARE(rig.engine.Player(1).intMatches, qint16(1));
-        QCOMPARE(rig.engine.Player(1).lngSetsFlipped, 1);
+        QCOMPARE(rig.engine.Player(1).Matches, qint16(1));
+        QCOMPARE(rig.engine.Player(1).SetsFlipped, 1);
         QCOMPARE(rig.engine.Turn().matches, qint16(1));
         QCOMPARE(rig.engine.Turn().tilesUp, qint16(0));
         QVERIFY(!rig.engine.Cell(1).TileEnabled && !rig.engine.Cell(16).FaceEnabled);
@@ -67,9 +67,9 @@ private slots:
         QCOMPARE(rig.engine.Turn().tilesUp, qint16(1));
         QVERIFY(rig.engine.Cell(2).FaceVisible && !rig.engine.Cell(1).FaceVisible);
         QCOMPARE(rig.log.lines.count(QStringLiteral("sound FLIP")), 1);
-        QCOMPARE(rig.engine.Player(2).lngSetsFlipped, 0);  // turning down is no set flipped
+        QCOMPARE(rig.engine.Player(2).SetsFlipped, 0);  // turning down is no set flipped
         rig.engine.TileClicked(17);                  // 2 and 17 match
-        QCOMPARE(rig.engine.Player(2).intMatches, qint16(1));
+        QCOMPARE(rig.engine.Player(2).Matches, qint16(1));
         QCOMPARE(rig.engine.Turn().player, qint16(2));
     }
 

@@ -3,7 +3,7 @@
 // (dist/check-package.sh checks the Debian package made from it.)
 
 #include "ErrorTrap.h"
-#include "basMain.h"
+#include "Startup.h"
 
 #include <QDirIterator>
 #include <QImage>
@@ -148,7 +148,7 @@ private slots:
     // The version 2.00 is what the program reports as it sets itself up and
     // the metainfo's one release (the manual page's header names it too).
     void everyVersionRecordSays200() {
-        basMain::PrepareApplication();
+        Startup::PrepareApplication();
         SetErrorSink({});  // only the names were wanted: no message-box report is left behind
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Pexora"));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.00"));

@@ -166,8 +166,8 @@ struct MemoryScoreBook : IScoreBook {
     QList<Offer> offers;
     bool setsEnter = true;
     bool timesEnter = true;
-    bool OfferScore(ScoreKind kind, int tileCount, const QString& strName, qint32 lngScore) override {
-        offers.append({kind, tileCount, strName, lngScore});
+    bool OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) override {
+        offers.append({kind, tileCount, name, score});
         return kind == ScoreKind::Sets ? setsEnter : timesEnter;
     }
 };

@@ -4,7 +4,7 @@
 // played back to back and with the device closed between them as a quiet
 // game closes it, is what it was after the first few.
 
-#include "basWave.h"
+#include "Sound.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -70,7 +70,7 @@ private slots:
         const QByteArray tone = ShortTone();
         auto play = [&](int times) {
             for (int i = 0; i < times; ++i) {
-                PlayWaveImage(tone);
+                SoundPlayer::PlayImage(tone);
                 if (closeBetween) CloseSoundDevices();
             }
         };

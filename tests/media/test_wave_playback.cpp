@@ -1,11 +1,11 @@
-// PlayWaveResource through SDL's "disk" audio driver, which writes what it
+// The sound player through SDL's "disk" audio driver, which writes what it
 // plays to a file at the pace of a real device: the bytes must be the
 // sound's samples in full, and the call must last as long as the sound.
 
 #include "ErrorTrap.h"
 #include "Resources.h"
 #include "TestSupport.h"
-#include "basWave.h"
+#include "Sound.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -85,17 +85,15 @@ private slots:
 
     void soundIsPlayedInFullAndTheCallWaitsForIt_data() {
         QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<qint64>("flags");  // -1: none given
-        for (const char* n : {"FLIP", "ZAP", "START", "CHIMES", "SHUTDOWN", "FLUSH"}) QTest::newRow(n) << QByteArray(n) << qint64(-1);
+        for (const char* n : {"FLIP", "ZAP", "START", "CHIMES", "SHUTDOWN", "FLUSH"}) QTest::newRow(n) << QByteArray(n);
     }
     void soundIsPlayedInFullAndTheCallWaitsForIt() {
         QFETCH(QByteArray, name);
-        QFETCH(qint64, flags);
         const WaveInfo w = wave(name);
         const QString output = nextOutput();
         ErrorRecorder recorder;
         const double elapsed = secondsFor(
-            [&] { PlayWaveResource(QString::fromLatin1(name), flags < 0 ? std::nullopt : std::optional<quint32>(quint32(flags))); });
+            [&] { SoundPlayer().PlayWaveResource(QString::fromLatin1(name)); });
         QCOMPARE(recorder.count(), 0);
         // The device wrote the sound's own samples, every one of them, in order.
         CloseSoundDevices();
@@ -108,7 +106,7 @@ private slots:
     void missingSoundIsReportedOnceAndNothingPlays() {
         const QString output = nextOutput();
         ErrorRecorder recorder;
-        PlayWaveResource("BEEP");
+        SoundPlayer().PlayWaveResource("BEEP");
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(recorder.reports[0].first, ErrorNumbers::ResourceNotFound);
         QVERIFY(!QFile::exists(output));
@@ -129,7 +127,7 @@ private slots:
         QFETCH(QByteArray, image);
         const QString output = nextOutput();
         ErrorRecorder recorder;
-        PlayWaveImage(image);
+        SoundPlayer::PlayImage(image);
         QCOMPARE(recorder.count(), 0);
         CloseSoundDevices();
         QVERIFY(ReadFile(output).isEmpty());  // nothing reached the device

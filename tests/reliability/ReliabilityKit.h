@@ -2,7 +2,7 @@
 // Shared by the reliability suite: seeds that replay, hostile values for the
 // store, a game played to its end, and the child modes of a test binary.
 
-#include "../mainwindow/MainWindowTestKit.h"
+#include "../window/MainWindowTestKit.h"
 #include "GameSettings.h"
 
 #include <QByteArray>
@@ -44,7 +44,7 @@ inline QByteArray RandomBytes(std::mt19937_64& rng, int maxLength) {
 }
 
 // Plays the board as dealt to its end, each set found at once.
-inline void PlayToTheEnd(frmMain& w) {
+inline void PlayToTheEnd(MainWindow& w) {
     GameEngine& e = w.Engine();
     const int n = e.Options().TileCount;
     for (int k = 1; k <= n; ++k) {

@@ -5,8 +5,8 @@
 
 #include "BoardImage.h"
 #include "ReliabilityKit.h"
-#include "basHelp.h"
-#include "basWave.h"
+#include "Help.h"
+#include "Sound.h"
 
 using reliability::PlayToTheEnd;
 
@@ -21,7 +21,7 @@ private slots:
     void withNoSoundDeviceSoundsAreSkippedSilentlyAndAWholeGameIsPlayed() {
         ScopedStore store;
         ErrorRecorder errors;
-        WaveSoundPlayer player;
+        SoundPlayer player;
         for (const char* name : {"START", "FLIP", "ZAP", "CHIMES", "FLUSH", "SHUTDOWN"})
             player.PlayWaveResource(QLatin1String(name));
         QCOMPARE(errors.count(), 0);
@@ -31,7 +31,7 @@ private slots:
         StoreScoreBook book;
         PlayerChoices choices;
         ChoicesStore choiceStore;
-        frmMain w(choices, choiceStore, player, pause, random, book);
+        MainWindow w(choices, choiceStore, player, pause, random, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(choices.playSound);

@@ -13,7 +13,7 @@
 #include "BoardImage.h"
 #include "OptionCatalogue.h"
 #include "ReliabilityKit.h"
-#include "frmOptions.h"
+#include "OptionsDialog.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,7 +37,7 @@ const QStringList Names{
 
 class Monkey {
 public:
-    Monkey(frmMain& window, quint64 seed) : w(window), rng(seed) {}
+    Monkey(MainWindow& window, quint64 seed) : w(window), rng(seed) {}
 
     // Runs one random event, drawn by weight; returns its name.
     QString Step() {
@@ -72,7 +72,7 @@ public:
             if (s >= up && slotCells[s] != 0) return QStringLiteral("slot %1 holds %2 beyond tiles up %3").arg(s + 1).arg(slotCells[s]).arg(up);
             if (s < up && (slotCells[s] < 1 || slotCells[s] > N)) return QStringLiteral("slot %1 holds %2").arg(s + 1).arg(slotCells[s]);
         }
-        const int sum = e.Player(1).intMatches + e.Player(2).intMatches;
+        const int sum = e.Player(1).Matches + e.Player(2).Matches;
         if (e.Turn().matches != sum) return QStringLiteral("matches %1, players %2").arg(e.Turn().matches).arg(sum);
         if (e.Turn().matches > M) return QStringLiteral("matches %1 above %2").arg(e.Turn().matches).arg(M);
         if (e.Options().PlayerCount == 1 && e.Turn().player != 1) return QStringLiteral("player %1 alone").arg(e.Turn().player);
@@ -165,7 +165,7 @@ private:
          }},
         {2, "Game > New", [this] { Item(w, "mnuGameNew")->trigger(); }},
         {1, "toolbar New", [this] { Item(w, "tlbMainNew")->trigger(); }},
-        {5, "options dialog from the menu", [this] { Option(w, Pick(frmOptions::TabCount))->trigger(); }},
+        {5, "options dialog from the menu", [this] { Option(w, Pick(OptionsDialog::TabCount))->trigger(); }},
         {5, "options dialog from the toolbar", [this] {
              static const std::array<const char*, 5> keys{"Boards", "Colors", "Images", "Levels", "Players"};
              Item(w, QStringLiteral("tlbMain") + QLatin1String(keys[static_cast<size_t>(Pick(5))]))->trigger();
@@ -220,7 +220,7 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) return;
         m_inModal = true;
-        if (auto* options = qobject_cast<frmOptions*>(modal)) DriveOptions(*options);
+        if (auto* options = qobject_cast<OptionsDialog*>(modal)) DriveOptions(*options);
         else if (auto* scores = qobject_cast<ScoresWindow*>(modal)) DriveScores(*scores);
         else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             ++counts[box->windowTitle() == QLatin1String("Game Over") ? "Game Over box closed" : "message box closed"];
@@ -241,7 +241,7 @@ private:
     }
 
     // A few random changes, applies, tab switches and defaults, then OK or Cancel.
-    void DriveOptions(frmOptions& d) {
+    void DriveOptions(OptionsDialog& d) {
         static const std::array<const char*, 6> groups{"optBoards", "optColors", "optImages",
                                                        "optLevels", "optPlayers", "optSounds"};
         auto* tabs = Named<QTabWidget>(d, "tabOptions");
@@ -249,7 +249,7 @@ private:
             const QString tab = QString::number(tabs->currentIndex());
             switch (Pick(6)) {
             case 0:
-                tabs->setCurrentIndex(Pick(frmOptions::TabCount));  // applies the tab it leaves
+                tabs->setCurrentIndex(Pick(OptionsDialog::TabCount));  // applies the tab it leaves
                 ++counts["options: tab switched"];
                 break;
             case 1:
@@ -293,7 +293,7 @@ private:
     }
 
     void DriveScores(ScoresWindow& s) {
-        ++counts[w.Scores().blnNewHighScore ? "high-score dialog after a game" : "high-score dialog closed"];
+        ++counts[w.Scores().newHighScore ? "high-score dialog after a game" : "high-score dialog closed"];
         if (Chance(10)) {
             Named<QTabWidget>(s, "tabScores")->setCurrentIndex(Pick(2));
             AnswerResetQuestion();
@@ -302,7 +302,7 @@ private:
         Named<QPushButton>(s, "cmdOK")->click();
     }
 
-    frmMain& w;
+    MainWindow& w;
     std::mt19937_64 rng;
     ModalWatcher m_modals{[this](QWidget*) { HandleModal(); }, ModalWatcher::Watch::Each};
     bool m_inModal = false;
@@ -334,7 +334,7 @@ private slots:
         StoreScoreBook book;
         PlayerChoices choices;
         ChoicesStore choiceStore;
-        frmMain w(choices, choiceStore, sound, pause, deals, book);
+        MainWindow w(choices, choiceStore, sound, pause, deals, book);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 

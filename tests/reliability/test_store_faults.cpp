@@ -13,7 +13,8 @@
 #include "ScoreTables.h"
 #include "StoreFile.h"
 #include "StoreText.h"
-#include "basMain.h"
+#include "Desktop.h"
+#include "Startup.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -133,7 +134,7 @@ int ChildReadOnly(int argc, char** argv) {
     ErrorRecorder errors;
     {
         StoreScoreBook book;
-        frmMain window(chosen, settings, sound, pause, random, book);
+        MainWindow window(chosen, settings, sound, pause, random, book);
         window.show();
         std::printf("loaded %s %d\n", qPrintable(chosen.Name(1)), static_cast<int>(chosen.options.TileCount));
         reliability::PlayToTheEnd(window);
@@ -181,18 +182,18 @@ int ChildSwapped(int rounds) {
 
 // The real program's window, taking the end signals, until one ends it.
 int ChildWindow(int argc, char** argv) {
-    basMain::TakeEndSignals();
+    Desktop::TakeEndSignals();
     QApplication app(argc, argv);
-    basMain::PrepareApplication();
+    Startup::PrepareApplication();
     RecordingSound sound;
     RecordingPause pause;
     ScriptedRandom random;
     StoreScoreBook book;
     PlayerChoices chosen;
     ChoicesStore settings;
-    basMain::SaveAtSessionEnd(app, [&] { settings.Save(chosen); });
-    frmMain window(chosen, settings, sound, pause, random, book);
-    basMain::CloseOnEndSignals(window);
+    Desktop::SaveAtSessionEnd(app, [&] { settings.Save(chosen); });
+    MainWindow window(chosen, settings, sound, pause, random, book);
+    Desktop::CloseOnEndSignals(window);
     window.show();
     std::printf("ready\n");
     std::fflush(stdout);
