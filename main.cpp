@@ -3,7 +3,7 @@
 #include "ErrorTrap.h"
 #include "GameEngine.h"
 #include "GameSettings.h"
-#include "ScoreBook.h"
+#include "ScoreTables.h"
 #include "Translations.h"
 #include "Desktop.h"
 #include "Startup.h"
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     Desktop::SoundUntilEnding sound(wave);
     Desktop::PauseUntilEnding pause(steady);
     ClockSeededRandom random;
-    StoreScoreBook scoreBook;
+    StoredScoreTables scoreBook;
     Trap([&] {
         Startup::SetHelpFileBesideProgram();
         MainWindow form(choices, store, sound, pause, random, scoreBook);

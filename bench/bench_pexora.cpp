@@ -14,7 +14,7 @@
 #include "BoardImage.h"
 #include "ErrorTrap.h"
 #include "GameEngine.h"
-#include "ScoreBook.h"
+#include "ScoreTables.h"
 #include "GameSettings.h"
 #include "Resources.h"
 #include "Sound.h"
@@ -201,7 +201,7 @@ int main(int argc, char* argv[]) {
     SoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
-    StoreScoreBook scoreBook;
+    StoredScoreTables scoreBook;
     Trap([&] {
         Startup::SetHelpFileBesideProgram();
         PlayerChoices choices;

@@ -26,7 +26,7 @@
 #include "Doubles.h"
 #include "ProcStatus.h"
 #include "Sound.h"
-#include "ScoreBook.h"
+#include "ScoreTables.h"
 #include "Startup.h"
 #include "MainWindow.h"
 #include "OptionsDialog.h"
@@ -172,7 +172,7 @@ int SoundSession(int games, int quietMs) {
     SoundPlayer sound;
     SteadyPauseClock pause;
     ClockSeededRandom random;
-    StoreScoreBook scoreBook;
+    StoredScoreTables scoreBook;
     PlayerChoices choices;
     ChoicesStore choiceStore;
     MainWindow form(choices, choiceStore, sound, pause, random, scoreBook);
@@ -223,7 +223,7 @@ int main(int argc, char* argv[]) {
     SilentSound sound;
     RecordingPause pause;  // takes no time
     ClockSeededRandom random;
-    StoreScoreBook scoreBook;
+    StoredScoreTables scoreBook;
     {
         PlayerChoices choices;
         ChoicesStore choiceStore;

@@ -17,7 +17,6 @@
 #include "GameSettings.h"
 #include "Doubles.h"
 #include "ProcStatus.h"
-#include "ScoreBook.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"
@@ -101,7 +100,7 @@ int RunOne(int argc, char** argv) {
     const QByteArray store = argv[1], op = argv[2];
     SilentSound sound;
     PlayerChoices choices;
-    StoreScoreBook book;
+    StoredScoreTables book;
     const quint64 reads = StoreReadCount(), parses = StoreParseCount();
     const long before = StatusKb("VmRSS");
     ResetPeak();

@@ -56,7 +56,7 @@ set(pexora_parts
   "pexora_store: pexora_core pexora_choices Qt6::Core"
   "pexora_settings: pexora_core pexora_choices pexora_store Qt6::Core"
   "pexora_media: pexora_core Qt6::Core Qt6::Gui"
-  "pexora_layout: Qt6::Core Qt6::Gui"
+  "pexora_layout: Qt6::Core Qt6::Gui Qt6::Widgets"
   "pexora_scores: pexora_core pexora_choices pexora_store pexora_settings Qt6::Core"
   "pexora_scores_ui: pexora_scores pexora_core pexora_choices pexora_store pexora_settings pexora_media pexora_layout Qt6::Core Qt6::Gui Qt6::Widgets"
   "pexora_chm: pexora_core Qt6::Core"

@@ -72,7 +72,6 @@ public:
 
     // The window type of that name (case-insensitive), if the file defines it.
     std::optional<HelpWindowType> WindowType(const QString& name) const;
-    QList<HelpWindowType> WindowTypes() const { return m_windows; }
 
     // The entries of a contents (.hhc) or index (.hhk) file inside the help file.
     QList<HelpEntry> ReadSitemap(const QString& name) const;

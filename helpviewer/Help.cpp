@@ -15,15 +15,13 @@ HelpFiles& Files() {
     return files;
 }
 
-// Hands a request to the viewer; its answer is not looked at. The English
-// file stands in for the language's own when that cannot be shown.
-void HelpRequestCall(QWidget* owner, const QString& request, int command) {
+// Shows the viewer; its answer is not looked at. The English file stands in
+// for the language's own when that cannot be shown.
+void Show(QWidget* owner, const QString& helpFile, HelpPane pane, const QString& topic = {}) {
     const HelpFiles& files = Files();
-    const bool languages = files.language != files.english && ParseHelpRequest(request).File == files.language;
-    HtmlHelp(owner, request, command, languages ? files.english : QString());
+    const bool languages = files.language != files.english && helpFile == files.language;
+    HtmlHelp(owner, HelpRequest{helpFile, topic}, pane, languages ? files.english : QString());
 }
-
-const QString WindowType = QStringLiteral(">Main");
 
 }  // namespace
 
@@ -42,16 +40,13 @@ QString EnglishHelpFile() { return Files().english; }
 }  // namespace Help
 
 void ShowHelpContents(QWidget* owner, const QString& helpFile) noexcept {
-    Trap([&] { HelpRequestCall(owner, helpFile + WindowType, HelpCommand::DisplayContents); });
+    Trap([&] { Show(owner, helpFile, HelpPane::Contents); });
 }
 
 void ShowHelpIndex(QWidget* owner, const QString& helpFile) noexcept {
-    Trap([&] { HelpRequestCall(owner, helpFile + WindowType, HelpCommand::DisplayIndex); });
+    Trap([&] { Show(owner, helpFile, HelpPane::Index); });
 }
 
 void ShowHelpTopic(QWidget* owner, const QString& helpFile, const QString& topic) noexcept {
-    Trap([&] {
-        HelpRequestCall(owner, helpFile + QStringLiteral("::/html/") + topic + WindowType,
-                        HelpCommand::DisplayContents);
-    });
+    Trap([&] { Show(owner, helpFile, HelpPane::Contents, QStringLiteral("/html/") + topic); });
 }

@@ -1,6 +1,7 @@
 #include "HelpViewer.h"
 
 #include "ErrorTrap.h"
+#include "Placing.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -44,26 +44,6 @@ QString TopicKey(const QString& topic) {
 }
 
 }  // namespace
-
-ParsedHelpRequest ParseHelpRequest(const QString& request) {
-    ParsedHelpRequest parsed;
-    QString rest = request;
-    const qsizetype gt = rest.lastIndexOf(QLatin1Char('>'));
-    if (gt >= 0 && !rest.mid(gt + 1).contains(QLatin1Char('/')) && !rest.mid(gt + 1).contains(QLatin1Char('\\'))) {
-        parsed.Window = rest.mid(gt + 1);
-        rest.truncate(gt);
-    }
-    const qsizetype sep = rest.indexOf(QLatin1String("::"));
-    if (sep >= 0) {
-        QString topic = rest.mid(sep + 2);
-        rest.truncate(sep);
-        topic.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        if (!topic.isEmpty() && !topic.startsWith(QLatin1Char('/'))) topic.prepend(QLatin1Char('/'));
-        parsed.Topic = topic;
-    }
-    parsed.File = rest;
-    return parsed;
-}
 
 // ---------------------------------------------------------------- ChmBrowser
 
@@ -196,13 +176,7 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window) {
     if (owner) {
         // A little down and to the right of the window that asked.
         const QRect frame = owner->window()->frameGeometry();
-        QPoint at = frame.topLeft() + QPoint(40, 40);
-        if (const QScreen* screen = owner->window()->screen()) {
-            const QRect area = screen->availableGeometry();
-            at.setX(qBound(area.left(), at.x(), qMax(area.left(), area.right() - width())));
-            at.setY(qBound(area.top(), at.y(), qMax(area.top(), area.bottom() - height())));
-        }
-        move(at);
+        move(KeptOnScreen(*owner, QRect(frame.topLeft() + QPoint(40, 40), size())));
     }
 }
 
@@ -287,15 +261,15 @@ void HelpViewer::CheckFinished() {
     if (FillFromFile(opened)) RunRequest();
 }
 
-void HelpViewer::Request(int command, const QString& topic) {
-    m_request = {command, topic};
+void HelpViewer::Request(HelpPane pane, const QString& topic) {
+    m_request = {pane, topic};
     if (!m_checking) RunRequest();
 }
 
 void HelpViewer::RunRequest() {
-    const std::optional<std::pair<int, QString>> request = std::exchange(m_request, std::nullopt);
+    const std::optional<std::pair<HelpPane, QString>> request = std::exchange(m_request, std::nullopt);
     if (!request || !m_file.IsOpen()) return;
-    if (request->first == HelpCommand::DisplayIndex) ShowIndex();
+    if (request->first == HelpPane::Index) ShowIndex();
     else ShowContents();
     if (!request->second.isEmpty()) ShowTopic(request->second);
     else if (CurrentTopic().isEmpty()) ShowDefaultTopic();
@@ -454,15 +428,14 @@ void HelpViewer::SelectContentsFor(const QUrl& source) {
 
 // ---------------------------------------------------------------- HtmlHelp
 
-HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const QString& fallback) noexcept {
+HelpViewer* HtmlHelp(QWidget* owner, const HelpRequest& request, HelpPane pane, const QString& fallback) noexcept {
     static QPointer<HelpViewer> ownerless;
     HelpViewer* viewer = nullptr;
     Trap([&] {
-        const ParsedHelpRequest parsed = ParseHelpRequest(request);
         if (owner) {
             for (auto* candidate : owner->findChildren<HelpViewer*>(Qt::FindDirectChildrenOnly))
-                if (candidate->FilePath() == parsed.File) viewer = candidate;
-        } else if (ownerless && ownerless->FilePath() == parsed.File) {
+                if (candidate->FilePath() == request.file) viewer = candidate;
+        } else if (ownerless && ownerless->FilePath() == request.file) {
             viewer = ownerless;
         }
         if (!viewer) {
@@ -471,8 +444,8 @@ HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const 
         }
         // A file that could not be opened is tried again at every request;
         // a request made during the check is answered when it is done.
-        if (!viewer->Checking() && !viewer->HasFile()) viewer->OpenFile(parsed.File, parsed.Window, fallback);
-        viewer->Request(command, parsed.Topic);
+        if (!viewer->Checking() && !viewer->HasFile()) viewer->OpenFile(request.file, request.window, fallback);
+        viewer->Request(pane, request.topic);
         viewer->show();
         viewer->raise();
         viewer->activateWindow();

@@ -22,20 +22,16 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The command numbers of a help request.
-namespace HelpCommand {
-inline constexpr int DisplayTopic = 0;
-inline constexpr int DisplayContents = 1;
-inline constexpr int DisplayIndex = 2;
-}  // namespace HelpCommand
+// The pane of the viewer a request shows: its contents or its index.
+enum class HelpPane { Contents, Index };
 
-// A request text taken apart: "file>Window" or "file::/topic>Window".
-struct ParsedHelpRequest {
-    QString File;
-    QString Topic;   // "/html/License.htm", or empty
-    QString Window;  // "Main", or empty
+// What a help request asks for: a help file, a topic in it, and the window
+// type whose settings (title, panes, first topic) the viewer takes.
+struct HelpRequest {
+    QString file;
+    QString topic;  // "/html/License.htm", or empty
+    QString window = QStringLiteral("Main");
 };
-ParsedHelpRequest ParseHelpRequest(const QString& request);
 
 // Shows the pages of a help file; every name a page uses (links, pictures,
 // style sheets) is looked up inside the same file.
@@ -75,9 +71,9 @@ public:
     // its own place. A fallback file (the English help) is opened instead of
     // one that is missing or cannot be read, and the status line says so.
     void OpenFile(const QString& path, const QString& windowType, const QString& fallback = {});
-    // Shows the contents (command 1) or the index (command 2), and the topic
-    // if one is given; during a check, once it is done.
-    void Request(int command, const QString& topic = {});
+    // Shows the contents or the index, and the topic if one is given; during
+    // a check, once it is done.
+    void Request(HelpPane pane, const QString& topic = {});
     void ShowContents();
     void ShowIndex();
     // Shows a topic of the file ("html/License.htm", any letter case); false
@@ -138,7 +134,7 @@ private:
     QString m_windowType;
     QString m_fallback;
     QString m_standInReason;  // why the fallback is on show
-    std::optional<std::pair<int, QString>> m_request;
+    std::optional<std::pair<HelpPane, QString>> m_request;
     QTabWidget* m_panes = nullptr;
     QTreeWidget* m_contents = nullptr;
     QListWidget* m_index = nullptr;
@@ -149,8 +145,8 @@ private:
     QAction* m_forward = nullptr;
 };
 
-// Answers a help request: shows the viewer of owner for
-// the request's help file, at its contents (command 1), its index
-// (command 2) or a topic. Returns the viewer (reused per owner and file).
-// The fallback, when given, is shown where the request's file cannot be.
-HelpViewer* HtmlHelp(QWidget* owner, const QString& request, int command, const QString& fallback = {}) noexcept;
+// Answers a help request: shows the viewer of owner for the request's help
+// file, at its contents or its index, and at the topic if one is given.
+// Returns the viewer (reused per owner and file). The fallback, when given,
+// is shown where the request's file cannot be.
+HelpViewer* HtmlHelp(QWidget* owner, const HelpRequest& request, HelpPane pane, const QString& fallback = {}) noexcept;

@@ -2,6 +2,7 @@
 
 #include "ShownName.h"
 #include "ErrorTrap.h"
+#include "Placing.h"
 #include "DialogFont.h"
 #include "Resources.h"
 #include "Twips.h"
@@ -175,20 +176,14 @@ void ScoresWindow::NameControls() {
     for (size_t i = 0; i < m_headings.size(); ++i) m_headings.at(i)->setObjectName(QStringLiteral("lblLabels%1").arg(i));
 }
 
-// The controls on the tabs are placed from the tab control's corner; the
-// pages start below the tab row, so the places are mapped onto the pages
-// once the tab control has laid them out.
+// The controls on the tabs are placed from the tab control's corner.
 void ScoresWindow::PlaceControlsOnTabs() {
     for (const TabPlace& place : m_tabPlaces) {
-        QWidget* page = place.control->parentWidget();
-        const QPoint origin = page->mapTo(m_tabs, QPoint(0, 0));
-        const QRect rect = TwipsRect(place.twips.x(), place.twips.y(), place.twips.width(), place.twips.height());
+        QRect rect = TwipsOnTabPage(*m_tabs, *place.control->parentWidget(), place.twips);
         // The headings above the lists may run on to the right.
-        int width = rect.width();
         if (const auto* label = qobject_cast<const QLabel*>(place.control))
-            width = std::max(width, label->sizeHint().width());
-        place.control->setGeometry(std::max(0, rect.x() - origin.x()), std::max(0, rect.y() - origin.y()), width,
-                                   rect.height());
+            rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
+        place.control->setGeometry(rect);
     }
 }
 

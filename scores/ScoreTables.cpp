@@ -18,8 +18,6 @@
 
 namespace {
 
-QString AppName() { return QString::fromLatin1(Options::ApplicationName.data(), Options::ApplicationName.size()); }
-
 QString NameKey(int rank) { return QStringLiteral("Name ") + QString::number(rank); }
 QString ScoreKey(const QString& word, int rank) { return word + QLatin1Char(' ') + QString::number(rank); }
 
@@ -27,7 +25,7 @@ QString ScoreKey(const QString& word, int rank) { return word + QLatin1Char(' ')
 // read-rank-write of one table: a result another game's lock keeps out is
 // kept for later, never written unlocked.
 QString ScoreLockPath() {
-    const QString ini = SettingsFilePath(AppName());
+    const QString ini = SettingsFilePath(Options::Text(Options::ApplicationName));
     if (ini.isEmpty()) return ini;
     MakePrivateFolder(QFileInfo(ini).absolutePath());
     return ini + QStringLiteral(".scores.lock");
@@ -55,14 +53,14 @@ bool SaveScore(const QString& section, const QString& key, const QString& name,
             // lock, so no reset or other result can come between.
             const StoreLock lock(ScoreLockPath());
             bool ranked = false;
-            ChangeSettings(AppName(), [&](StoreContents& contents) { return ranked = result.applyTo(contents); });
+            ChangeSettings(Options::Text(Options::ApplicationName), [&](StoreContents& contents) { return ranked = result.applyTo(contents); });
             entered = ranked;
         } catch (const LockHeldElsewhere& held) {
             // Another game holds a lock: the result is kept, and every read
             // (the high-score dialog's) shows it where it will enter.
-            StoreContents shown = ReadSettings(AppName());
+            StoreContents shown = ReadSettings(Options::Text(Options::ApplicationName));
             if (!result.applyTo(shown)) return;
-            KeepForLater(AppName(), result, held);
+            KeepForLater(Options::Text(Options::ApplicationName), result, held);
             entered = true;
         }
     });
@@ -70,7 +68,7 @@ bool SaveScore(const QString& section, const QString& key, const QString& name,
 }
 
 ScoreRow ReadScoreRow(const QString& section, const QString& key, int rank) {
-    return ReadScoreRow(ReadSettings(AppName()), section, key, rank);
+    return ReadScoreRow(ReadSettings(Options::Text(Options::ApplicationName)), section, key, rank);
 }
 
 ScoreRow ReadScoreRow(const StoreContents& stored, const QString& section, const QString& key, int rank) {
@@ -115,12 +113,19 @@ void ResetBoardScores(int tileCount, IScoreResetUi& ui, ISoundPlayer& sound, boo
         for (UnsavedChange& r : removals) r.kind = UnsavedChange::Kind::RemoveSection;
         try {
             const StoreLock lock(ScoreLockPath());
-            ChangeSettings(AppName(), [&](StoreContents& contents) {
+            ChangeSettings(Options::Text(Options::ApplicationName), [&](StoreContents& contents) {
                 const bool first = removals[0].applyTo(contents);
                 return removals[1].applyTo(contents) || first;
             });
         } catch (const LockHeldElsewhere& held) {
-            for (const UnsavedChange& r : removals) KeepForLater(AppName(), r, held);
+            for (const UnsavedChange& r : removals) KeepForLater(Options::Text(Options::ApplicationName), r, held);
         }
     });
+}
+
+bool StoredScoreTables::OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) {
+    if (kind == ScoreKind::Sets) {
+        return SaveScore(ScoreTables::SetsSection(tileCount), ScoreTables::SetsKey, name, score);
+    }
+    return SaveScore(ScoreTables::TimesSection(tileCount), ScoreTables::TimeKey, name, score);
 }

@@ -28,6 +28,14 @@ QString TimesSection(int tileCount);
 bool SaveScore(const QString& section, const QString& key, const QString& name,
                qint32 score) noexcept;
 
+// The tables as the rule book offers its results to them: a number of sets
+// goes into "Small/Large Board Sets" (key "Sets"), a time into "... Times"
+// (key "Time"), ranked as SaveScore ranks it.
+class StoredScoreTables final : public IScoreBook {
+public:
+    bool OfferScore(ScoreKind kind, int tileCount, const QString& name, qint32 score) override;
+};
+
 // One stored rank as the dialog shows it: name and score text as stored,
 // both empty for an empty rank.
 struct ScoreRow {

@@ -13,12 +13,6 @@ using Options::Text;
 
 QString PlayerKey(int n) { return Text(Options::KeyPlayerPrefix) + QString::number(n); }
 
-template <std::size_t N>
-bool IsOneOf(const QString& text, const std::array<Options::Choice, N>& choices) {
-    return std::any_of(choices.begin(), choices.end(),
-                       [&](const Options::Choice& c) { return text == Text(c.stored); });
-}
-
 bool IsAcceptedName(const QString& name) {
     return name.size() >= 1 && name.size() <= Options::MaxNameLength;
 }
@@ -63,7 +57,7 @@ PlayerChoices ChoicesStore::Load() noexcept {
             return ReadAccepted(stored, Text(key), Text(defaultText), accept);
         };
         auto oneOf = [](const auto& catalogue) {
-            return [&catalogue](const QString& t) { return IsOneOf(t, catalogue); };
+            return [&catalogue](const QString& t) { return Options::IndexOfStored(catalogue, t) != 0; };
         };
         choices.options.Images = read(Options::KeyImages, Options::DefaultImages, oneOf(Options::ImageCategories));
         choices.options.Level =

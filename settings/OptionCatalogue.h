@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -67,6 +68,14 @@ inline constexpr std::array<Choice, 2> Sounds{{
     {"True", QT_TRANSLATE_NOOP("Options", "On")},
     {"False", QT_TRANSLATE_NOOP("Options", "Off")},
 }};
+
+// 1-based index of a stored value in a catalogue (the number of its option
+// button), 0 when the value is not one of the catalogue's.
+template <std::size_t N>
+int IndexOfStored(const std::array<Choice, N>& choices, const QString& stored) {
+    const auto it = std::find_if(choices.begin(), choices.end(), [&](const Choice& c) { return Text(c.stored) == stored; });
+    return it == choices.end() ? 0 : static_cast<int>(it - choices.begin()) + 1;
+}
 
 // Keys of "Game Settings" in the order they are read and written.
 inline constexpr std::string_view KeyImages = "Images";

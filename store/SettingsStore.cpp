@@ -157,11 +157,6 @@ QString GetSetting(const QString& appName, const QString& section, const QString
     return value.isNull() ? defaultText : value;
 }
 
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value) {
-    SaveSettingGroup(appName, section, {{key, value}});
-}
-
 void SaveSettingGroup(const QString& appName, const QString& section,
                       const QList<QPair<QString, QString>>& keysAndValues, SectionWrite how) {
     UnsavedChange change;

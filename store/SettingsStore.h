@@ -21,21 +21,17 @@ class LockHeldElsewhere;
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& defaultText = QString());
 
-// Creates the section and key as needed and replaces any earlier value.
-// Throws RuntimeError (PathFileAccess) when the store cannot be written.
-// While another game holds the store's lock past the wait (StoreFile.h),
-// the change is kept for a later save instead (StoreUnsaved.h) and every
-// read shows it.
-void SaveSetting(const QString& appName, const QString& section, const QString& key,
-                 const QString& value);
-
 // Whether a group write keeps the section's other keys or leaves the
 // section holding exactly the keys given.
 enum class SectionWrite { KeepOtherKeys, ReplaceSection };
 
-// Writes several keys of one section in a single replacement of the file,
-// in the order given: a process killed meanwhile leaves either all of them
-// or none. Throws like SaveSetting.
+// Writes keys of one section in a single replacement of the file, in the
+// order given, creating the section and keys as needed and replacing any
+// earlier values: a process killed meanwhile leaves either all of them or
+// none. Throws RuntimeError (PathFileAccess) when the store cannot be
+// written. While another game holds the store's lock past the wait
+// (StoreFile.h), the change is kept for a later save instead
+// (StoreUnsaved.h) and every read shows it.
 void SaveSettingGroup(const QString& appName, const QString& section,
                       const QList<QPair<QString, QString>>& keysAndValues,
                       SectionWrite how = SectionWrite::KeepOtherKeys);

@@ -1,9 +1,11 @@
 #include "AboutDialog.h"
 
 #include "ErrorTrap.h"
+#include "Placing.h"
 #include "Resources.h"
 #include "Twips.h"
 #include "Help.h"
+#include "OptionCatalogue.h"
 
 #include <QVersionNumber>
 
@@ -12,12 +14,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Pexora");
+const QString ProgramTitle = Options::Text(Options::ApplicationName);
 
 // The version as the title shows it, major and minor number: "2.00" is "2.0".
 QString TitleVersion() {
@@ -127,12 +128,7 @@ void AboutDialog::OnLoad(QWidget* owner) {
         const QRect over = owner->window()->frameGeometry();
         QRect placed(QPoint(), window->size());
         placed.moveCenter(over.center());
-        if (const QScreen* screen = owner->window()->screen()) {
-            const QRect area = screen->availableGeometry();
-            placed.moveLeft(qBound(area.left(), placed.left(), qMax(area.left(), area.right() - placed.width())));
-            placed.moveTop(qBound(area.top(), placed.top(), qMax(area.top(), area.bottom() - placed.height())));
-        }
-        window->move(placed.topLeft());
+        window->move(KeptOnScreen(*owner, placed));
     }
 
     // The first frame is on show at once; a missing picture is reported and

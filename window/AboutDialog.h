@@ -23,8 +23,6 @@ public:
     // closed. The animation goes on from the frame it had reached.
     void Show(QWidget* owner);
 
-    // The frame of the animation, 1..5; 0 until the first tick of the run.
-    qint16 FrameNumber() const { return m_frame; }
     // The window while it is shown, otherwise null.
     QDialog* Window() const { return m_window; }
     // The name of the picture on show in m_picture ("ABOUT3"), empty if none.
@@ -42,7 +40,7 @@ private:
     void OnLoad(QWidget* owner);
     void ShowPicture(const QString& name);
 
-    qint16 m_frame = 0;
+    qint16 m_frame = 0;  // of the animation, 1..5; 0 until its first tick in the run
     QString m_pictureName;
     QPointer<QDialog> m_window;
     QLabel* m_picture = nullptr;

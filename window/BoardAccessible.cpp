@@ -52,8 +52,6 @@ QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
 }  // namespace
 
 void InstallBoardAccessibility() {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    QAccessible::installFactory(BoardFactory);
+    static const bool installed = (QAccessible::installFactory(BoardFactory), true);
+    Q_UNUSED(installed);
 }

@@ -105,7 +105,7 @@ void MainWindow::BuildBoard() {
 
 void MainWindow::OnLoad() noexcept {
     Trap([&] {
-        setWindowTitle(QStringLiteral("Pexora"));
+        setWindowTitle(Options::Text(Options::ApplicationName));
         m_choices = m_store.Load();
         SetSoundsButtonPressed(m_choices.playSound);
         m_board->LoadImageArrays();

@@ -4,6 +4,7 @@
 #include "ErrorTrap.h"
 #include "OptionCatalogue.h"
 #include "OptionsHost.h"
+#include "Placing.h"
 #include "ShownName.h"
 #include "Twips.h"
 
@@ -34,15 +35,8 @@
 
 namespace {
 
+using Options::IndexOfStored;
 using Options::Text;
-
-// 1-based index of the stored value in a catalogue, 0 when it is not there.
-template <class Choices>
-int IndexOfStored(const Choices& choices, const QString& stored) {
-    const auto it = std::find_if(choices.begin(), choices.end(),
-                                 [&](const Options::Choice& c) { return Text(c.stored) == stored; });
-    return it == choices.end() ? 0 : static_cast<int>(it - choices.begin()) + 1;
-}
 
 template <class Choices>
 QString StoredAt(const Choices& choices, int index) {
@@ -385,16 +379,11 @@ void OptionsDialog::FitFontToCaptions() {
     static_cast<EvenTabsStyle*>(m_tabs->tabBar()->style())->Share(*m_tabs->tabBar(), m_tabs->width());
 }
 
-// The frames sit at a fixed place measured from the tab control's corner;
-// the pages start below the tab row, so the place is mapped onto each page
-// once the tab control has laid its pages out.
+// The frames sit at a fixed place measured from the tab control's corner.
 void OptionsDialog::PlaceFramesOnTabs() {
     for (int tab = 0; tab < TabCount; ++tab) {
-        QWidget* page = m_tabs->widget(tab);
         QFrame* frame = m_frames.at(static_cast<size_t>(FrameOfTab.at(static_cast<size_t>(tab))));
-        const QPoint pageOrigin = page->mapTo(m_tabs, QPoint(0, 0));
-        const QPoint place(TwipsToPixels(FrameLeft) - pageOrigin.x(), TwipsToPixels(FrameTop) - pageOrigin.y());
-        frame->move(std::max(0, place.x()), std::max(0, place.y()));
+        frame->move(TwipsOnTabPage(*m_tabs, *m_tabs->widget(tab), QRect(FrameLeft, FrameTop, 0, 0)).topLeft());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ErrorTrap.h"
 #include "Help.h"
+#include "OptionCatalogue.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ void Startup::PrepareApplication() {
     // would keep the heap grown, a window's size at a time: a fixed
     // threshold keeps every such buffer in its own mapping, given back whole.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    QApplication::setApplicationName(QStringLiteral("Pexora"));
+    QApplication::setApplicationName(Options::Text(Options::ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(PEXORA_VERSION));
 #ifdef PEXORA_APP_ID
     // Ties the windows to the desktop entry (its icon and name in task bars).

@@ -95,17 +95,6 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void requestTextsAreTakenApart() {
-        const QList<QPair<QString, QString>> cases{
-            {"/a/P.chm::html\\license.htm>Main", "/a/P.chm|/html/license.htm|Main"},
-            {"/a/P.chm::/html/a.htm", "/a/P.chm|/html/a.htm|"},  // no window type
-            {"/a>b/P.chm", "/a>b/P.chm||"}};                     // a folder with ">"
-        for (const auto& [request, parts] : cases) {
-            const ParsedHelpRequest parsed = ParseHelpRequest(request);
-            QCOMPARE(parsed.File + '|' + parsed.Topic + '|' + parsed.Window, parts);
-        }
-    }
-
     // Each request of the help menu opens the viewer on the game's help file at its place.
     void viewerOpensWhereTheRequestAsks_data() {
         QTest::addColumn<QString>("topic");

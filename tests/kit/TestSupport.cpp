@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 namespace {
 QtMessageHandler g_testHandler = nullptr;
@@ -25,7 +24,6 @@ void QuietOffscreenPlatform() {
 ScopedStore::ScopedStore()
     : m_previous(qgetenv("XDG_CONFIG_HOME")), m_hadPrevious(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
 }
 
 ScopedStore::~ScopedStore() {
@@ -34,8 +32,6 @@ ScopedStore::~ScopedStore() {
     } else {
         qunsetenv("XDG_CONFIG_HOME");
     }
-    const QString home = m_hadPrevious ? QFile::decodeName(m_previous) : QDir::homePath() + QStringLiteral("/.config");
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home);
 }
 
 QString ScopedStore::iniPath() const { return SettingsFilePath(QStringLiteral("Pexora")); }
@@ -49,6 +45,10 @@ void ScopedStore::writeRaw(const QByteArray& contents) const {
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value) {
+    SaveSettingGroup(appName, section, {{key, value}});
 }
 
 void SeedScoreRow(const QString& section, const QString& key, int rank, const QString& name, const QString& score) {

@@ -41,6 +41,9 @@ private:
     bool m_hadPrevious;
 };
 
+// One key of the store, written as the game writes keys (SaveSettingGroup).
+void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
+
 // Stores one row of a score table by hand: "Name <rank>" and "<key> <rank>"
 // (key "Sets" or "Time") in section, as a game or a player's editor leaves it.
 void SeedScoreRow(const QString& section, const QString& key, int rank, const QString& name, const QString& score);

@@ -28,7 +28,7 @@ private slots:
         RecordingPause pause;
         ScriptedRandom random;
         StoreOption("Sounds", QStringLiteral("True"));
-        StoreScoreBook book;
+        StoredScoreTables book;
         PlayerChoices choices;
         ChoicesStore choiceStore;
         MainWindow w(choices, choiceStore, player, pause, random, book);

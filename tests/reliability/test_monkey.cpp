@@ -331,7 +331,7 @@ private slots:
             ++soundsPlayed;
         };
         StoreOption("Sounds", QStringLiteral("True"));
-        StoreScoreBook book;
+        StoredScoreTables book;
         PlayerChoices choices;
         ChoicesStore choiceStore;
         MainWindow w(choices, choiceStore, sound, pause, deals, book);

@@ -133,7 +133,7 @@ int ChildReadOnly(int argc, char** argv) {
     ScriptedRandom random;
     ErrorRecorder errors;
     {
-        StoreScoreBook book;
+        StoredScoreTables book;
         MainWindow window(chosen, settings, sound, pause, random, book);
         window.show();
         std::printf("loaded %s %d\n", qPrintable(chosen.Name(1)), static_cast<int>(chosen.options.TileCount));
@@ -188,7 +188,7 @@ int ChildWindow(int argc, char** argv) {
     RecordingSound sound;
     RecordingPause pause;
     ScriptedRandom random;
-    StoreScoreBook book;
+    StoredScoreTables book;
     PlayerChoices chosen;
     ChoicesStore settings;
     Desktop::SaveAtSessionEnd(app, [&] { settings.Save(chosen); });

@@ -2,7 +2,6 @@
 // reset touches.
 
 #include "GameSettings.h"
-#include "ScoreBook.h"
 #include "ScoreTables.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"
@@ -166,7 +165,7 @@ private slots:
         QCOMPARE(counted([&] { loaded = settings.Load(); }), once);
         QCOMPARE(loaded.Name(1) + ' ' + QString::number(loaded.options.TileCount), QStringLiteral("Ann 60"));
         chosen = loaded;
-        StoreScoreBook book;
+        StoredScoreTables book;
         QCOMPARE(counted([&] {
                      QVERIFY(book.OfferScore(ScoreKind::Sets, 30, QStringLiteral("Cy"), 12));
                      QVERIFY(book.OfferScore(ScoreKind::Times, 30, QStringLiteral("Cy"), 80));

@@ -2,7 +2,7 @@
 // Stand-ins for the main window's services, and small helpers shared by the
 // main-window tests.
 
-#include "ScoreBook.h"
+#include "ScoreTables.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 #include "BoardImage.h"
@@ -32,7 +32,7 @@ inline QString StoredOption(const char* key) { return GetSetting(App, Section, Q
 struct MainWindowHarness {
     ScopedStore store;
     ErrorRecorder errors;
-    StoreScoreBook storeBook;
+    StoredScoreTables storeBook;
     PlayerChoices choices;
     ChoicesStore choiceStore;
     RecordingSound sound;
