@@ -91,7 +91,7 @@ def find_row(context, source, comment, tables, notes):
     if not rows:
         return None
     # A context of the table that the code's context contains ("ScoresWindow"
-    # for "frmScores::ScoresWindow") is the better guess among several.
+    # for "HighScoresDialog::ScoresWindow") is the better guess among several.
     for candidate in rows:
         if candidate.get("context") and candidate["context"] in context:
             return candidate
