@@ -14,6 +14,7 @@
 // where the peak growth is the highest resident memory during the operation
 // less the resident memory before it, and reads and parses count the whole
 // store read from its file and parsed.
+#include "OptionCatalogue.h"
 #include "GameSettings.h"
 #include "Doubles.h"
 #include "ProcStatus.h"
@@ -125,7 +126,7 @@ int RunOne(int argc, char** argv) {
     }
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     std::printf("store %s bytes %lld op %s seconds %.3f cpu %.3f peak-growth-kb %ld reads %llu parses %llu\n", store.constData(),
-                QFileInfo(SettingsFilePath(QStringLiteral("Pexora"))).size(), op.constData(), seconds, CpuSeconds() - cpu,
+                QFileInfo(SettingsFilePath(Options::Text(Options::ApplicationName))).size(), op.constData(), seconds, CpuSeconds() - cpu,
                 StatusKb("VmHWM") - before, static_cast<unsigned long long>(StoreReadCount() - reads),
                 static_cast<unsigned long long>(StoreParseCount() - parses));
     return 0;

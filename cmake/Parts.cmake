@@ -51,7 +51,7 @@ endfunction()
 
 set(pexora_parts
   "pexora_core: Qt6::Core"
-  "pexora_choices: Qt6::Core"
+  "pexora_choices: pexora_core Qt6::Core"
   "pexora_engine: pexora_core pexora_choices Qt6::Core"
   "pexora_store: pexora_core pexora_choices Qt6::Core"
   "pexora_settings: pexora_core pexora_choices pexora_store Qt6::Core"
@@ -62,7 +62,8 @@ set(pexora_parts
   "pexora_chm: pexora_core Qt6::Core"
   "pexora_helpviewer: pexora_chm pexora_core pexora_layout Qt6::Core Qt6::Gui Qt6::Widgets"
   "pexora_i18n: Qt6::Core"
-  "pexora_desktop: pexora_core pexora_choices pexora_store Qt6::Core Qt6::Gui Qt6::Widgets")
+  "pexora_desktop: pexora_core pexora_choices pexora_store Qt6::Core Qt6::Gui Qt6::Widgets"
+  "pexora_window: pexora_core pexora_choices pexora_engine pexora_store pexora_settings pexora_media pexora_layout pexora_scores pexora_scores_ui pexora_chm pexora_helpviewer pexora_i18n pexora_desktop Qt6::Core Qt6::Gui Qt6::Widgets")
 foreach(entry IN LISTS pexora_parts)
   string(REGEX MATCH "^([a-z0-9_]+): (.*)$" _ "${entry}")
   set(part ${CMAKE_MATCH_1})

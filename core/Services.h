@@ -29,7 +29,7 @@ public:
     virtual void Pause(double seconds) = 0;
 };
 
-// The one-second game clock m_gameTimer.
+// The one-second game clock (the main window's timer).
 class IGameClock {
 public:
     virtual ~IGameClock() = default;

@@ -230,9 +230,5 @@ void SoundPlayer::PlayImage(const QByteArray& image) noexcept {
 }
 
 void SoundPlayer::PlayWaveResource(const QString& name) noexcept {
-    Trap([&] {
-        QByteArray sound = LoadResData(name, QStringLiteral("WAVE"));
-        PlaySoundImage(sound);
-        sound.clear();
-    });
+    Trap([&] { PlayImage(LoadResData(name, QStringLiteral("WAVE"))); });
 }

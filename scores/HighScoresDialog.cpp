@@ -6,7 +6,6 @@
 #include "DialogFont.h"
 #include "Resources.h"
 #include "Twips.h"
-#include "Sound.h"
 #include "OptionCatalogue.h"
 #include "SettingsStore.h"
 #include "StoreFile.h"

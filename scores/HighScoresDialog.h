@@ -38,8 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Each control carries its name as its object name ("m_resetButton",
-    // "m_smallSets"); a heading adds its index ("lblLabels0").
+    // Each control carries its name as its object name ("cmdReset",
+    // "lvwSmallBoardSets"); a heading adds its index ("lblLabels0").
     QTabWidget* m_tabs = nullptr;
     std::array<QLabel*, 4> m_headings{};
     QTreeWidget* m_smallTimes = nullptr;

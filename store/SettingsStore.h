@@ -43,7 +43,7 @@ void DeleteSetting(const QString& appName, const QString& section);
 // One read-change-replace of the whole store under its lock: change sees
 // the file as it stands and returns whether anything is to be written. A
 // read, a decision and a write made this way cannot be undone by another
-// game's save in between. Throws like SaveSetting, and passes on whatever
+// game's save in between. Throws like SaveSettingGroup, and passes on whatever
 // change throws (nothing is written then).
 void ChangeSettings(const QString& appName, const std::function<bool(StoreContents&)>& change);
 
@@ -63,7 +63,7 @@ StoreContents ReadSettings(const QString& appName);
 void WriteUnsavedChanges(const QString& appName);
 
 // Writes the changes kept for later when the lock is free now, without
-// waiting for it; true when none are kept any more. Throws like SaveSetting.
+// waiting for it; true when none are kept any more. Throws like SaveSettingGroup.
 bool TryWriteUnsavedChanges(const QString& appName);
 
 // Path of the INI file that holds appName's settings; finding it opens nothing.

@@ -22,6 +22,16 @@ PREFIXED = re.compile(
 SOURCE_SUFFIXES = (".cpp", ".h", ".hpp", ".cc", ".cxx", ".hxx", ".inl")
 
 
+def in_number(text, i):
+    """Whether the quote at i stands inside a number, as a digit separator:
+    the token before it starts with a digit (a character literal's prefix,
+    u8, u, U or L, does not)."""
+    j = i
+    while j > 0 and (text[j - 1].isalnum() or text[j - 1] in "_.'"):
+        j -= 1
+    return j < i and text[j].isdigit()
+
+
 def strip_code(text):
     """Blanks comments and string and character literals (raw strings
     included), keeping the line breaks so that line numbers still hold."""
@@ -53,8 +63,8 @@ def strip_code(text):
             out.append('""' + "\n" * text.count("\n", i, j))
             i = j
         elif c in "\"'":
-            if c == "'" and i > 0 and text[i - 1].isalnum():
-                # a digit separator (1'000)
+            if c == "'" and in_number(text, i):
+                # a digit separator (1'000, 0xFF'FF)
                 out.append(" ")
                 i += 1
                 continue
@@ -62,7 +72,8 @@ def strip_code(text):
             while j < n and text[j] != c and text[j] != "\n":
                 j += 2 if text[j] == "\\" else 1
             out.append(c + c)
-            i = j + 1
+            # An unclosed literal ends at the line's end, which stays.
+            i = j + 1 if j < n and text[j] == c else j
         else:
             out.append(c)
             i += 1

@@ -90,8 +90,8 @@ def find_row(context, source, comment, tables, notes):
     rows = by_source.get(source, [])
     if not rows:
         return None
-    # A context of the table that the code's context contains ("ScoresWindow"
-    # for "HighScoresDialog::ScoresWindow") is the better guess among several.
+    # A context of the table that the code's context contains ("Options" for
+    # "OptionsDialog::Options", say) is the better guess among several.
     for candidate in rows:
         if candidate.get("context") and candidate["context"] in context:
             return candidate

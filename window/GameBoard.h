@@ -1,6 +1,7 @@
 #pragma once
-// The board of the main window: the sixty cells, each a tile body imgTile(k)
-// and a picture imgPic(k) on it, the frame holders m_flipFrames and m_shrinkFrames,
+// The board of the main window: the sixty cells, each a tile body (object
+// name "imgTileK") and a picture ("imgPicK") on it, the frames of the flip and
+// shrink animations,
 // the layout of the cells, the keyboard focus and what assistive technology
 // is told about each cell. The rule book draws the cells through ICellView,
 // which the board implements; a click goes to whoever listens to TileClicked.

@@ -61,7 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Each control carries its name as its object name ("m_applyButton", "m_tabs",
+    // Each control carries its name as its object name ("cmdApply", "tabOptions",
     // "fraOptions5"); an element of an array adds its index ("optBoards2", "txtPlayer1").
     QPushButton* m_okButton = nullptr;
     QPushButton* m_defaultButton = nullptr;

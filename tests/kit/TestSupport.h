@@ -56,7 +56,7 @@ void SeedScoreRow(const QString& section, const QString& key, int rank, const QS
 // handler; calling it again changes nothing.
 void QuietOffscreenPlatform();
 
-// A window's part, found by its object name as any onlooker would ("m_applyButton",
+// A window's part, found by its object name as any onlooker would ("cmdApply",
 // "optBoards2"); a missing part fails the test.
 template <class T = QWidget>
 T* Named(const QObject& w, const QString& name) {
@@ -64,7 +64,7 @@ T* Named(const QObject& w, const QString& name) {
     if (found == nullptr) QTest::qFail(qPrintable(QStringLiteral("no part named ") + name), __FILE__, __LINE__);
     return found;
 }
-// An element of a control array: "m_boards" 2 is the part named "optBoards2".
+// An element of a control array: "optBoards" 2 is the part named "optBoards2".
 template <class T = QWidget>
 T* Named(const QObject& w, const QString& array, int index) { return Named<T>(w, array + QString::number(index)); }
 // Every element of a control array, in the order they were made.
